@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, skipping those already present.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake ninja-build pkg-config
+  qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
+  libqt5websockets5-dev qtconnectivity5-dev qtmultimedia5-dev
+  libqt5svg5-dev qtwebengine5-dev libqt5x11extras5-dev
+  libhidapi-dev libqrencode-dev libx11-dev libxtst-dev libxi-dev
+  libudev-dev libatspi2.0-dev
+  fonts-font-awesome fonts-noto-cjk
+)
+if [ "${1:-}" = "--test" ]; then
+  # Headless X server and a QR decoder for the test suite.
+  PACKAGES+=(xvfb xauth zbar-tools)
+fi
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=
+[ "$(id -u)" -eq 0 ] || SUDO=sudo
+echo "Installing: ${missing[*]}"
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get update -q
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,152 @@
+#include "config/DeviceConfigHelper.h"
+
+#include "config/MouseSetting.h"
+#include "config/PointerSetting.h"
+#include "logging/QsLog.h"
+#include "util/AppHelper.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QSaveFile>
+#include <QUrl>
+
+namespace {
+// Device keys may hold any character; the file name keeps them reversibly.
+QString fileNameOf(const QString &key)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(key, " ()#&+=@")) + QStringLiteral(".json");
+}
+QString keyOf(const QString &baseName)
+{
+    return QUrl::fromPercentEncoding(baseName.toUtf8());
+}
+} // namespace
+
+DeviceConfigHelper &DeviceConfigHelper::instance()
+{
+    static DeviceConfigHelper helper;
+    return helper;
+}
+
+DeviceConfigHelper::~DeviceConfigHelper() = default;
+
+QString DeviceConfigHelper::folder() const
+{
+    return AppHelper::programDir() + QStringLiteral("/config/setting");
+}
+
+QString DeviceConfigHelper::filePath(const QString &deviceKey) const
+{
+    return folder() + QLatin1Char('/') + fileNameOf(deviceKey);
+}
+
+std::unique_ptr<BaseSetting> DeviceConfigHelper::createByType(const QString &entityType)
+{
+    if (entityType == PointerSetting::staticEntityType())
+        return std::make_unique<PointerSetting>();
+    if (entityType == MouseSetting::staticEntityType())
+        return std::make_unique<MouseSetting>();
+    if (entityType == BaseSetting::staticEntityType())
+        return std::make_unique<BaseSetting>();
+    return nullptr;
+}
+
+void DeviceConfigHelper::clear()
+{
+    m_records.clear();
+}
+
+void DeviceConfigHelper::load()
+{
+    clear();
+    QDir dir(folder());
+    const QStringList files = dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+    for (const QString &name : files) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            QLOG_ERROR() << "cannot read settings file" << path;
+            continue;
+        }
+        QJsonParseError error{};
+        const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
+        file.close();
+        std::unique_ptr<BaseSetting> record;
+        if (error.error == QJsonParseError::NoError && doc.isObject())
+            record = createByType(DataCore::entityTypeOf(doc.object()));
+        if (!record) {
+            const QString kept = AppHelper::keepAside(path);
+            QLOG_ERROR() << "settings file cannot be used:" << path
+                         << (error.error != QJsonParseError::NoError ? error.errorString()
+                                                                     : QStringLiteral("unknown record type"))
+                         << "- kept as" << kept;
+            continue;
+        }
+        record->fromJson(doc.object());
+        const QString key = keyOf(QFileInfo(name).completeBaseName());
+        BaseSetting *raw = record.get();
+        m_records[key] = Entry{std::move(record), 0};
+        watch(key, raw);
+        QLOG_INFO() << "loaded settings of device" << key;
+    }
+}
+
+BaseSetting *DeviceConfigHelper::setting(const QString &deviceKey) const
+{
+    const auto it = m_records.find(deviceKey);
+    return it == m_records.end() ? nullptr : it->second.record.get();
+}
+
+BaseSetting *DeviceConfigHelper::addSetting(const QString &deviceKey, std::unique_ptr<BaseSetting> record)
+{
+    if (BaseSetting *existing = setting(deviceKey))
+        return existing;
+    if (!record)
+        return nullptr;
+    BaseSetting *raw = record.get();
+    m_records[deviceKey] = Entry{std::move(record), 0};
+    watch(deviceKey, raw);
+    save(deviceKey);
+    return raw;
+}
+
+void DeviceConfigHelper::watch(const QString &deviceKey, BaseSetting *record)
+{
+    m_records[deviceKey].handlerId = record->addNotifyHandler(
+        [this, deviceKey](const QString &, const QVariant &, const QVariant &) { save(deviceKey); });
+}
+
+bool DeviceConfigHelper::save(const QString &deviceKey)
+{
+    BaseSetting *record = setting(deviceKey);
+    if (!record)
+        return false;
+    const QString path = filePath(deviceKey);
+    QDir().mkpath(folder());
+    QSaveFile file(path);
+    const QByteArray text = record->toJsonText(false);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        QLOG_ERROR() << "cannot write settings file" << path << file.errorString();
+        emit saveFailed(deviceKey, path);
+        return false;
+    }
+    return true;
+}
+
+QStringList DeviceConfigHelper::keys() const
+{
+    QStringList out;
+    for (const auto &entry : m_records)
+        out << entry.first;
+    return out;
+}
+
+bool DeviceConfigHelper::saveAll()
+{
+    bool ok = true;
+    for (const auto &entry : m_records)
+        ok = save(entry.first) && ok;
+    return ok;
+}

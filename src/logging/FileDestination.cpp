@@ -1,0 +1,63 @@
+#include "logging/FileDestination.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace QsLogging {
+
+FileDestination::FileDestination(const QString &path, qint64 maxSizeBytes, int maxBackups)
+    : m_file(path)
+    , m_maxSize(maxSizeBytes > 0 ? maxSizeBytes : 2 * 1024 * 1024)
+    , m_maxBackups(maxBackups >= 0 ? maxBackups : 5)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    open();
+}
+
+void FileDestination::open()
+{
+    // A log that cannot be opened must never stop the program: lines are dropped.
+    if (m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+        m_size = m_file.size();
+}
+
+void FileDestination::write(const QByteArray &line)
+{
+    if (!m_file.isOpen())
+        return;
+    if (m_size > 0 && m_size + line.size() + 1 > m_maxSize)
+        rotate();
+    if (!m_file.isOpen())
+        return;
+    m_file.write(line);
+    m_file.write("\n", 1);
+    m_file.flush();
+    m_size += line.size() + 1;
+}
+
+void FileDestination::flush()
+{
+    if (m_file.isOpen())
+        m_file.flush();
+}
+
+void FileDestination::rotate()
+{
+    const QString base = m_file.fileName();
+    m_file.close();
+    if (m_maxBackups == 0) {
+        QFile::remove(base);
+    } else {
+        QFile::remove(base + QLatin1Char('.') + QString::number(m_maxBackups));
+        for (int i = m_maxBackups - 1; i >= 1; --i) {
+            const QString from = base + QLatin1Char('.') + QString::number(i);
+            if (QFile::exists(from))
+                QFile::rename(from, base + QLatin1Char('.') + QString::number(i + 1));
+        }
+        QFile::rename(base, base + QStringLiteral(".1"));
+    }
+    m_size = 0;
+    open();
+}
+
+} // namespace QsLogging

@@ -1,0 +1,100 @@
+#include "config/Configurations.h"
+#include "config/DeviceConfigHelper.h"
+#include "config/HotWordStore.h"
+#include "logging/QsLog.h"
+#include "platform/SingleInstanceGuard.h"
+#include "util/AppHelper.h"
+#include "util/CrashHandler.h"
+#include "util/TrContexts.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTranslator>
+
+namespace {
+
+void logQtMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    QsLogging::Level level = QsLogging::DebugLevel;
+    switch (type) {
+    case QtDebugMsg: level = QsLogging::DebugLevel; break;
+    case QtInfoMsg: level = QsLogging::InfoLevel; break;
+    case QtWarningMsg: level = QsLogging::WarnLevel; break;
+    case QtCriticalMsg: level = QsLogging::ErrorLevel; break;
+    case QtFatalMsg: level = QsLogging::FatalLevel; break;
+    }
+    if (QsLogging::Logger::instance().loggingLevel() > level)
+        return;
+    const QString where = context.file ? QStringLiteral("%1@%2 ").arg(QString::fromUtf8(context.file)).arg(context.line)
+                                       : QStringLiteral("qt ");
+    QsLogging::Logger::instance().write(level, where + message);
+}
+
+void setUpLog(const Configurations &config)
+{
+    auto &logger = QsLogging::Logger::instance();
+    logger.setLoggingLevel(QsLogging::Logger::levelFromInt(config.logLevel()));
+    logger.setFileDestination(AppHelper::programDir() + QStringLiteral("/log/log.txt"),
+                              qint64(config.logFileMaxSizeM()) * 1024 * 1024, config.logFileMaxNumber());
+    qInstallMessageHandler(logQtMessage);
+}
+
+// The stored interface language, else the system's: Chinese, Korean, or English.
+QString interfaceLanguage(const Configurations &config)
+{
+    const QString stored = config.language();
+    if (!stored.isEmpty())
+        return stored;
+    switch (QLocale::system().language()) {
+    case QLocale::Chinese: return QStringLiteral("zh");
+    case QLocale::Korean: return QStringLiteral("ko");
+    default: return QStringLiteral("en");
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(AppHelper::appName());
+    QApplication::setApplicationVersion(QStringLiteral(VELLOBOX_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/image/logo.svg")));
+    // The program lives in the tray: it ends only through its orderly exit.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    CrashHandler::install(AppHelper::programDir(), QStringLiteral(VELLOBOX_VERSION));
+
+    Configurations &config = Configurations::instance();
+    setUpLog(config);
+    QLOG_INFO() << "Vellobox" << VELLOBOX_VERSION << "starting in" << AppHelper::programDir();
+
+    const QString language = interfaceLanguage(config);
+    QTranslator translator;
+    if (language != QLatin1String("zh")
+        && translator.load(QStringLiteral(":/translations/vellobox_%1.qm").arg(language)))
+        app.installTranslator(&translator);
+
+    const bool startHidden = app.arguments().contains(QStringLiteral("-h"));
+
+    DeviceConfigHelper::instance().load();
+    HotWordStore::instance();
+
+    SingleInstanceGuard guard;
+    if (!guard.tryAcquire()) {
+        QLOG_WARN() << "refusing a second instance";
+        QMessageBox::warning(nullptr, AppHelper::appName(), TNotify::tr("程序已经在运行中!"));
+        return 1;
+    }
+
+    Q_UNUSED(startHidden)
+    const int rc = app.exec();
+    DeviceConfigHelper::instance().saveAll();
+    QLOG_INFO() << "Vellobox exits with" << rc;
+    QsLogging::Logger::instance().flush();
+    return rc;
+}

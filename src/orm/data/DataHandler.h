@@ -1,0 +1,174 @@
+#pragma once
+
+#include "logging/QsLog.h"
+#include "orm/data/DatacoreUtil.h"
+#include "orm/reflection/Reflection.h"
+#include "util/AppHelper.h"
+#include "util/TrContexts.h"
+#include "util/UserPrompt.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QVector>
+#include <functional>
+#include <memory>
+
+// One word list: its records (shared, insertion order) and the JSON file they live in.
+// T is a BaseVO: records are identified by their 64-bit id.
+template <typename T>
+class DataHandler
+{
+public:
+    using Ptr = std::shared_ptr<T>;
+
+    QVector<Ptr> records;
+    QString filePath;
+    // Called after every change of the list, whether or not it was saved.
+    std::function<void()> onChanged;
+
+    enum ParseResult { Parsed, NotAnArray, ForeignType };
+
+    // Parses a JSON array of records of type T and appends them to out. An element of another
+    // "entityType" shows a warning and adds nothing at all, so an import is all or nothing.
+    static ParseResult parse(const QByteArray &text, QVector<Ptr> *out)
+    {
+        QJsonParseError error{};
+        const QJsonDocument doc = QJsonDocument::fromJson(text, &error);
+        if (error.error != QJsonParseError::NoError || !doc.isArray()) {
+            QLOG_WARN() << "word list is no JSON array:" << error.errorString();
+            return NotAnArray;
+        }
+        const QJsonArray array = doc.array();
+        for (const QJsonValue &v : array) {
+            const QString type = DataCore::entityTypeOf(v.toObject());
+            if (type != T::staticEntityType()) {
+                UserPrompt::warning(TNotify::tr("导入数据的实际类型为%1, 和预期类型%2不匹配")
+                                        .arg(type, T::staticEntityType()));
+                return ForeignType;
+            }
+        }
+        for (const QJsonValue &v : array) {
+            auto record = std::make_shared<T>();
+            record->fromJson(v.toObject());
+            out->append(record);
+        }
+        return Parsed;
+    }
+
+    // Loads the file. A missing file is an empty list; one that cannot be parsed is kept
+    // aside as <name>.bad and the list starts empty, so nothing is lost or overwritten.
+    void load()
+    {
+        records.clear();
+        QFile file(filePath);
+        if (!file.exists())
+            return;
+        if (!file.open(QIODevice::ReadOnly)) {
+            QLOG_ERROR() << "cannot read" << filePath;
+            return;
+        }
+        const QByteArray text = file.readAll();
+        file.close();
+        if (text.trimmed().isEmpty())
+            return;
+        QVector<Ptr> parsed;
+        if (parse(text, &parsed) != Parsed) {
+            AppHelper::keepAside(filePath);
+            return;
+        }
+        records = parsed;
+    }
+
+    // A new id that no record has: max(now in seconds + offset, largest id + 1).
+    qint64 nextId(qint64 offset = 0) const
+    {
+        qint64 largest = 0;
+        for (const Ptr &r : records)
+            largest = std::max(largest, r->id);
+        return std::max(AppHelper::nowSeconds() + offset, largest + 1);
+    }
+
+    // Appends a copy; does not save.
+    Ptr append(const T &record)
+    {
+        auto copy = std::make_shared<T>(record);
+        records.append(copy);
+        changed();
+        return copy;
+    }
+
+    // Gives each record a fresh unique id, appends all in order, then saves once.
+    bool appendAll(const QVector<T> &list)
+    {
+        for (int i = 0; i < list.size(); ++i) {
+            auto copy = std::make_shared<T>(list[i]);
+            copy->id = nextId(i);
+            records.append(copy);
+        }
+        const bool ok = syncList();
+        changed();
+        return ok;
+    }
+
+    // Writes the whole list to the file.
+    bool syncList() const { return DatacoreUtil::saveToFile(records, filePath) == 0; }
+
+    // Index of the first record whose field equals the value (numbers as numbers), or -1.
+    int indexOfValue(const QString &field, const QVariant &value) const
+    {
+        const Meta_Field *f = Reflection::findField(T::staticFieldTable(), field);
+        QVariant typed;
+        if (!f || !f->convert(value, &typed))
+            return -1;
+        for (int i = 0; i < records.size(); ++i) {
+            if (f->equals(*records[i], typed))
+                return i;
+        }
+        return -1;
+    }
+
+    bool removeById(qint64 id)
+    {
+        for (int i = 0; i < records.size(); ++i) {
+            if (records[i]->id == id) {
+                records.remove(i);
+                syncList();
+                changed();
+                return true;
+            }
+        }
+        QLOG_WARN() << "指令词未找到，删除失败 - id : " << id;
+        return false;
+    }
+
+    bool removeByValue(const QString &field, const QVariant &value)
+    {
+        const int i = indexOfValue(field, value);
+        if (i < 0) {
+            QLOG_WARN() << "指令词未找到，删除失败 - " << value.toString();
+            return false;
+        }
+        return remove(records[i]);
+    }
+
+    // Removes exactly this record (ids of hand-edited files may repeat) and saves.
+    bool remove(const Ptr &record)
+    {
+        const int i = records.indexOf(record);
+        if (i < 0)
+            return false;
+        records.remove(i);
+        syncList();
+        changed();
+        return true;
+    }
+
+private:
+    void changed() const
+    {
+        if (onChanged)
+            onChanged();
+    }
+};

@@ -1,0 +1,41 @@
+#include "orm/data/DatacoreUtil.h"
+
+#include "logging/QsLog.h"
+#include "qui/Toast.h"
+#include "util/AppHelper.h"
+#include "util/TrContexts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace DatacoreUtil {
+
+QString sortKey(const DataCore &record, const QString &field)
+{
+    const QString text = record.text(field).toLower();
+    return text.isEmpty() ? QStringLiteral("zzzzz") : text;
+}
+
+int saveToFile(const QVector<const DataCore *> &records, const QString &path)
+{
+    QByteArray out("[");
+    for (int i = 0; i < records.size(); ++i) {
+        if (i)
+            out += ',';
+        out += records[i]->toJsonText(true);
+    }
+    out += ']';
+
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit()) {
+        QLOG_ERROR() << "Failed to create or write file:" << path;
+        Toast::instance().showMessage(
+            2, TNotify::tr("创建或写入文件失败, 请修改文件权限或者将程序安装到非系统盘!"), 2000);
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace DatacoreUtil

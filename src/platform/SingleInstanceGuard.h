@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <memory>
+
+class QLocalServer;
+
+// Keeps one running program per user: a lock file plus a local server. A second start is
+// refused and the first one is told (anotherInstanceStarted). A stale lock left by a crashed
+// run is taken over.
+class SingleInstanceGuard : public QObject
+{
+    Q_OBJECT
+public:
+    // key: names the lock and the server; runtimeDir: where the lock lives (default: the
+    // user's runtime folder).
+    explicit SingleInstanceGuard(const QString &key = QStringLiteral("vellobox"),
+                                 const QString &runtimeDir = QString(), QObject *parent = nullptr);
+    ~SingleInstanceGuard() override;
+
+    bool tryAcquire();
+    bool isPrimary() const { return m_primary; }
+    void release();
+    QString lockPath() const;
+
+signals:
+    void anotherInstanceStarted();
+
+private:
+    QString m_key;
+    QString m_dir;
+    std::unique_ptr<QLockFile> m_lock;
+    QLocalServer *m_server = nullptr;
+    bool m_primary = false;
+};

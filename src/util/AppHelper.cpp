@@ -1,0 +1,185 @@
+#include "util/AppHelper.h"
+
+#include "logging/QsLog.h"
+#include "platform/IOsHelper.h"
+#include "util/Clock.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDomDocument>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QNetworkInterface>
+#include <QPixmap>
+#include <QScreen>
+#include <QUrl>
+
+namespace {
+AppHelper::Grabber &grabber()
+{
+    static AppHelper::Grabber g;
+    return g;
+}
+} // namespace
+
+AppHelper &AppHelper::instance()
+{
+    static AppHelper helper;
+    return helper;
+}
+
+QString AppHelper::programDir()
+{
+    const QByteArray home = qgetenv("VELLOBOX_HOME");
+    if (!home.isEmpty())
+        return QDir(QString::fromLocal8Bit(home)).absolutePath();
+    return QCoreApplication::applicationDirPath();
+}
+
+qint64 AppHelper::nowSeconds()
+{
+    return Clock::nowSeconds();
+}
+
+QScreen *AppHelper::currentScreen(std::optional<QPoint> point)
+{
+    if (!point && QGuiApplication::screens().size() == 1)
+        return QGuiApplication::primaryScreen();
+    return QGuiApplication::screenAt(point ? *point : QCursor::pos());
+}
+
+void AppHelper::setGrabber(Grabber g)
+{
+    grabber() = std::move(g);
+}
+
+QImage AppHelper::grabScreen(WId window, int x, int y, int width, int height)
+{
+    if (grabber())
+        return grabber()(window, x, y, width, height);
+    QScreen *screen = currentScreen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return QImage();
+    return screen->grabWindow(window, x, y, width, height).toImage();
+}
+
+void AppHelper::openLocalFile(const QString &path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+QString AppHelper::checkResource(const QString &relativePath)
+{
+    const QString path = programDir() + relativePath;
+    if (QFileInfo::exists(path))
+        return QFileInfo(path).absoluteFilePath();
+    QLOG_ERROR() << "资源不存在!:" << path;
+    return QString();
+}
+
+QString AppHelper::textBetween(const QString &text, const QString &key)
+{
+    const int at = text.indexOf(key + QLatin1Char('='), 0, Qt::CaseInsensitive);
+    if (at < 0)
+        return QString();
+    const int start = at + key.size() + 1;
+    const int end = text.indexOf(QLatin1Char('&'), start);
+    return end < 0 ? text.mid(start) : text.mid(start, end - start);
+}
+
+QString AppHelper::getMacAddress()
+{
+    const auto interfaces = QNetworkInterface::allInterfaces();
+    for (const QNetworkInterface &nif : interfaces) {
+        const auto flags = nif.flags();
+        if (!(flags & QNetworkInterface::IsUp) || !(flags & QNetworkInterface::IsRunning)
+            || (flags & QNetworkInterface::IsLoopBack))
+            continue;
+        const QString name = nif.humanReadableName().toLower();
+        if (name.contains(QLatin1String("vmware network adapter"))
+            || name.contains(QLatin1String("npcap loopback adapter")))
+            continue;
+        bool loopbackAddress = false;
+        for (const QNetworkAddressEntry &entry : nif.addressEntries())
+            loopbackAddress |= entry.ip().toString() == QLatin1String("127.0.0.1");
+        const QString mac = nif.hardwareAddress();
+        if (loopbackAddress || mac.isEmpty() || mac == QLatin1String("00:00:00:00:00:00"))
+            continue;
+        return mac;
+    }
+    QLOG_WARN() << "没有获取到有效的mac地址";
+    return QString();
+}
+
+bool AppHelper::isAutoStart()
+{
+    return IOsHelper::instance()->isAutoStart();
+}
+
+bool AppHelper::setAutoStart(bool on)
+{
+    const bool ok = IOsHelper::instance()->setAutoStart(on);
+    QLOG_INFO() << "[setAutoStart] setting:" << on << QCoreApplication::applicationFilePath()
+                << (ok ? "" : "(failed)");
+    return ok;
+}
+
+QVector<TableColumnConfig> AppHelper::parseDataConfig(const QByteArray &xml, QString *error)
+{
+    QVector<TableColumnConfig> columns;
+    QDomDocument doc;
+    QString message;
+    int line = 0;
+    if (!doc.setContent(xml, &message, &line)) {
+        if (error)
+            *error = QStringLiteral("%1 (line %2)").arg(message).arg(line);
+        return columns;
+    }
+    const QDomNodeList nodes = doc.documentElement().elementsByTagName(QStringLiteral("Column"));
+    for (int i = 0; i < nodes.size(); ++i) {
+        const QDomElement e = nodes.at(i).toElement();
+        TableColumnConfig c;
+        c.name = e.attribute(QStringLiteral("Name"));
+        c.fieldName = e.attribute(QStringLiteral("FieldName"));
+        c.fieldDisplayName = e.attribute(QStringLiteral("FieldDisplayName"));
+        c.edited = e.attribute(QStringLiteral("Edited")).compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+        c.width = e.attribute(QStringLiteral("Width")).toInt();
+        c.validation = e.attribute(QStringLiteral("Validation"));
+        columns.append(c);
+    }
+    return columns;
+}
+
+QVector<TableColumnConfig> AppHelper::loadDataConfig(const QString &tableName)
+{
+    const QString rel = QStringLiteral("/config/uiConfig/table/%1.xml").arg(tableName);
+    QFile file(programDir() + rel);
+    if (!file.exists())
+        file.setFileName(QStringLiteral(":") + rel);
+    if (!file.open(QIODevice::ReadOnly)) {
+        QLOG_ERROR() << "table layout not found:" << tableName;
+        return {};
+    }
+    QString error;
+    const auto columns = parseDataConfig(file.readAll(), &error);
+    if (!error.isEmpty())
+        QLOG_ERROR() << "table layout" << file.fileName() << "is malformed:" << error;
+    return columns;
+}
+
+QString AppHelper::keepAside(const QString &path)
+{
+    QString target = path + QStringLiteral(".bad");
+    for (int n = 2; QFileInfo::exists(target); ++n)
+        target = path + QStringLiteral(".bad.") + QString::number(n);
+    if (!QFile::rename(path, target)) {
+        QLOG_ERROR() << "cannot move" << path << "aside";
+        return QString();
+    }
+    return target;
+}

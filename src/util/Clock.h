@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QtGlobal>
+#include <functional>
+
+// The program's clock. Tests replace it to make time-dependent rules repeatable.
+class Clock
+{
+public:
+    static qint64 nowMs();
+    static qint64 nowSeconds() { return nowMs() / 1000; }
+    // An empty function restores the system clock.
+    static void setOverride(std::function<qint64()> nowMs);
+};
