@@ -1,0 +1,10 @@
+#include "device/VelloboxTypes.h"
+
+void registerVelloboxMetaTypes()
+{
+    qRegisterMetaType<VelloboxActionType>("VelloboxActionType");
+    qRegisterMetaType<VelloboxFunctionFlags>("VelloboxFunctionFlags");
+    qRegisterMetaType<NotifyType>("NotifyType");
+    qRegisterMetaType<DeiveStatus>("DeiveStatus");
+    qRegisterMetaType<OperationType>("OperationType");
+}
