@@ -1,0 +1,129 @@
+#include "config/HotWordStore.h"
+#include "support/PromptRecorder.h"
+#include "support/TestHome.h"
+#include "util/Clock.h"
+
+#include <QJsonDocument>
+#include <QSignalSpy>
+#include <QtTest>
+
+class TestHotwords : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { Clock::setOverride({}); }
+
+    void missingFilesGiveEmptyLists()
+    {
+        TestHome home;
+        auto &store = HotWordStore::instance();
+        QVERIFY(store.hotwords().records.isEmpty());
+        QVERIFY(store.keywords().records.isEmpty());
+        QVERIFY(store.autoKeywords().records.isEmpty());
+        QCOMPARE(store.keywords().filePath, home.file("config/keywords.json"));
+    }
+
+    void keywordsArePercentEncodedInTheFileAndReadBack()
+    {
+        TestHome home;
+        auto &list = HotWordStore::instance().keywords();
+        QVERIFY(list.appendAll({KeywordVO(2, "打开 百度", "https://www.baidu.com/?a=1&b=2", "网址")}));
+        const QByteArray text = home.read("config/keywords.json");
+        QVERIFY(!text.contains("百度"));
+        QVERIFY(text.contains("%E6%89%93"));
+        home.reload();
+        QCOMPARE(list.records.size(), 1);
+        QCOMPARE(list.records[0]->keyword, QStringLiteral("打开 百度"));
+        QCOMPARE(list.records[0]->content, QStringLiteral("https://www.baidu.com/?a=1&b=2"));
+        QCOMPARE(list.records[0]->keywordType, 2);
+    }
+
+    void appendAllGivesUniqueIdsWithinOneSecond()
+    {
+        TestHome home;
+        Clock::setOverride([] { return qint64(1700000000) * 1000 + 500; });
+        auto &list = HotWordStore::instance().autoKeywords();
+        list.appendAll({KeywordVO(3, "a", "/a", ""), KeywordVO(3, "b", "/b", "")});
+        list.appendAll({KeywordVO(3, "c", "/c", "")}); // same second again
+        QCOMPARE(list.records.size(), 3);
+        QCOMPARE(list.records[0]->id, qint64(1700000000));
+        QCOMPARE(list.records[1]->id, qint64(1700000001));
+        QCOMPARE(list.records[2]->id, qint64(1700000002));
+    }
+
+    void appendDoesNotSave()
+    {
+        TestHome home;
+        auto &list = HotWordStore::instance().keywords();
+        QSignalSpy changed(&HotWordStore::instance(), &HotWordStore::keywordsChanged);
+        KeywordVO k(0, "x", "y", "");
+        list.append(k);
+        k.keyword = "changed later";
+        QCOMPARE(list.records[0]->keyword, QStringLiteral("x")); // a copy was stored
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(!home.exists("config/keywords.json"));
+        QVERIFY(list.syncList());
+        QVERIFY(home.exists("config/keywords.json"));
+    }
+
+    void removeByIdAndByValue()
+    {
+        TestHome home;
+        Clock::setOverride([] { return qint64(100) * 1000; });
+        auto &list = HotWordStore::instance().keywords();
+        list.appendAll({KeywordVO(0, "one", "1", ""), KeywordVO(1, "two", "2", ""), KeywordVO(2, "three", "3", "")});
+        QVERIFY(list.removeById(101));
+        QVERIFY(!list.removeById(101)); // gone: nothing else is touched
+        QCOMPARE(list.records.size(), 2);
+        QCOMPARE(list.indexOfValue("keywordType", "2"), 1); // numbers compare as numbers
+        QVERIFY(list.removeByValue("keywordType", 2.0));
+        QVERIFY(!list.removeByValue("keyword", "absent"));
+        QCOMPARE(list.records.size(), 1);
+        QCOMPARE(list.records[0]->keyword, QStringLiteral("one"));
+        home.reload();
+        QCOMPARE(list.records.size(), 1);
+    }
+
+    void removeTakesTheChosenRecordEvenWithRepeatedIds()
+    {
+        TestHome home;
+        home.write("config/keywords.json",
+                   R"([{"id":5,"keyword":"a","entityType":"KeywordVO"},{"id":5,"keyword":"b","entityType":"KeywordVO"}])");
+        home.reload();
+        auto &list = HotWordStore::instance().keywords();
+        QVERIFY(list.remove(list.records[1]));
+        QCOMPARE(list.records.size(), 1);
+        QCOMPARE(list.records[0]->keyword, QStringLiteral("a"));
+    }
+
+    void importOfForeignTypeAddsNothing()
+    {
+        PromptRecorder prompts;
+        QVector<std::shared_ptr<HotwordVO>> out;
+        const QByteArray text = R"([{"hotword":"ok","entityType":"HotwordVO"},{"keyword":"x","entityType":"KeywordVO"}])";
+        QCOMPARE(DataHandler<HotwordVO>::parse(text, &out), DataHandler<HotwordVO>::ForeignType);
+        QVERIFY(out.isEmpty());
+        QCOMPARE(prompts.texts, QStringList({"导入数据的实际类型为KeywordVO, 和预期类型HotwordVO不匹配"}));
+
+        QCOMPARE(DataHandler<HotwordVO>::parse("{\"a\":1}", &out), DataHandler<HotwordVO>::NotAnArray);
+        QCOMPARE(DataHandler<HotwordVO>::parse("[{\"hotword\":\"%E4%BD%A0\",\"index\":2,\"entityType\":\"HotwordVO\"}]", &out),
+                 DataHandler<HotwordVO>::Parsed);
+        QCOMPARE(out.size(), 1);
+        QCOMPARE(out[0]->hotword, QStringLiteral("你"));
+        QCOMPARE(out[0]->index, 2);
+    }
+
+    void corruptWordListIsKeptAside()
+    {
+        TestHome home;
+        PromptRecorder prompts;
+        home.write("config/hotwords.json", "[{\"hotword\": ");
+        home.reload();
+        QVERIFY(HotWordStore::instance().hotwords().records.isEmpty());
+        QCOMPARE(home.read("config/hotwords.json.bad"), QByteArray("[{\"hotword\": "));
+        QVERIFY(!home.exists("config/hotwords.json"));
+    }
+};
+
+QTEST_MAIN(TestHotwords)
+#include "tst_hotwords.moc"
