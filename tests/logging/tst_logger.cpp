@@ -1,0 +1,135 @@
+#include "logging/QsLog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace QsLogging;
+
+class TestLogger : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QString logPath() const { return m_dir.path() + "/log/log.txt"; }
+    QStringList lines(const QString &path) const
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
+
+private slots:
+    void init()
+    {
+        QDir(m_dir.path() + "/log").removeRecursively();
+        Logger::instance().setConsoleEnabled(false);
+        Logger::instance().setLoggingLevel(TraceLevel);
+    }
+
+    void cleanupTestCase() { Logger::instance().setFileDestination(QString(), 0, 0); }
+
+    void lineHasLevelTimeAndSourceLocation()
+    {
+        Logger::instance().setFileDestination(logPath(), 1024 * 1024, 5);
+        const int line = __LINE__ + 1;
+        QLOG_INFO() << "设备" << 42;
+        const QStringList got = lines(logPath());
+        QCOMPARE(got.size(), 1);
+        const QRegularExpression re(QStringLiteral(
+            "^INFO  \\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3} \\S*tst_logger\\.cpp@%1 设备 42$").arg(line));
+        QVERIFY2(re.match(got[0]).hasMatch(), qPrintable(got[0]));
+    }
+
+    void levelsBelowTheConfiguredOneAreDropped()
+    {
+        Logger::instance().setFileDestination(logPath(), 1024 * 1024, 5);
+        Logger::instance().setLoggingLevel(ErrorLevel);
+        int evaluated = 0;
+        QLOG_WARN() << "hidden" << ++evaluated; // not even evaluated
+        QLOG_ERROR() << "shown";
+        QLOG_FATAL() << "also shown";
+        QCOMPARE(evaluated, 0);
+        const QStringList got = lines(logPath());
+        QCOMPARE(got.size(), 2);
+        QVERIFY(got[0].startsWith("ERROR"));
+        QVERIFY(got[1].startsWith("FATAL"));
+        Logger::instance().setLoggingLevel(OffLevel);
+        QLOG_FATAL() << "off";
+        QCOMPARE(lines(logPath()).size(), 2);
+    }
+
+    void levelFromInt_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("level");
+        QTest::newRow("trace") << 0 << int(TraceLevel);
+        QTest::newRow("error") << 4 << int(ErrorLevel);
+        QTest::newRow("off") << 6 << int(OffLevel);
+        QTest::newRow("too high") << 9 << int(InfoLevel);
+        QTest::newRow("negative") << -1 << int(InfoLevel);
+    }
+
+    void levelFromInt()
+    {
+        QFETCH(int, value);
+        QFETCH(int, level);
+        QCOMPARE(int(Logger::levelFromInt(value)), level);
+    }
+
+    void rotationKeepsTheConfiguredNumberOfBackups()
+    {
+        Logger::instance().setFileDestination(logPath(), 1000, 3);
+        const QString payload(200, QLatin1Char('x'));
+        for (int i = 0; i < 60; ++i)
+            QLOG_INFO() << i << payload;
+        const QDir dir(m_dir.path() + "/log");
+        QStringList files = dir.entryList(QDir::Files, QDir::Name);
+        QCOMPARE(files, QStringList({"log.txt", "log.txt.1", "log.txt.2", "log.txt.3"}));
+        for (const QString &f : files)
+            QVERIFY(QFileInfo(dir.filePath(f)).size() <= 1000);
+        // The newest line is in log.txt, older ones in order in the backups.
+        QVERIFY(lines(dir.filePath("log.txt")).last().contains(" 59 "));
+        const QString newestBackup = lines(dir.filePath("log.txt.1")).last();
+        const QString olderBackup = lines(dir.filePath("log.txt.2")).last();
+        const int a = newestBackup.section('@', 1).section(' ', 1, 1).toInt();
+        const int b = olderBackup.section('@', 1).section(' ', 1, 1).toInt();
+        QVERIFY2(a > b, qPrintable(newestBackup + " / " + olderBackup));
+    }
+
+    void unwritableLogDoesNotStopTheProgram()
+    {
+        QFile blocker(m_dir.path() + "/blocked");
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        Logger::instance().setFileDestination(m_dir.path() + "/blocked/log.txt", 1000, 3);
+        QLOG_ERROR() << "nowhere to go";
+        QVERIFY(true);
+    }
+
+    void loggingFromThreadsKeepsLinesWhole()
+    {
+        Logger::instance().setFileDestination(logPath(), 10 * 1024 * 1024, 1);
+        QVector<QThread *> threads;
+        for (int t = 0; t < 4; ++t) {
+            threads << QThread::create([t] {
+                for (int i = 0; i < 200; ++i)
+                    QLOG_DEBUG() << "thread" << t << "line" << i;
+            });
+            threads.last()->start();
+        }
+        for (QThread *t : threads) {
+            t->wait();
+            delete t;
+        }
+        const QStringList got = lines(logPath());
+        QCOMPARE(got.size(), 800);
+        for (const QString &l : got)
+            QVERIFY2(l.startsWith("DEBUG") && l.contains(" line "), qPrintable(l));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLogger)
+#include "tst_logger.moc"
