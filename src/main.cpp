@@ -1,6 +1,7 @@
 #include "config/Configurations.h"
 #include "config/DeviceConfigHelper.h"
 #include "config/HotWordStore.h"
+#include "device/VelloboxTypes.h"
 #include "logging/QsLog.h"
 #include "platform/SingleInstanceGuard.h"
 #include "util/AppHelper.h"
@@ -90,6 +91,9 @@ int main(int argc, char *argv[])
         QMessageBox::warning(nullptr, AppHelper::appName(), TNotify::tr("程序已经在运行中!"));
         return 1;
     }
+
+    // Enumerations that travel in queued signals between listener threads and the GUI.
+    registerVelloboxMetaTypes();
 
     Q_UNUSED(startHidden)
     const int rc = app.exec();
