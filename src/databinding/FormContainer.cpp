@@ -48,7 +48,7 @@ FormItem *FormContainer::addComboBoxItem(const QString &label, QWidget *parent, 
 }
 
 FormItem *FormContainer::addLabeledComboBoxItem(const QString &label, const QStringList &texts,
-                                                const QVariantList &values, QWidget *parent,
+                                                const QStringList &values, QWidget *parent,
                                                 const QStringList &fields)
 {
     auto *item = new FormItem(parent);
@@ -57,16 +57,6 @@ FormItem *FormContainer::addLabeledComboBoxItem(const QString &label, const QStr
     if (!fields.isEmpty())
         addBindWidget(combo, fields);
     return item;
-}
-
-FormItem *FormContainer::addLabeledComboBoxItem(const QString &label, const QStringList &texts,
-                                                const QStringList &values, QWidget *parent,
-                                                const QStringList &fields)
-{
-    QVariantList list;
-    for (const QString &v : values)
-        list.append(v);
-    return addLabeledComboBoxItem(label, texts, list, parent, fields);
 }
 
 FormItem *FormContainer::addImageSwitchItem(const QString &label, QWidget *parent, const QStringList &fields)

@@ -33,8 +33,6 @@ public:
     // A label and a 200 px colour combo box.
     FormItem *addComboBoxItem(const QString &label, QWidget *parent, const QStringList &fields = QStringList());
     // A label and a 220 px combo box of (text, value) items.
-    FormItem *addLabeledComboBoxItem(const QString &label, const QStringList &texts, const QVariantList &values,
-                                     QWidget *parent, const QStringList &fields = QStringList());
     FormItem *addLabeledComboBoxItem(const QString &label, const QStringList &texts, const QStringList &values,
                                      QWidget *parent, const QStringList &fields = QStringList());
     // A rich-text label and a switch; an empty field list binds the switch to nothing.

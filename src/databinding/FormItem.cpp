@@ -96,7 +96,7 @@ ZComboBox *FormItem::addComboBox(const QString &text, const QVariant &data)
     return m_combo;
 }
 
-ZComboBox *FormItem::addLabeledComboBox(const QString &label, const QStringList &texts, const QVariantList &values)
+ZComboBox *FormItem::addLabeledComboBox(const QString &label, const QStringList &texts, const QStringList &values)
 {
     addLabel(label);
     if (!m_combo) {
@@ -105,14 +105,6 @@ ZComboBox *FormItem::addLabeledComboBox(const QString &label, const QStringList 
     }
     m_combo->setItems(texts, values);
     return m_combo;
-}
-
-ZComboBox *FormItem::addLabeledComboBox(const QString &label, const QStringList &texts, const QStringList &values)
-{
-    QVariantList list;
-    for (const QString &v : values)
-        list.append(v);
-    return addLabeledComboBox(label, texts, list);
 }
 
 ZColorComboBox *FormItem::addColorComboBox()

@@ -33,7 +33,6 @@ public:
     // Adds an item to the row's combo box, creating the combo on first use.
     ZComboBox *addComboBox(const QString &text, const QVariant &data);
     // A label and a combo box whose items carry the values as user data.
-    ZComboBox *addLabeledComboBox(const QString &label, const QStringList &texts, const QVariantList &values);
     ZComboBox *addLabeledComboBox(const QString &label, const QStringList &texts, const QStringList &values);
     ZColorComboBox *addColorComboBox();
     ZCheckBox *addCheckBox(const QString &text, Qt::CheckState state = Qt::Unchecked);

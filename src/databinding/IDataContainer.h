@@ -16,7 +16,7 @@ public:
     // Makes the record the bound record; with withChildren also of every child container and
     // editor. The record is not owned and must outlive the binding.
     virtual void setData(DataCore *record, bool withChildren = true);
-    DataCore *data() const { return m_record; }
+    DataCore *bindRecord() const { return m_record; }
 
     // Pushes the bound record's values into the editors. Writes nothing back.
     virtual void bindData() = 0;

@@ -28,7 +28,7 @@ void IZContainer::addBindWidget(IZWidget *widget, const QStringList &fields)
     if (!m_widgets.contains(widget))
         m_widgets.append(widget);
     widget->m_owner = this;
-    if (DataCore *record = data()) {
+    if (DataCore *record = bindRecord()) {
         for (const QString &f : widget->bindFields())
             Reflection::findField(record->fieldTable(), f);
         widget->setBindRecord(record);
@@ -67,7 +67,7 @@ void IZContainer::bindData()
 QStringList IZContainer::missingFields() const
 {
     QStringList missing;
-    const DataCore *record = data();
+    const DataCore *record = bindRecord();
     if (!record)
         return missing;
     for (IZWidget *w : m_widgets) {

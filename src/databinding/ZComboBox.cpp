@@ -12,7 +12,7 @@ ZComboBox::ZComboBox(QWidget *parent)
     connect(this, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &ZComboBox::onIndexChanged);
 }
 
-void ZComboBox::setItems(const QStringList &texts, const QVariantList &values)
+void ZComboBox::setItemValues(const QStringList &texts, const QVariantList &values)
 {
     const QSignalBlocker blocker(this);
     clear();
@@ -28,7 +28,7 @@ void ZComboBox::setItems(const QStringList &texts, const QStringList &values)
     list.reserve(values.size());
     for (const QString &v : values)
         list.append(v);
-    setItems(texts, list);
+    setItemValues(texts, list);
 }
 
 int ZComboBox::findValue(const QVariant &value) const

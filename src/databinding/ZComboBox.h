@@ -14,8 +14,9 @@ public:
     explicit ZComboBox(QWidget *parent = nullptr);
 
     // Replaces the items; nothing is written.
-    void setItems(const QStringList &texts, const QVariantList &values);
     void setItems(const QStringList &texts, const QStringList &values);
+    // The same with values of any type (ints, doubles).
+    void setItemValues(const QStringList &texts, const QVariantList &values);
     // Index of the first item whose value equals the given one (numbers as numbers, colours
     // as colours), or -1.
     int findValue(const QVariant &value) const;

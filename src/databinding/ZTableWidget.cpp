@@ -113,7 +113,7 @@ void ZTableWidget::setData(DataCore *record, bool withChildren)
 
 void ZTableWidget::discardCellWidgets()
 {
-    // A cell widget may be the sender whose click led here: delete it later, never now.
+    // Cell widgets go later, never now: one may be the sender whose click led here.
     for (int r = 0; r < rowCount(); ++r) {
         for (int c = 0; c < columnCount(); ++c) {
             if (QWidget *w = cellWidget(r, c)) {
