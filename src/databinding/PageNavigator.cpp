@@ -83,7 +83,7 @@ void PageNavigator::rebuildButtons()
         auto *button = new QPushButton(QString::number(page), this);
         button->setCheckable(true);
         button->setChecked(page == m_current);
-        button->setMinimumSize(30, 26);
+        button->setFixedSize(qMax(30, button->fontMetrics().horizontalAdvance(button->text()) + 16), 26);
         button->setObjectName(QStringLiteral("btnPage%1").arg(page));
         connect(button, &QPushButton::clicked, this, [this, page, button] {
             if (page == m_current)

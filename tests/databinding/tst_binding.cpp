@@ -2,6 +2,7 @@
 #include "config/PointerSetting.h"
 #include "databinding/FormContainer.h"
 #include "databinding/FormItem.h"
+#include "databinding/NotifyHandlerGuard.h"
 #include "databinding/ZButtonGroup.h"
 #include "databinding/ZCheckBox.h"
 #include "databinding/ZColorComboBox.h"
@@ -95,6 +96,7 @@ private slots:
     void tranSettingItemRows();
     void editorsMayDieBeforeOrAfterTheForm();
     void switchRowWithoutFieldStoresNothing();
+    void handlerGuardRemovesItsHandler();
 
 private:
     PointerSetting *record() const { return static_cast<PointerSetting *>(DeviceConfigHelper::instance().setting(DeviceKey)); }
@@ -478,6 +480,22 @@ void TestBinding::switchRowWithoutFieldStoresNothing()
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toBool(), true);
     QVERIFY(changes.fields.isEmpty());
+}
+
+void TestBinding::handlerGuardRemovesItsHandler()
+{
+    const int before = record()->notifyHandlerCount();
+    QStringList heard;
+    {
+        NotifyHandlerGuard guard;
+        guard.set(record(), [&](const QString &f, const QVariant &, const QVariant &) { heard << f; });
+        guard.set(record(), [&](const QString &f, const QVariant &, const QVariant &) { heard << f + "!"; });
+        QCOMPARE(record()->notifyHandlerCount(), before + 1);
+        record()->setValue("mKey_cursorRadius", 50);
+    }
+    QCOMPARE(record()->notifyHandlerCount(), before);
+    record()->setValue("mKey_cursorRadius", 100);
+    QCOMPARE(heard, QStringList{"mKey_cursorRadius!"});
 }
 
 QTEST_MAIN(TestBinding)
