@@ -14,7 +14,7 @@ class ZColorComboBox;
 class ZComboBox;
 
 // One settings row: texts on the left, editors on the right, an optional separator line below.
-// The row owns its pieces; the caller puts the row into a layout.
+// The row owns its widgets; the caller puts the row into a layout.
 class FormItem : public QWidget
 {
     Q_OBJECT

@@ -2,6 +2,7 @@
 
 #include "databinding/BindValue.h"
 
+#include <QFocusEvent>
 #include <QSignalBlocker>
 
 ZComboBox::ZComboBox(QWidget *parent)
@@ -64,4 +65,18 @@ void ZComboBox::onIndexChanged(int index)
     if (index < 0)
         return;
     writeField(itemData(index));
+}
+
+void ZComboBox::focusOutEvent(QFocusEvent *event)
+{
+    QComboBox::focusOutEvent(event);
+    // Typed text that matched no item was not stored: show the stored choice again.
+    if (!isEditable() || event->reason() == Qt::PopupFocusReason)
+        return;
+    const int index = currentIndex();
+    const QString shown = index < 0 ? QString() : itemText(index);
+    if (currentText() != shown) {
+        const QSignalBlocker blocker(this);
+        setEditText(shown);
+    }
 }

@@ -25,6 +25,9 @@ public:
 
     void bindData() override;
 
+protected:
+    void focusOutEvent(QFocusEvent *event) override;
+
 private:
     void onIndexChanged(int index);
 };

@@ -26,7 +26,7 @@ private slots:
     void labeledComboRow();
     void comboRowGrowsItemByItem();
     void colourRow();
-    void textPieces();
+    void textWidgets();
     void sliderRow();
     void cutLine();
     void customData();
@@ -118,7 +118,7 @@ void TestFormItem::colourRow()
     QCOMPARE(combo->currentIndex(), -1);
 }
 
-void TestFormItem::textPieces()
+void TestFormItem::textWidgets()
 {
     FormItem row;
     QLabel *left = row.addLabel(QStringLiteral("声音来源"));
