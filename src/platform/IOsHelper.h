@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <functional>
 
@@ -11,6 +12,9 @@ struct InstalledProgram
     QString displayName;
     QString iconPath;
     QString programPath;
+    // What Linux adds: the command's arguments and the folder to start in (may be empty).
+    QStringList arguments;
+    QString workingDirectory;
 };
 
 // The operating-system helper: global key listening, installed programs, OS checks and
