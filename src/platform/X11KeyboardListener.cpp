@@ -45,8 +45,9 @@ bool X11KeyboardListener::start()
     }
     int event = 0;
     int error = 0;
+    // 2.1 or later delivers raw events even while another client grabs the keyboard.
     int major = 2;
-    int minor = 0;
+    int minor = 2;
     if (!XQueryExtension(display, "XInputExtension", &m_xiOpcode, &event, &error)
         || XIQueryVersion(display, &major, &minor) != Success) {
         QLOG_WARN() << "key listener: the X server has no XInput2";
@@ -116,13 +117,12 @@ int X11KeyboardListener::virtualKeyOf(int keycode)
     int group = 0;
     if (XkbGetState(display, XkbUseCoreKbd, &state) == Success)
         group = state.group;
-    KeySym sym = XkbKeycodeToKeysym(display, KeyCode(keycode), group, 0);
-    if (sym == NoSymbol && group != 0)
-        sym = XkbKeycodeToKeysym(display, KeyCode(keycode), 0, 0);
-    int vk = X11KeySymTable::virtualKeyOf(sym);
-    if (vk == 0 && group != 0) {
-        // A non-Latin group has no code for its letters; the first group names the key.
-        vk = X11KeySymTable::virtualKeyOf(XkbKeycodeToKeysym(display, KeyCode(keycode), 0, 0));
+    int vk = X11KeySymTable::virtualKeyOf(XkbKeycodeToKeysym(display, KeyCode(keycode), group, 0));
+    // A group without Latin letters (Cyrillic, Greek) has no code for them; Windows then names
+    // the key by its Latin letter, which another group of the same key gives.
+    for (int other = 0; vk == 0 && other < XkbNumKbdGroups; ++other) {
+        if (other != group)
+            vk = X11KeySymTable::virtualKeyOf(XkbKeycodeToKeysym(display, KeyCode(keycode), other, 0));
     }
     return vk;
 }
