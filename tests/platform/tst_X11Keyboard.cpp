@@ -123,6 +123,14 @@ private slots:
         QCOMPARE(m_heard.at(4).modifiers, 0);
     }
 
+    void f10IsASystemKeyLikeOnWindows()
+    {
+        QCOMPARE(IKeySender::instance()->send(IKeySender::taps(VK_F10, 1)), 2);
+        QVERIFY(waitFor(IOsHelper::WM_SYSKEYUP, VK_F10));
+        QVERIFY(find(IOsHelper::WM_SYSKEYDOWN, VK_F10));
+        QCOMPARE(m_heard.size(), 2);
+    }
+
     void removedHookHearsNothing()
     {
         int calls = 0;
