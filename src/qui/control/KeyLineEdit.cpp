@@ -39,6 +39,8 @@ Qt::KeyboardModifiers usable(Qt::KeyboardModifiers modifiers)
 KeyLineEdit::KeyLineEdit(QWidget *parent)
     : QLineEdit(parent)
 {
+    // The signal carries the modifiers; queued receivers need the type registered.
+    qRegisterMetaType<Qt::KeyboardModifiers>("Qt::KeyboardModifiers");
     // Keys go to the recorder, never to an input method.
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setContextMenuPolicy(Qt::NoContextMenu);
