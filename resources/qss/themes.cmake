@@ -10,6 +10,12 @@ function(vb_theme file NAME TEXT PANEL BASE ALT BORDER NORMAL_START NORMAL_END D
               HIGHLIGHT_TEXT DISABLED SCROLL NAV_BG NAV_TEXT NAV_HOVER NAV_CHECKED_BG NAV_CHECKED_TEXT)
     set(${var} "#${${var}}")
   endforeach()
+  # The tick takes the colour of text on the highlight.
+  if(HIGHLIGHT_TEXT STREQUAL "#FFFFFF")
+    set(CHECK light)
+  else()
+    set(CHECK dark)
+  endif()
   configure_file(${CMAKE_CURRENT_LIST_DIR}/theme.qss.in ${VB_THEME_DIR}/${file}.qss @ONLY)
 endfunction()
 

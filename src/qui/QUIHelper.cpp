@@ -50,15 +50,16 @@ QString readText(const QString &path)
     return QString::fromUtf8(file.readAll());
 }
 
-QString themeFile(const QString &displayName)
+} // namespace
+
+QString QUIHelper::themeKey(const QString &displayName)
 {
     for (const Theme &t : kThemes) {
         if (displayName == QString::fromUtf8(t.name))
-            return QStringLiteral(":/qss/%1.qss").arg(QLatin1String(t.file));
+            return QLatin1String(t.file);
     }
     return QString();
 }
-} // namespace
 
 int QUIHelper::showMessageBoxQuestion(const QString &text)
 {
@@ -93,8 +94,8 @@ QStringList QUIHelper::themeNames()
 
 QString QUIHelper::themeStyleSheet(const QString &displayName)
 {
-    const QString file = themeFile(displayName);
-    return file.isEmpty() ? QString() : readText(file);
+    const QString key = themeKey(displayName);
+    return key.isEmpty() ? QString() : readText(QStringLiteral(":/qss/%1.qss").arg(key));
 }
 
 bool QUIHelper::setStyle(const QString &displayName)

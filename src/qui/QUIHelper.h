@@ -20,6 +20,8 @@ public:
 
     // The display names of the built-in themes, in menu order.
     static QStringList themeNames();
+    // The theme's file name (without ".qss"), empty for an unknown name.
+    static QString themeKey(const QString &displayName);
     // The theme's style sheet, empty for an unknown name.
     static QString themeStyleSheet(const QString &displayName);
     // Loads the built-in theme of that display name; false (nothing changes) when unknown.

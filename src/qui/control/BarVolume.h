@@ -56,5 +56,5 @@ private:
     QColor m_colorStart{0x2e, 0xcc, 0x71};
     QColor m_colorMid{0xf1, 0xc4, 0x0f};
     QColor m_colorEnd{0xe7, 0x4c, 0x3c};
-    QColor m_colorOff{0, 0, 0, 40};
+    QColor m_colorOff{128, 128, 128, 80};
 };
