@@ -65,6 +65,8 @@ void ScreenShotWidget::startWith(const QImage &picture, const QRect &screenGeome
     raise();
     activateWindow();
     setFocus(Qt::OtherFocusReason);
+    // Escape must work even when the window manager keeps the focus elsewhere.
+    grabKeyboard();
 }
 
 QRect ScreenShotWidget::pictureRect(const QRect &selection) const
@@ -290,5 +292,6 @@ void ScreenShotWidget::hideEvent(QHideEvent *event)
     m_selection = QRect();
     m_drag = Drag::None;
     m_buttons->hide();
+    releaseKeyboard();
     QWidget::hideEvent(event);
 }

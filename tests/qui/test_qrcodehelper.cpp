@@ -23,6 +23,7 @@ void TestQrCodeHelper::decodesBack_data()
     QTest::newRow("share link") << QStringLiteral("http://127.0.0.1:8080/record-share/index.html?code=ab12CD34") << QSize(240, 240);
     QTest::newRow("small label") << QStringLiteral("VB-0042") << QSize(90, 90);
     QTest::newRow("wide label") << QStringLiteral("http://127.0.0.1/a?b=c&d=e") << QSize(400, 160);
+    QTest::newRow("chinese") << QStringLiteral("录音分享：会议纪要 2026") << QSize(200, 200);
     QTest::newRow("long text") << QString(QStringLiteral("0123456789abcdef")).repeated(20) << QSize(300, 300);
 }
 

@@ -79,7 +79,8 @@ bool KeyLineEdit::event(QEvent *event)
 void KeyLineEdit::keyPressEvent(QKeyEvent *event)
 {
     event->accept();
-    const int key = event->key();
+    // Shift+Tab arrives as Backtab; record it as the keys the user pressed.
+    const int key = event->key() == Qt::Key_Backtab ? int(Qt::Key_Tab) : event->key();
     if (isModifierKey(key) || event->isAutoRepeat())
         return;
     const Qt::KeyboardModifiers modifiers = usable(event->modifiers());
