@@ -38,8 +38,9 @@ QString awesomeFamily()
 
 void IconHelper::setIconFontIndex(int index)
 {
-    if (index != FontAwesome)
+    if (index != FontAwesome) {
         QLOG_DEBUG() << "icon font" << index << "is not shipped; using Font Awesome";
+    }
     currentIndex() = index;
 }
 
