@@ -270,6 +270,7 @@ void FullScreenWidget::applySetting(int mode)
 
 void FullScreenWidget::tick()
 {
+    ++m_tickCount;
     // A settings page may change the running effect's values: redraw with them at once.
     if (m_mode != NoEffect && settingsKey(m_mode) != m_appliedKey) {
         applySetting(m_mode);

@@ -53,6 +53,8 @@ public:
     const QImage *spotlightImage() const { return m_spotlight.isNull() ? nullptr : &m_spotlight.image(); }
     bool spotlightReady() const { return m_spotlightReady; }
     bool isTicking() const { return m_timer.isActive(); }
+    const QTimer *tickTimer() const { return &m_timer; }
+    int tickCount() const { return m_tickCount; }
     // The region the last spotlight frame asked to repaint.
     QRegion lastRepaint() const { return m_lastRepaint; }
     // The whole-screen grab that stands behind the spotlight without a compositor.
@@ -88,4 +90,5 @@ private:
     QRegion m_lastRepaint;
     // The settings the running effect was drawn with: a change shows on the next tick.
     QString m_appliedKey;
+    int m_tickCount = 0;
 };
