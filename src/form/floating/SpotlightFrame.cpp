@@ -1,5 +1,8 @@
 #include "form/floating/SpotlightFrame.h"
 
+#include <algorithm>
+#include <cmath>
+
 bool SpotlightFrame::reset(const QSize &size)
 {
     if (!m_image.isNull() && m_image.size() == size && m_spot.isEmpty())
@@ -54,12 +57,20 @@ SpotlightFrame::Change SpotlightFrame::moveSpot(const QPoint &centre, int radius
     for (int row = box.top(); row <= box.bottom(); ++row) {
         const qint64 dy = row - centre.y();
         const qint64 rest = r2 - dy * dy; // dx² must stay below this
+        if (rest <= 0)
+            continue;
+        // The widest half span h with h² < rest; sqrt only gives the first guess.
+        qint64 h = qint64(std::sqrt(double(rest)));
+        while (h > 0 && h * h >= rest)
+            --h;
+        while ((h + 1) * (h + 1) < rest)
+            ++h;
+        const int from = int(qMax<qint64>(box.left(), centre.x() - h));
+        const int to = int(qMin<qint64>(box.right(), centre.x() + h));
+        if (from > to)
+            continue;
         QRgb *line = reinterpret_cast<QRgb *>(m_image.scanLine(row));
-        for (int col = box.left(); col <= box.right(); ++col) {
-            const qint64 dx = col - centre.x();
-            if (dx * dx < rest)
-                line[col] = Clear;
-        }
+        std::fill(line + from, line + to + 1, Clear);
     }
     change.cleared = box;
     return change;
