@@ -7,6 +7,12 @@
 #include "form/floating/Magnifier.h"
 #include "form/floating/SubtitleWidget.h"
 
+#if __has_include("qui/control/BarVolume.h")
+#include "form/dialog/RecordVolumeDialog.h"
+#include "util/Clock.h"
+#define HAVE_VOLUME_WINDOW 1
+#endif
+
 #include <QCursor>
 #include <QDir>
 #include <QGuiApplication>
@@ -193,6 +199,28 @@ private slots:
             for (int y = w.y(); y < w.y() + 100 && !green; ++y)
                 green = shot.pixelColor(x, y).green() > 200 && shot.pixelColor(x, y).red() < 80;
         QVERIFY(green);
+    }
+
+    void recordVolume()
+    {
+#ifdef HAVE_VOLUME_WINDOW
+        RecordVolumeDialog d;
+        const QRect a = QGuiApplication::primaryScreen()->availableGeometry();
+        d.move(a.left() + a.width() - d.width(), a.bottom() + 1 - d.height());
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        Clock::setOverride([now] { return now; });
+        d.showProgress(QDateTime::fromMSecsSinceEpoch(now - 3700 * 1000).toString("yyyy-MM-dd hh:mm:ss"), 62);
+        Clock::setOverride({});
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        settle();
+        const QImage shot = screenShot();
+        QVERIFY(shot.save(tourDir() + "/record-volume.png"));
+        QVERIFY(shot.copy(d.geometry()).save(tourDir() + "/record-volume-window.png"));
+        // The background picture, not the slide, lies behind the time.
+        QVERIFY(shot.pixel(d.x() + 200, d.y() + 10) != m_slidePicture.pixel(d.x() + 200, d.y() + 10));
+#else
+        QSKIP("the level bar is not part of this build yet");
+#endif
     }
 };
 
