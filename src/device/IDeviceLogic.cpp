@@ -25,8 +25,23 @@ IDeviceLogic::DeviceUi IDeviceLogic::initializeUI(QWidget *mainWindow)
     return m_ui;
 }
 
-IDeviceLogic::DeviceUi IDeviceLogic::buildPages(QWidget *, const QVector<PageEntry> &pages)
+namespace {
+IDeviceLogic::PageBuilder &pageBuilder()
 {
+    static IDeviceLogic::PageBuilder builder;
+    return builder;
+}
+} // namespace
+
+void IDeviceLogic::setPageBuilder(PageBuilder builder)
+{
+    pageBuilder() = std::move(builder);
+}
+
+IDeviceLogic::DeviceUi IDeviceLogic::buildPages(QWidget *mainWindow, const QVector<PageEntry> &pages)
+{
+    if (pageBuilder())
+        return pageBuilder()(mainWindow, this, pages);
     for (const PageEntry &page : pages)
         QLOG_DEBUG() << "page" << page.buttonText.trimmed() << page.pageClass
                      << (page.create ? "available" : "not built yet");

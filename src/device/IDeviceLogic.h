@@ -36,6 +36,12 @@ public:
         std::function<QWidget *(QWidget *mainWindow)> create;
     };
 
+    // Turns a page table into the device's panels. The forms layer, which owns the panel
+    // classes, installs it; without one the device has no pages.
+    using PageBuilder =
+        std::function<DeviceUi(QWidget *mainWindow, IDeviceLogic *logic, const QVector<PageEntry> &pages)>;
+    static void setPageBuilder(PageBuilder builder);
+
     // Two presses of the M key closer than this switch to the next M-key function.
     static constexpr qint64 DoubleClickMs = 500;
     // What the M key runs when neither the chosen function nor the list says otherwise.
@@ -88,8 +94,8 @@ signals:
     void notifyChange(NotifyType type, const QVariant &oldValue, const QVariant &newValue);
 
 protected:
-    // Builds the panels from the page table. Returns {nullptr, nullptr} while the navigation
-    // panels do not exist yet.
+    // Builds the panels from the page table through the installed page builder;
+    // {nullptr, nullptr} without one.
     virtual DeviceUi buildPages(QWidget *mainWindow, const QVector<PageEntry> &pages);
     // Connects the device's signals to the pages and the function hub.
     virtual void connectUi(QWidget *mainWindow) {}

@@ -93,6 +93,8 @@ private slots:
     void switchCommandBytes();
     void statusChangeAndDot();
     void blankDevice();
+    void pageTables_data();
+    void pageTables();
 };
 
 void TestDeviceLogic::currentFunctionIndex_data()
@@ -365,6 +367,37 @@ void TestDeviceLogic::blankDevice()
     QSignalSpy spy(&blank, &IDeviceLogic::invokeFunction);
     blank.handleKeyEvent(Action_MKeySwitch, Flag_Press, QString());
     QCOMPARE(spy.size(), 0);
+}
+
+void TestDeviceLogic::pageTables_data()
+{
+    QTest::addColumn<int>("factory");
+    QTest::addColumn<QStringList>("buttons");
+    const QStringList pointer{" 智能录音", " 演讲字幕", " 飞鼠设置", " 录音记录"};
+    QTest::newRow("branded presenter") << 0 << pointer;
+    QTest::newRow("presenter") << 1 << pointer;
+    QTest::newRow("mouse") << 2 << QStringList{" 设备信息", " 语音打字", " 语音搜索", " 文本翻译", " M键设置"};
+    QTest::newRow("branded mouse") << 3 << QStringList{" AI智适应", " 语言设置", " 热词搜索", " 自定义指令", " 使用帮助"};
+}
+
+void TestDeviceLogic::pageTables()
+{
+    QFETCH(int, factory);
+    QFETCH(QStringList, buttons);
+    TestHome home;
+    auto context = mouseContext(factory);
+    QStringList built;
+    IDeviceLogic *builtFor = nullptr;
+    IDeviceLogic::setPageBuilder([&](QWidget *, IDeviceLogic *logic, const QVector<IDeviceLogic::PageEntry> &pages) {
+        builtFor = logic;
+        for (const auto &page : pages)
+            built << page.buttonText;
+        return IDeviceLogic::DeviceUi(nullptr, nullptr);
+    });
+    context->logic->initializeUI(nullptr);
+    IDeviceLogic::setPageBuilder({});
+    QCOMPARE(builtFor, context->logic);
+    QCOMPARE(built, buttons);
 }
 
 QTEST_MAIN(TestDeviceLogic)

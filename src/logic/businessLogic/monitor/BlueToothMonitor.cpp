@@ -126,15 +126,22 @@ bool BlueToothMonitor::handleDiscovered(const QBluetoothDeviceInfo &device)
         listener->setContext(context);
         connect(listener, &IDeviceListener::notifyRowdata, context->logic, &IDeviceLogic::handleReport);
         connect(listener, &IDeviceListener::newDevice, this, &BlueToothMonitor::newDevice);
-        connect(listener, &IDeviceListener::deleteDevice, this, [this, listener](DeviceContext *lost) {
-            if (listener->announced()) {
-                emit deleteDevice(lost);
-                return;
-            }
-            // Never shown: nobody else knows it, so it goes here.
-            DeviceMap::instance().erase(lost->key());
-            delete lost;
-        });
+        connect(
+            listener, &IDeviceListener::deleteDevice, this,
+            [this, listener, key](DeviceContext *lost) {
+                if (listener->announced()) {
+                    emit deleteDevice(lost);
+                    return;
+                }
+                // Never shown, so nobody else knows it: it goes here, unless the exit took
+                // every device away in the meantime.
+                if (DeviceMap::instance().value(key) != lost)
+                    return;
+                DeviceMap::instance().erase(key);
+                delete lost;
+            },
+            // A failed connection may report while it is being started.
+            Qt::QueuedConnection);
         DeviceMap::instance().insert(key, context);
         listener->start();
         return true;
