@@ -6,6 +6,9 @@
 #include "device/DeviceHardwareInfo.h"
 #include "device/IDeviceLogic.h"
 #include "logging/QsLog.h"
+#include "util/AppHelper.h"
+
+#include <QFileInfo>
 
 #include <atomic>
 
@@ -68,6 +71,19 @@ void IDeviceFactory::loadCatalogues()
     initCatalogueResources();
     for (IDeviceFactory *factory : factories())
         factory->catalogue().load(factory->catalogueFile());
+    loadCatalogueFolder(AppHelper::programDir() + QStringLiteral("/config/catalogue"));
+}
+
+int IDeviceFactory::loadCatalogueFolder(const QString &folder)
+{
+    int added = 0;
+    for (IDeviceFactory *factory : factories()) {
+        const QString path = folder + QLatin1Char('/') + QFileInfo(factory->catalogueFile()).fileName();
+        if (!QFileInfo::exists(path))
+            continue;
+        added += qMax(0, factory->catalogue().load(path));
+    }
+    return added;
 }
 
 DeviceContext *IDeviceFactory::createContext(std::unique_ptr<DeviceHardwareInfo> hardware, const ProductInfo *product)

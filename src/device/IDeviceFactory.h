@@ -43,8 +43,12 @@ public:
     static IDeviceFactory *findFactory(ushort vendorId, ushort productId, ushort usagePage,
                                        const ProductInfo **product = nullptr);
     static IDeviceFactory *findByServiceUuid(const QString &uuid, const ProductInfo **product = nullptr);
-    // Fills every catalogue from its data file; later calls do nothing.
+    // Fills every catalogue from its embedded data file, then from the file of the same name
+    // in config/catalogue/ below the program folder (products added on site); later calls
+    // do nothing.
     static void loadCatalogues();
+    // Adds the entries of the factories' data files found in the folder; the number added.
+    static int loadCatalogueFolder(const QString &folder);
 
 private:
     static QVector<IDeviceFactory *> &registry();

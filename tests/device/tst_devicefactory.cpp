@@ -53,6 +53,7 @@ class TestDeviceFactory : public QObject
 private slots:
     void registrationOrder();
     void embeddedCataloguesLoad();
+    void onSiteCatalogue();
     void matching_data();
     void matching();
     void catalogueJson();
@@ -79,6 +80,20 @@ void TestDeviceFactory::embeddedCataloguesLoad()
         ProductCatalogue scratch;
         QVERIFY2(scratch.load(f->catalogueFile()) >= 0, qPrintable(f->catalogueFile()));
     }
+}
+
+void TestDeviceFactory::onSiteCatalogue()
+{
+    TestHome home;
+    home.write("config/catalogue/mirel_mouse.json",
+               R"({"products": [{"brand": "B", "name": "On site", "vendorId": "0x7eee", "productId": "0x0001"}]})");
+    home.write("config/catalogue/unrelated.json",
+               R"({"products": [{"name": "Ignored", "vendorId": "0x7eee", "productId": "0x0002"}]})");
+    QCOMPARE(IDeviceFactory::loadCatalogueFolder(home.file("config/catalogue")), 1);
+    const ProductInfo *product = nullptr;
+    QCOMPARE(IDeviceFactory::findFactory(0x7eee, 0x0001, 0xff00, &product), IDeviceFactory::factories()[3]);
+    QCOMPARE(product->name, QStringLiteral("On site"));
+    QVERIFY(!IDeviceFactory::findFactory(0x7eee, 0x0002, 0xff00));
 }
 
 // Entries are "factoryIndex:pid:usagePage"; the query asks for pid and usage page.

@@ -202,7 +202,6 @@ void TestHidMonitor::unopenedInterfaceIsRetried()
     FakeHidBackend *backend = installFakeBackend();
     backend->interfaces = {fakeInterface("/dev/hidraw5", TestVendor, 0x0002, 0xff00, "Mouse")};
     backend->refused << "/dev/hidraw5";
-    QSignalSpy scans(&HidMonitor::instance(), &HidMonitor::scanFinished);
 
     QCOMPARE(HidMonitor::instance().scan(), 0);
     QVERIFY(HidMonitor::instance().isScanPending());
@@ -222,14 +221,15 @@ void TestHidMonitor::startScanRestartsTheTimer()
     m_home = std::make_unique<TestHome>();
     installFakeBackend();
     QSignalSpy scans(&HidMonitor::instance(), &HidMonitor::scanFinished);
-    HidMonitor::instance().startScan(100);
-    QTest::qWait(60);
-    HidMonitor::instance().startScan(100);
-    QTest::qWait(60);
-    HidMonitor::instance().startScan(100);
+    // A burst of device changes, each well inside the delay of the one before.
+    HidMonitor::instance().startScan(400);
+    QTest::qWait(100);
+    HidMonitor::instance().startScan(400);
+    QTest::qWait(100);
+    HidMonitor::instance().startScan(400);
     QCOMPARE(scans.size(), 0);
     QTRY_COMPARE(scans.size(), 1);
-    QTest::qWait(250);
+    QTest::qWait(500);
     QCOMPARE(scans.size(), 1);
 }
 
