@@ -2,6 +2,8 @@
 
 #include "orm/data/BaseVO.h"
 
+#include <QMetaType>
+
 // The logged-in user as the API returns it; cached in config/user.
 class UserVO : public BaseVO
 {
@@ -14,3 +16,5 @@ public:
     // Session token when the server issues one; kept in the 0600 cache, never logged.
     QString token;
 };
+
+Q_DECLARE_METATYPE(UserVO *)

@@ -44,21 +44,25 @@ LoginBL &LoginBL::instance()
     return bl;
 }
 
-LoginBL::LoginBL() = default;
+LoginBL::LoginBL()
+{
+    qRegisterMetaType<UserVO *>();
+}
 LoginBL::~LoginBL() = default;
 
 bool LoginBL::isMobileNumber(const QString &account)
 {
-    static const QRegularExpression re(
-        QStringLiteral("^1(3\\d|4[5-9]|5[0-35-9]|6[567]|7[0-8]|8\\d|9[0-35-9])\\d{8}$"));
+    // Anchored as a whole: "$" alone would also accept a trailing line break.
+    static const QRegularExpression re(QRegularExpression::anchoredPattern(
+        QStringLiteral("^1(3\\d|4[5-9]|5[0-35-9]|6[567]|7[0-8]|8\\d|9[0-35-9])\\d{8}$")));
     return re.match(account).hasMatch();
 }
 
 bool LoginBL::isEmailAddress(const QString &account)
 {
     // Domain labels separated by dots, the last of 2 to 6 letters or digits.
-    static const QRegularExpression re(
-        QStringLiteral("^[a-zA-Z0-9_.-]+@[a-zA-Z0-9-]+(\\.[a-zA-Z0-9-]+)*\\.[a-zA-Z0-9]{2,6}$"));
+    static const QRegularExpression re(QRegularExpression::anchoredPattern(
+        QStringLiteral("^[a-zA-Z0-9_.-]+@[a-zA-Z0-9-]+(\\.[a-zA-Z0-9-]+)*\\.[a-zA-Z0-9]{2,6}$")));
     return re.match(account).hasMatch();
 }
 
