@@ -158,7 +158,8 @@ void UpgradeHelper::onReadyRead()
     const QByteArray chunk = m_reply->readAll();
     if (http >= 400)
         return; // error page, reported when finished
-    if (m_file.write(chunk) != chunk.size()) {
+    // Flushed at once: the partial file shows what has arrived.
+    if (m_file.write(chunk) != chunk.size() || !m_file.flush()) {
         fail(TUI::tr("下载失败: %1").arg(m_file.errorString()));
         return;
     }
