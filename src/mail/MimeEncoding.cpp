@@ -27,7 +27,8 @@ QByteArray encodeHeader(const QString &text)
     QByteArray out;
     int start = 0;
     while (start < utf8.size()) {
-        int end = qMin(start + 45, utf8.size());
+        // 39 bytes give words of 64 characters: "Subject: " and a word stay within 76.
+        int end = qMin(start + 39, utf8.size());
         // Do not cut inside a multi-byte character: back up to a lead byte.
         while (end < utf8.size() && end > start && (quint8(utf8.at(end)) & 0xC0) == 0x80)
             --end;

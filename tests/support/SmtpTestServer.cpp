@@ -141,6 +141,16 @@ SmtpTestServer::SmtpTestServer()
     listen(QHostAddress::LocalHost, 0);
 }
 
+SmtpTestServer::~SmtpTestServer()
+{
+    // Open sessions must not report back to a server that is going away.
+    const auto sockets = findChildren<QSslSocket *>();
+    for (QSslSocket *s : sockets) {
+        s->disconnect();
+        s->abort();
+    }
+}
+
 QList<QSslCertificate> SmtpTestServer::caCertificates()
 {
     return QSslCertificate::fromData(readFile(QStringLiteral("ca.crt")), QSsl::Pem);

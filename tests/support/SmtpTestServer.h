@@ -26,6 +26,7 @@ public:
     };
 
     SmtpTestServer();
+    ~SmtpTestServer() override;
 
     // The test authority, to be trusted by the client.
     static QList<QSslCertificate> caCertificates();
