@@ -181,6 +181,15 @@ void TestHttpClient::notConfigured()
     QCOMPARE(o.failures, 1);
     QCOMPARE(o.code, int(Response::NotConfigured));
     QVERIFY(o.response.msg.contains(QStringLiteral("/Server/ApiBaseUrl")));
+
+    for (const QString &bad : {QStringLiteral("ftp://127.0.0.1/x"), QStringLiteral("127.0.0.1/api"), QStringLiteral("http://")}) {
+        Outcome b;
+        watch(HttpClient(bad).post(new DefaultHttpInterceptor), &b);
+        QTRY_VERIFY(b.done());
+        QCOMPARE(b.failures, 1);
+        QCOMPARE(b.code, int(Response::NotConfigured));
+        QVERIFY2(b.response.msg.startsWith(QStringLiteral("服务器地址无效")), qPrintable(b.response.msg));
+    }
 }
 
 void TestHttpClient::deletedContextGetsNoCallback()

@@ -1,6 +1,7 @@
 #include "config/Configurations.h"
 #include "logging/Logger.h"
 #include "logic/businessLogic/login/LoginBL.h"
+#include "orm/client/ApiClient.h"
 #include "orm/data/UserVO.h"
 #include "support/LoopbackHttpServer.h"
 #include "support/TestHome.h"
@@ -70,6 +71,7 @@ private slots:
     void resetFailure();
 
     void logoutClearsUser();
+    void tokenTravelsWithLaterCalls();
     void secretsNeverLogged();
 
 private:
@@ -479,6 +481,26 @@ void TestLoginBL::logoutClearsUser()
     QVERIFY(!m_home->exists(QStringLiteral("config/user")));
     LoginBL::instance().reloadFromDisk();
     QVERIFY(!LoginBL::instance().isLogin());
+}
+
+void TestLoginBL::tokenTravelsWithLaterCalls()
+{
+    m_server->setEnvelope(QStringLiteral("/api/recordLogin.json"), 0, QString(), userJson(8, QStringLiteral("z")));
+    m_server->setEnvelope(QStringLiteral("/api/deleteRecord"), 0, QString());
+    Result r;
+    LoginBL::instance().login(QStringLiteral("13800138000"), QStringLiteral("pw"), QString(), record(&r));
+    QTRY_COMPARE(r.calls, 1);
+    QVERIFY(!m_server->last(QStringLiteral("/api/recordLogin.json")).headers.contains("authorization"));
+
+    int done = 0;
+    ApiClient::instance().deleteRecord(1)->complete([&] { ++done; });
+    QTRY_COMPARE(done, 1);
+    QCOMPARE(m_server->last(QStringLiteral("/api/deleteRecord")).headers.value("authorization"), QByteArray("Bearer tok-XYZ"));
+
+    LoginBL::instance().logout();
+    ApiClient::instance().deleteRecord(1)->complete([&] { ++done; });
+    QTRY_COMPARE(done, 2);
+    QVERIFY(!m_server->last(QStringLiteral("/api/deleteRecord")).headers.contains("authorization"));
 }
 
 void TestLoginBL::secretsNeverLogged()

@@ -19,6 +19,7 @@ private slots:
     void missingSetting_data();
     void missingSetting();
     void uploadSignsThePut();
+    void uploadOfUnreadableFileFails();
 
 private:
     void configure(const QString &endpoint);
@@ -107,6 +108,22 @@ void TestOssCloudHelper::uploadSignsThePut()
     const QByteArray toSign = "PUT\n\naudio/wav\n" + date + "\n/vb-records/rec/a.wav";
     const QByteArray sig = QMessageAuthenticationCode::hash(toSign, "Te5tSecret/Key", QCryptographicHash::Sha1).toBase64();
     QCOMPARE(req.headers.value("authorization"), "OSS LTAItestid:" + sig);
+}
+
+void TestOssCloudHelper::uploadOfUnreadableFileFails()
+{
+    LoopbackHttpServer store;
+    configure(store.baseUrl());
+    Response resp;
+    int code = 0;
+    OssCloudHelper::uploadFile(QStringLiteral("x.wav"), m_home->file(QStringLiteral("none.wav")))
+        ->fail([&](const Response &r, int c) {
+            resp = r;
+            code = c;
+        });
+    QTRY_VERIFY(code != 0);
+    QCOMPARE(resp.msg, QStringLiteral("无法读取文件: ") + m_home->file(QStringLiteral("none.wav")));
+    QCOMPARE(store.requests.size(), 0);
 }
 
 QTEST_MAIN(TestOssCloudHelper)

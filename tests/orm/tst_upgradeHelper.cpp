@@ -193,7 +193,7 @@ void TestUpgradeHelper::downloadReportsProgressAndRenames()
         previous = f;
     }
     QCOMPARE(previous, 1.0);
-    QCOMPARE(progress[0][0].toDouble(), 0.25); // first chunk of four
+    QVERIFY(progress[0][0].toDouble() < 1.0); // reported while arriving, not only at the end
 
     const QString path = complete[0][0].toString();
     QCOMPARE(path, UpgradeHelper::downloadDir() + QStringLiteral("/vellobox-1.3.0.run"));

@@ -5,6 +5,7 @@
 #include "orm/http/HttpClient.h"
 #include "orm/http/HttpHelper.h"
 #include "orm/http/RawHttpInterceptor.h"
+#include "util/TrContexts.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -101,8 +102,9 @@ HttpRequest::RawHttpInterceptor *OssCloudHelper::uploadFile(const QString &objec
     QFile file(localPath);
     if (!file.open(QIODevice::ReadOnly)) {
         QLOG_ERROR() << "cannot read" << localPath << "for upload:" << file.errorString();
-        // An address that cannot be sent to gives the failure through the usual path.
-        return HttpClient(QStringLiteral("file:")).put(interceptor);
+        return HttpClient::fail(interceptor, HttpRequest::Response::failure(
+                                                 HttpRequest::Response::NotConfigured,
+                                                 TMsg::tr("无法读取文件: %1").arg(localPath)));
     }
     const QByteArray data = file.readAll();
     const QByteArray date = QLocale::c()

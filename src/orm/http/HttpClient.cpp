@@ -179,8 +179,7 @@ void HttpClient::start(const QByteArray &method, IHttpInterceptor *interceptor)
     }
     const QString scheme = m_url.scheme().toLower();
     if (!m_url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) || m_url.host().isEmpty()) {
-        call->failLater(Response::failure(Response::NotConfigured,
-                                          HttpHelper::networkErrorMessage(QStringLiteral("invalid address"))));
+        call->failLater(Response::failure(Response::NotConfigured, HttpHelper::invalidAddressMessage(m_rawUrl)));
         return;
     }
 
@@ -206,6 +205,11 @@ void HttpClient::start(const QByteArray &method, IHttpInterceptor *interceptor)
     for (const auto &h : qAsConst(m_headers))
         request.setRawHeader(h.first, h.second);
     call->run(request, body, hasBody, m_timeoutMs);
+}
+
+void HttpClient::failLater(IHttpInterceptor *interceptor, const Response &failure)
+{
+    (new HttpCall(interceptor, QUrl(), "-"))->failLater(failure);
 }
 
 QByteArray HttpClient::encodeParams(const QList<QPair<QString, QString>> &params)

@@ -46,12 +46,21 @@ public:
         return interceptor;
     }
 
+    // Ends an interceptor with a failure that happened before anything could be sent, through
+    // the same asynchronous path as every other failure.
+    template <class I> static I *fail(I *interceptor, const HttpRequest::Response &failure)
+    {
+        failLater(interceptor, failure);
+        return interceptor;
+    }
+
     QUrl url() const { return m_url; }
     // "a=1&b=2" with every reserved character percent-encoded ('+' included).
     static QByteArray encodeParams(const QList<QPair<QString, QString>> &params);
 
 private:
     void start(const QByteArray &method, HttpRequest::IHttpInterceptor *interceptor);
+    static void failLater(HttpRequest::IHttpInterceptor *interceptor, const HttpRequest::Response &failure);
 
     QString m_rawUrl;
     QUrl m_url;

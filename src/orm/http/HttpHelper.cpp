@@ -25,6 +25,11 @@ QString notConfiguredMessage(const QString &iniKey)
     return TMsg::tr("服务器地址未配置 (%1)").arg(iniKey);
 }
 
+QString invalidAddressMessage(const QString &url)
+{
+    return TMsg::tr("服务器地址无效: %1").arg(loggableUrl(QUrl(url)));
+}
+
 QString timeoutMessage(int ms)
 {
     return TMsg::tr("请求超时, 服务器在%1秒内没有响应").arg((ms + 999) / 1000);

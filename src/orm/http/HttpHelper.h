@@ -12,6 +12,7 @@ namespace HttpHelper {
 QNetworkAccessManager *networkManager();
 
 QString notConfiguredMessage(const QString &iniKey);
+QString invalidAddressMessage(const QString &url);
 QString timeoutMessage(int ms);
 QString networkErrorMessage(const QString &detail);
 QString httpErrorMessage(int httpStatus);

@@ -74,6 +74,7 @@ QString LoginBL::userFilePath()
 void LoginBL::reloadFromDisk()
 {
     m_user.reset();
+    ApiClient::instance().setBearerToken(QString());
 }
 
 bool LoginBL::isLogin()
@@ -110,12 +111,14 @@ UserVO *LoginBL::getUser()
     auto user = std::make_unique<UserVO>();
     user->fromJson(object);
     m_user = std::move(user);
+    ApiClient::instance().setBearerToken(m_user->token);
     return m_user.get();
 }
 
 void LoginBL::logout()
 {
     m_user.reset();
+    ApiClient::instance().setBearerToken(QString());
     const QString path = userFilePath();
     if (QFile::exists(path) && !QFile::remove(path)) {
         QLOG_ERROR() << "cannot remove the cached user" << path;
@@ -148,6 +151,8 @@ void LoginBL::loggedIn(const UserVO &user, const QString &message, const Callbac
 {
     storeUser(user);
     m_user = std::make_unique<UserVO>(user);
+    // Later calls carry the session token when the server issued one.
+    ApiClient::instance().setBearerToken(user.token);
     QLOG_INFO() << "user logged in, id" << user.id;
     if (callback)
         callback(message, 0);
