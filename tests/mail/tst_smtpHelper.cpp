@@ -61,10 +61,10 @@ QList<Part> parts(const Part &message)
 {
     const QByteArray boundary = "--" + paramOf(message.headers.value("content-type"), "boundary");
     QList<Part> out;
-    const QList<QByteArray> pieces = message.body.split('\n');
+    const QList<QByteArray> lines = message.body.split('\n');
     QByteArray current;
     bool inside = false;
-    for (QByteArray line : pieces) {
+    for (QByteArray line : lines) {
         if (line.endsWith('\r'))
             line.chop(1);
         if (line == boundary || line == boundary + "--") {
