@@ -1,20 +1,12 @@
 #include "qui/control/TranSettingItem.h"
 
 #include "config/BaseSetting.h"
+#include "config/language/Languages.h"
 #include "databinding/ZComboBox.h"
 #include "device/DeviceContext.h"
-#include "logging/QsLog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-
-namespace {
-TranSettingItem::LanguageSource &languageSource()
-{
-    static TranSettingItem::LanguageSource source;
-    return source;
-}
-} // namespace
 
 TranSettingItem::TranSettingItem(QWidget *parent)
     : FormContainer(parent)
@@ -39,11 +31,6 @@ TranSettingItem::TranSettingItem(QWidget *parent)
     m_to->setMinimumWidth(150);
 }
 
-void TranSettingItem::setLanguageSource(LanguageSource source)
-{
-    languageSource() = std::move(source);
-}
-
 void TranSettingItem::setLanguageLabel(const QString &text)
 {
     m_label->setText(text);
@@ -63,13 +50,8 @@ void TranSettingItem::fill(ZComboBox *combo, const QStringList &texts, const QSt
 
 void TranSettingItem::fillByType(ZComboBox *combo, int type, const QString &field)
 {
-    QStringList texts;
-    QStringList codes;
-    if (languageSource())
-        languageSource()(type, &texts, &codes);
-    else
-        QLOG_WARN() << "no language table for the language row, type" << type;
-    fill(combo, texts, codes, field);
+    const auto names = Languages::displayNames(Languages::instance().sections(type));
+    fill(combo, names.first, names.second, field);
 }
 
 void TranSettingItem::setFromLanguages(const QStringList &texts, const QStringList &values, const QString &field)

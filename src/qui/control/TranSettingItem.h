@@ -14,9 +14,6 @@ class TranSettingItem : public FormContainer, public IContextBinder
 {
     Q_OBJECT
 public:
-    // Fills the display names and codes of the languages of one engine type.
-    using LanguageSource = std::function<void(int type, QStringList *texts, QStringList *codes)>;
-
     explicit TranSettingItem(QWidget *parent = nullptr);
 
     void setLanguageLabel(const QString &text);
@@ -26,9 +23,6 @@ public:
     // The source or target combo gets the languages of that type, bound to the field.
     void setFromLanguage(int type, const QString &field);
     void setToLanguage(int type, const QString &field);
-
-    // Where the typed language lists come from; set once by the program at start.
-    static void setLanguageSource(LanguageSource source);
 
     ZComboBox *fromComboBox() const { return m_from; }
     ZComboBox *toComboBox() const { return m_to; }
