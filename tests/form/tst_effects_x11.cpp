@@ -7,11 +7,8 @@
 #include "form/floating/Magnifier.h"
 #include "form/floating/SubtitleWidget.h"
 
-#if __has_include("qui/control/BarVolume.h")
 #include "form/dialog/RecordVolumeDialog.h"
 #include "util/Clock.h"
-#define HAVE_VOLUME_WINDOW 1
-#endif
 
 #include <QCursor>
 #include <QDir>
@@ -203,7 +200,6 @@ private slots:
 
     void recordVolume()
     {
-#ifdef HAVE_VOLUME_WINDOW
         RecordVolumeDialog d;
         const QRect a = QGuiApplication::primaryScreen()->availableGeometry();
         d.move(a.left() + a.width() - d.width(), a.bottom() + 1 - d.height());
@@ -218,9 +214,6 @@ private slots:
         QVERIFY(shot.copy(d.geometry()).save(tourDir() + "/record-volume-window.png"));
         // The background picture, not the slide, lies behind the time.
         QVERIFY(shot.pixel(d.x() + 200, d.y() + 10) != m_slidePicture.pixel(d.x() + 200, d.y() + 10));
-#else
-        QSKIP("the level bar is not part of this build yet");
-#endif
     }
 };
 

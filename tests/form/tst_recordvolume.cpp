@@ -1,13 +1,9 @@
 #include "form/dialog/RecordVolumeDialog.h"
+#include "orm/data/AudioRecordVO.h"
 #include "util/Clock.h"
 
 #include <QDateTime>
 #include <QtTest>
-
-#if __has_include("orm/data/AudioRecordVO.h")
-#include "orm/data/AudioRecordVO.h"
-#define HAVE_AUDIO_RECORD 1
-#endif
 
 namespace {
 const qint64 Now = QDateTime(QDate(2026, 3, 14), QTime(15, 9, 26)).toMSecsSinceEpoch() + 500;
@@ -94,7 +90,6 @@ private slots:
 
     void recordStartTimeIsRead()
     {
-#ifdef HAVE_AUDIO_RECORD
         AudioRecordVO record;
         record.startTime = startBefore(75);
         RecordVolumeDialog d;
@@ -102,9 +97,6 @@ private slots:
         QVERIFY(d.isVisible());
         QCOMPARE(d.timeText(), QStringLiteral("<font color=white>0 : 1 : 15</font>"));
         QCOMPARE(d.volumeValue(), 7);
-#else
-        QSKIP("the recording record is not part of this build yet");
-#endif
     }
 
     void backgroundPictureIsEmbedded() { QVERIFY(!QImage(":/resource/image/volumebg.png").isNull()); }

@@ -2,23 +2,10 @@
 #include "ui_RecordVolumeDialog.h"
 
 #include "logging/QsLog.h"
+#include "orm/data/AudioRecordVO.h"
 #include "util/Clock.h"
 
 #include <QDateTime>
-
-// The recording record belongs to the server layer; only its start time is read, by name.
-#if __has_include("orm/data/AudioRecordVO.h")
-#include "orm/data/AudioRecordVO.h"
-static QString startTimeOf(const AudioRecordVO *record)
-{
-    return record->text(QStringLiteral("startTime"));
-}
-#else
-static QString startTimeOf(const AudioRecordVO *)
-{
-    return QString();
-}
-#endif
 
 RecordVolumeDialog::RecordVolumeDialog(QWidget *parent)
     : QDialog(parent)
@@ -73,7 +60,7 @@ void RecordVolumeDialog::recording(AudioRecordVO *record, int db)
         QLOG_WARN() << "RecordVolumeDialog: progress without a record ignored";
         return;
     }
-    showProgress(startTimeOf(record), db);
+    showProgress(record->startTime, db);
 }
 
 QString RecordVolumeDialog::timeText() const
