@@ -6,7 +6,9 @@
 #include "databinding/ZColorComboBox.h"
 #include "databinding/ZComboBox.h"
 #include "device/IDeviceLogic.h"
+#include "device/common/ui/DevicePages.h"
 #include "device/common/ui/FunctionChipEditor.h"
+#include "device/pointer/common/PointerDevice.h"
 #include "device/pointer/common/ui/MKeyTab.h"
 #include "support/ToastRecorder.h"
 
@@ -116,10 +118,11 @@ private slots:
         QTest::newRow("chosen function wins") << "3,2,0,1" << 0 << 1 << ids({1});
         QTest::newRow("index past the list") << "3,2" << 5 << -1 << ids({3});
         QTest::newRow("negative index") << "3,2" << -1 << -1 << ids({3});
-        QTest::newRow("not a number is 0") << "x,2" << 0 << -1 << ids({0});
+        QTest::newRow("not a number runs the default") << "x,2" << 0 << -1 << ids({3});
+        QTest::newRow("empty parts do not count") << ",,0,2" << 1 << -1 << ids({2});
         QTest::newRow("chosen id too large") << "3,2,0,1" << 0 << 7 << ids({});
         QTest::newRow("listed id too large") << "3,12,0" << 1 << -1 << ids({});
-        QTest::newRow("listed id negative") << "3,-4" << 1 << -1 << ids({});
+        QTest::newRow("listed id negative runs the default") << "3,-4" << 1 << -1 << ids({3});
     }
 
     void tickShowsTheCurrentFunction()
@@ -143,6 +146,7 @@ private slots:
         QTest::newRow("empty") << QString() << ids({}) << ids({0, 1, 2, 3});
         QTest::newRow("two") << "2,0" << ids({2, 0}) << ids({1, 3});
         QTest::newRow("empty parts and unknown ids") << ",1,,10,3," << ids({1, 3}) << ids({0, 2});
+        QTest::newRow("not a number") << "x,2" << ids({2}) << ids({0, 1, 3});
         QTest::newRow("twice") << "1,1" << ids({1}) << ids({0, 2, 3});
     }
 
@@ -310,6 +314,25 @@ private slots:
         thread.wait();
     }
 
+    // The presenter's own logic: two quick M-key presses switch to the next listed function.
+    void realDeviceDoubleClickMovesTheTick()
+    {
+        DevicePageHome device(std::make_unique<PointerSetting>(), {{"mKey_function", 1}});
+        std::unique_ptr<QWidget> widget(DevicePages::create(QStringLiteral("MKeyTab")));
+        auto *page = qobject_cast<MKeyTab *>(widget.get());
+        QVERIFY(page);
+        page->setContext(&device.context);
+        PointerDevice logic(&device.context);
+        DevicePages::connectDevice(page, &logic);
+        QCOMPARE(ticked(*page), ids({1}));
+
+        logic.handleKeyEvent(Action_MKeySwitch, Flag_Press, QString());
+        logic.handleKeyEvent(Action_MKeySwitch, Flag_Press, QString());
+        QTRY_COMPARE(ticked(*page), ids({2})); // "3,2,0,1" position 1
+        QCOMPARE(device.stored().value("mKey_function").toInt(), -1);
+        QCOMPARE(device.stored().value("mKey_functionIndex").toInt(), 1);
+    }
+
     void volumeKeyRereadsTheSizes()
     {
         DevicePageHome device(std::make_unique<PointerSetting>());
@@ -429,7 +452,7 @@ private slots:
         QTest::newRow("plain") << "3,2,0" << 2 << "3,2,0,2" << "3,0";
         QTest::newRow("stray commas") << ",3,,2," << 3 << "3,2,3" << "2";
         QTest::newRow("number inside a number") << "10,1,21" << 1 << "10,1,21,1" << "10,21";
-        QTest::newRow("not a number is 0") << "x,1" << 0 << "x,1,0" << "1";
+        QTest::newRow("not a number is kept") << "x,1" << 0 << "x,1,0" << "x,1";
     }
 
     void listRules()

@@ -5,7 +5,10 @@
 #include "databinding/IZContainer.h"
 #include "databinding/IZWidget.h"
 #include "device/IContextBinder.h"
-#include "device/mouse/common/ui/TypingTab.h"
+#include "device/common/ui/DevicePages.h"
+#include "device/mouse/common/MouseDevice.h"
+#include "device/mouse/mirel/MirelMouseDevice.h"
+#include "device/pointer/common/PointerDevice.h"
 #include "device/pointer/common/ui/MKeyTab.h"
 #include "orm/reflection/FieldTable.h"
 #include "support/ToastRecorder.h"
@@ -19,27 +22,28 @@
 
 namespace {
 
-// Every device page, with the record type of the device that shows it. A new page joins here.
-struct PageEntry
+// Every device kind; its page table names its pages, and each page that the forms layer can
+// build is walked with the kind's own settings record. New pages join by being built.
+struct DeviceKind
 {
     const char *name;
-    std::function<QWidget *()> create;
-    std::function<std::unique_ptr<BaseSetting>()> record;
+    std::function<std::unique_ptr<IDeviceLogic>(DeviceContext *)> create;
 };
 
-template<typename Page, typename Record>
-PageEntry page(const char *name)
+template<typename Logic>
+DeviceKind kind(const char *name)
 {
-    return {name, [] { return new Page; }, [] { return std::make_unique<Record>(); }};
+    return {name, [](DeviceContext *context) { return std::make_unique<Logic>(context); }};
 }
 
-const std::vector<PageEntry> &devicePages()
+const std::vector<DeviceKind> &deviceKinds()
 {
-    static const std::vector<PageEntry> pages = {
-        page<TypingTab, MouseSetting>("TypingTab"),
-        page<MKeyTab, PointerSetting>("MKeyTab"),
+    static const std::vector<DeviceKind> kinds = {
+        kind<PointerDevice>("presenter"),
+        kind<MouseDevice>("mouse"),
+        kind<MirelMouseDevice>("branded mouse"),
     };
-    return pages;
+    return kinds;
 }
 
 IContextBinder *binderOf(QWidget *page)
@@ -97,25 +101,37 @@ private slots:
 
     void everyBoundFieldExists_data()
     {
-        QTest::addColumn<int>("entry");
-        for (size_t i = 0; i < devicePages().size(); ++i)
-            QTest::newRow(devicePages()[i].name) << int(i);
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("pageClass");
+        for (size_t i = 0; i < deviceKinds().size(); ++i) {
+            const std::unique_ptr<IDeviceLogic> logic = deviceKinds()[i].create(nullptr);
+            const QVector<IDeviceLogic::PageEntry> pages = logic->pageTable();
+            for (const IDeviceLogic::PageEntry &entry : pages) {
+                std::unique_ptr<QWidget> page(DevicePages::create(entry.pageClass));
+                if (!page)
+                    continue;
+                const QString row = QStringLiteral("%1: %2").arg(QLatin1String(deviceKinds()[i].name), entry.pageClass);
+                m_walked << row;
+                QTest::newRow(qPrintable(row)) << int(i) << entry.pageClass;
+            }
+        }
     }
 
     // Binding a device's record to its pages shows values and nothing else: no field is
     // missing, nothing is written, nothing opens.
     void everyBoundFieldExists()
     {
-        QFETCH(int, entry);
-        const PageEntry &e = devicePages()[size_t(entry)];
-        DevicePageHome device(e.record());
+        QFETCH(int, kind);
+        QFETCH(QString, pageClass);
+        const std::unique_ptr<IDeviceLogic> logic = deviceKinds()[size_t(kind)].create(nullptr);
+        DevicePageHome device(logic->createSetting());
         const QByteArray before = device.fileBytes();
         QVERIFY(!before.isEmpty());
         int notified = 0;
         const int handler = device.setting()->addNotifyHandler(
             [&notified](const QString &, const QVariant &, const QVariant &) { ++notified; });
         ToastRecorder toasts;
-        std::unique_ptr<QWidget> widget(e.create());
+        std::unique_ptr<QWidget> widget(DevicePages::create(pageClass));
         const QWidgetList topLevels = QApplication::topLevelWidgets();
         IContextBinder *binder = binderOf(widget.get());
         QVERIFY2(binder, "a device page receives its device as an IContextBinder");
@@ -136,6 +152,17 @@ private slots:
         device.setting()->removeNotifyHandler(handler);
     }
 
+    void thePagesBuiltSoFarAreWalked()
+    {
+        for (const char *row : {"mouse: TypingTab", "presenter: MKeyTab"})
+            QVERIFY2(m_walked.contains(QLatin1String(row)), row);
+    }
+
+    void unknownPagesAreNotBuilt()
+    {
+        QVERIFY(!DevicePages::create(QStringLiteral("NoSuchTab")));
+    }
+
     // The walk itself finds a field that the record type lacks: the presenter's page on a
     // mouse record misses every presenter field.
     void aMissingFieldIsFound()
@@ -150,6 +177,7 @@ private slots:
 
 private:
     UrlRecorder m_urls;
+    QStringList m_walked;
 };
 
 QTEST_MAIN(TestPagesFields)

@@ -58,8 +58,6 @@ void FunctionChipEditor::setFunctions(const QString &list)
     QVector<int> listed;
     const QStringList parts = list.split(QLatin1Char(','));
     for (const QString &part : parts) {
-        if (part.trimmed().isEmpty())
-            continue;
         const int id = elementId(part);
         if (m_entries.count(id) && !listed.contains(id))
             listed.append(id);
@@ -114,7 +112,7 @@ int FunctionChipEditor::elementId(const QString &element)
 {
     bool ok = false;
     const int id = element.trimmed().toInt(&ok, 10);
-    return ok ? id : 0;
+    return ok ? id : -1;
 }
 
 QString FunctionChipEditor::appended(const QString &list, int id)

@@ -40,7 +40,8 @@ public:
     QPushButton *chip(int id) const;
     QAction *action(int id) const;
 
-    // The list rules, element by element. An element that is not a number stands for 0.
+    // The list rules, element by element, as the device reads the list: empty elements do
+    // not count, and one that is not a number is no function (-1) and is kept as it is.
     static int elementId(const QString &element);
     static QString appended(const QString &list, int id);
     static QString removed(const QString &list, int id);

@@ -6,6 +6,7 @@
 #include "databinding/FormItem.h"
 #include "databinding/ZCheckBox.h"
 #include "device/DeviceContext.h"
+#include "device/IDeviceLogic.h"
 #include "device/common/ui/FunctionChipEditor.h"
 #include "util/TrContexts.h"
 
@@ -135,19 +136,8 @@ void MKeyTab::checkBoxChoose(int)
 
 int MKeyTab::currentFunction() const
 {
-    const BaseSetting *record = setting();
-    if (!record)
-        return -1;
-    int id = record->value(kFunction).toInt();
-    if (id < 0) {
-        const QString list = record->text(kFunctions);
-        const QStringList parts = list.split(QLatin1Char(','));
-        const int index = record->value(kFunctionIndex).toInt();
-        if (!list.isEmpty() && index >= 0 && index < parts.size())
-            id = FunctionChipEditor::elementId(parts.at(index));
-        else
-            id = AirMouse;
-    }
+    // The page shows what the device runs, so it asks the device's own rule.
+    const int id = IDeviceLogic::functionIndexOf(setting());
     return id >= 0 && id < m_rows.size() ? id : -1;
 }
 
