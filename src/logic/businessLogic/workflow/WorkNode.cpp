@@ -153,7 +153,7 @@ void WorkNode::onError(int code, const QString &message)
 {
     QLOG_ERROR() << "workflow: engine failed" << code << message;
     report(message);
-    if (m_keepAudio && m_capturing) {
+    if (m_keepAudio && m_source) {
         dropEngine();
         return;
     }
