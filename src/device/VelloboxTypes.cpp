@@ -1,5 +1,7 @@
 #include "device/VelloboxTypes.h"
 
+#include "device/DeviceContext.h"
+
 void registerVelloboxMetaTypes()
 {
     qRegisterMetaType<VelloboxActionType>("VelloboxActionType");
@@ -7,4 +9,6 @@ void registerVelloboxMetaTypes()
     qRegisterMetaType<NotifyType>("NotifyType");
     qRegisterMetaType<DeiveStatus>("DeiveStatus");
     qRegisterMetaType<OperationType>("OperationType");
+    // Carried by the listeners' signals from their threads.
+    qRegisterMetaType<DeviceContext *>("DeviceContext*");
 }

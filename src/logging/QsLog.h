@@ -2,9 +2,11 @@
 // Logging statements: QLOG_INFO() << "text"; each records the source file and line.
 #include "logging/Logger.h"
 
-#define QLOG_AT(level)                                                        \
-    if (QsLogging::Logger::instance().loggingLevel() > (level)) {             \
-    } else                                                                    \
+// A one-pass loop rather than if/else, so that "if (x) QLOG_INFO() << y; else ..." stays unambiguous.
+// The stream's operands are not evaluated when the level is off.
+#define QLOG_AT(level)                                                                            \
+    for (bool vbLogOnce = QsLogging::Logger::instance().loggingLevel() <= (level); vbLogOnce;     \
+         vbLogOnce = false)                                                                       \
         QsLogging::Logger::Helper((level), __FILE__, __LINE__).stream()
 
 #define QLOG_TRACE() QLOG_AT(QsLogging::TraceLevel)

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <functional>
 
@@ -11,6 +12,9 @@ struct InstalledProgram
     QString displayName;
     QString iconPath;
     QString programPath;
+    // What Linux adds: the command's arguments and the folder to start in (may be empty).
+    QStringList arguments;
+    QString workingDirectory;
 };
 
 // The operating-system helper: global key listening, installed programs, OS checks and
@@ -29,7 +33,11 @@ public:
 
     // Registers (or replaces) a named callback of the one global key listener, which starts
     // on first use. Callbacks run on the GUI thread for every key press and release of any
-    // application; keys are never swallowed. False when no listener can run (no X display).
+    // application; keys are never swallowed. The modifiers are those held before the key (a
+    // Ctrl press itself reports none, its release reports Ctrl). Keys typed with Alt held,
+    // Alt itself and F10 come as WM_SYSKEYDOWN/WM_SYSKEYUP. Modifier keys report their left
+    // or right code (VK_LCONTROL ...). False when no listener can run (no X display); the
+    // callback stays registered and is not called.
     virtual bool addKeyboardHook(const QString &name, KeyboardCallback callback) = 0;
     virtual void removeKeyboardHook(const QString &name) = 0;
 

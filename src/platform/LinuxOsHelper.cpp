@@ -1,13 +1,20 @@
 #include "platform/LinuxOsHelper.h"
 
 #include "logging/QsLog.h"
+#include "platform/DesktopEntryReader.h"
+#include "platform/X11KeyboardListener.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
+#include <QPointer>
 #include <QSaveFile>
 #include <QStandardPaths>
+
+namespace {
+QPointer<X11KeyboardListener> s_listenerToClose;
+} // namespace
 
 IOsHelper *IOsHelper::instance()
 {
@@ -25,7 +32,28 @@ LinuxOsHelper::~LinuxOsHelper() = default;
 bool LinuxOsHelper::addKeyboardHook(const QString &name, KeyboardCallback callback)
 {
     m_hooks.insert(name, std::move(callback));
-    return false;
+    if (!m_listener) {
+        m_listener = new X11KeyboardListener(this);
+        connect(m_listener, &X11KeyboardListener::keyEvent, this, &LinuxOsHelper::dispatchKey);
+        // This helper outlives the application object; its socket notifier must not.
+        s_listenerToClose = m_listener;
+        qAddPostRoutine([] { delete s_listenerToClose.data(); });
+    }
+    if (!m_listener->isRunning() && !m_listener->start()) {
+        QLOG_WARN() << "keyboard hook" << name << "registered, but no key listener can run";
+        return false;
+    }
+    return true;
+}
+
+void LinuxOsHelper::dispatchKey(int message, int virtualKey, int modifiers)
+{
+    // A copy: a callback may add or remove hooks.
+    const QHash<QString, KeyboardCallback> hooks = m_hooks;
+    for (auto it = hooks.cbegin(); it != hooks.cend(); ++it) {
+        if (it.value())
+            it.value()(message, virtualKey, modifiers);
+    }
 }
 
 void LinuxOsHelper::removeKeyboardHook(const QString &name)
@@ -35,7 +63,7 @@ void LinuxOsHelper::removeKeyboardHook(const QString &name)
 
 QVector<InstalledProgram> LinuxOsHelper::installedPrograms()
 {
-    return {};
+    return DesktopEntryReader::installedPrograms(DesktopEntryReader::applicationDirs());
 }
 
 QString LinuxOsHelper::autostartPath()

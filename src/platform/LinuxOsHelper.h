@@ -3,6 +3,9 @@
 #include "platform/IOsHelper.h"
 
 #include <QHash>
+#include <QPointer>
+
+class X11KeyboardListener;
 
 // IOsHelper on Linux/X11: XDG autostart and .desktop entries, XInput2 key listening.
 class LinuxOsHelper : public IOsHelper
@@ -23,5 +26,8 @@ public:
     static QString autostartPath();
 
 private:
+    void dispatchKey(int message, int virtualKey, int modifiers);
+
+    QPointer<X11KeyboardListener> m_listener;
     QHash<QString, KeyboardCallback> m_hooks;
 };

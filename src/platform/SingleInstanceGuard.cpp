@@ -57,8 +57,9 @@ bool SingleInstanceGuard::tryAcquire()
     m_server = new QLocalServer(this);
     QLocalServer::removeServer(m_key);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(m_key))
+    if (!m_server->listen(m_key)) {
         QLOG_WARN() << "instance server cannot listen:" << m_server->errorString();
+    }
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *s = m_server->nextPendingConnection()) {
             connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);

@@ -67,6 +67,10 @@ void Toast::showMessage(int type, const QString &text, int msec)
                                    .arg(bg.blue())
                                    .arg(bg.alpha()));
         m_label->setText(text);
+        // A word-wrapping label sizes itself narrow; give short texts one line.
+        m_label->ensurePolished();
+        const int oneLine = m_label->fontMetrics().horizontalAdvance(text) + 2 * 20 + 2;
+        m_label->setMinimumWidth(qMin(oneLine, m_label->maximumWidth()));
         m_window->adjustSize();
         // Centre on the main window when it is shown, else on the screen under the pointer.
         QRect area;

@@ -38,7 +38,6 @@ private slots:
         AudioRecordBL record(&context);
         QSignalSpy level(&record, &AudioRecordBL::recording);
         QSignalSpy saved(&record, &AudioRecordBL::SaveRecord_Finish);
-        QSignalSpy facts(&record, &AudioRecordBL::recordSaved);
         ToastRecorder toasts;
 
         record.start();
@@ -70,8 +69,12 @@ private slots:
         QVERIFY(Wav::parse(wav.readAll(), &format, &data));
         QCOMPARE(format.sampleRate(), 16000);
         QCOMPARE(data, pcm);
-        QCOMPARE(facts.size(), 1);
-        QVERIFY(facts[0][4].toLongLong() >= facts[0][3].toLongLong());
+        AudioRecordVO *vo = saved[0][0].value<AudioRecordVO *>();
+        QCOMPARE(vo, record.record());
+        QCOMPARE(vo->filepath, wavPath);
+        QCOMPARE(vo->language, QStringLiteral("zh"));
+        QVERIFY(!vo->startTime.isEmpty() && !vo->endTime.isEmpty());
+        QVERIFY(vo->createTime > 0);
     }
 
     void subtitleLinesComeFromTheResults()
@@ -85,6 +88,7 @@ private slots:
         record.resultHandle(AsrResult{"大家好。", "大家好。", true, false});
         QCOMPARE(text.size(), 2);
         QCOMPARE(text[1][0].toString(), QStringLiteral("大家好。"));
+        QCOMPARE(record.record(), nullptr); // no recording started
         QCOMPARE(translated.size(), 0);
     }
 };

@@ -4,6 +4,8 @@
 #include "logic/businessLogic/AudioRecordBL.h"
 #include "logic/businessLogic/FunctionImpl.h"
 #include "logic/businessLogic/GetwordTranslateImpl.h"
+#include "platform/RecordingKeySender.h"
+#include "platform/VirtualKeys.h"
 #include "logic/businessLogic/workflow/WorkNode.h"
 #include "logic/businessLogic/workflow/device/AudioDeviceFactory.h"
 #include "logic/businessLogic/workflow/device/InjectedAudioDevice.h"
@@ -210,29 +212,56 @@ private slots:
 
     void keyFunctionsGoToTheKeySender_data()
     {
+        using namespace VirtualKeys;
         QTest::addColumn<int>("action");
-        QTest::addColumn<QKeySequence>("keys");
-        QTest::newRow("enter") << int(Action_Enter) << QKeySequence(Qt::Key_Return);
-        QTest::newRow("backspace") << int(Action_Backspace) << QKeySequence(Qt::Key_Backspace);
-        QTest::newRow("switch window") << int(Action_SwitchWindow) << QKeySequence(Qt::ALT + Qt::Key_Tab);
-        QTest::newRow("custom shortcut") << int(Action_CustomShortcut) << QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_K);
+        QTest::addColumn<QVector<KeyRecord>>("records");
+        QTest::newRow("enter") << int(Action_Enter) << QVector<KeyRecord>{{VK_RETURN, false}, {VK_RETURN, true}};
+        QTest::newRow("backspace") << int(Action_Backspace) << QVector<KeyRecord>{{VK_BACK, false}, {VK_BACK, true}};
+        QTest::newRow("switch window") << int(Action_SwitchWindow)
+                                       << QVector<KeyRecord>{{VK_MENU, false}, {VK_TAB, false}, {VK_TAB, true}, {VK_MENU, true}};
+        QTest::newRow("show desktop") << int(Action_ShowDesktop)
+                                      << QVector<KeyRecord>{{0x5B, false}, {'D', false}, {'D', true}, {0x5B, true}};
+        QTest::newRow("custom shortcut")
+            << int(Action_CustomShortcut)
+            << QVector<KeyRecord>{{VK_CONTROL, false}, {VK_SHIFT, false}, {'K', false}, {'K', true}, {VK_SHIFT, true}, {VK_CONTROL, true}};
     }
     void keyFunctionsGoToTheKeySender()
     {
         QFETCH(int, action);
-        QFETCH(QKeySequence, keys);
+        QFETCH(QVector<KeyRecord>, records);
         TestHome home;
+        RecordingKeySender keys;
         MouseSetting setting;
         setting.mKey_shortcut_Str = QStringLiteral("Ctrl+Shift+K");
         DeviceContext context;
         context.setting = &setting;
         FunctionImpl hub(nullptr, &context);
-        QSignalSpy sent(&hub, &FunctionImpl::sendKeys);
+        QSignalSpy sent(&hub, &FunctionImpl::keysSent);
         hub.invokeFunction(VelloboxActionType(action), Flag_Release, QString());
-        QCOMPARE(sent.size(), 0); // keys go out on the press only
+        QCOMPARE(keys.batches().size(), 0); // keys go out on the press only
         hub.invokeFunction(VelloboxActionType(action), Flag_Press, QString());
-        QCOMPARE(sent.size(), 1);
-        QCOMPARE(sent[0][0].value<QKeySequence>(), keys);
+        QCOMPARE(keys.batches().size(), 1);
+        QCOMPARE(keys.batches()[0], records);
+        QCOMPARE(sent.value(0).value(1).toBool(), true);
+
+        keys.setSentLimit(1); // the sender fails half way: reported
+        hub.invokeFunction(VelloboxActionType(action), Flag_Press, QString());
+        QCOMPARE(sent.value(1).value(1).toBool(), false);
+    }
+
+    void shortcutFromKeyAndModifiers()
+    {
+        TestHome home;
+        RecordingKeySender keys;
+        MouseSetting setting;
+        setting.mKey_shortcut_key = Qt::Key_F5;
+        setting.mKey_shortcut_modifiers = int(Qt::AltModifier);
+        DeviceContext context;
+        context.setting = &setting;
+        FunctionImpl hub(nullptr, &context);
+        hub.invokeFunction(Action_CustomShortcut, Flag_Press, QString());
+        QCOMPARE(keys.batches().value(0),
+                 (QVector<KeyRecord>{{VirtualKeys::VK_MENU, false}, {0x74, false}, {0x74, true}, {VirtualKeys::VK_MENU, true}}));
     }
 
     void otherFunctions()
@@ -243,18 +272,15 @@ private slots:
         DeviceContext context;
         context.setting = &setting;
         FunctionImpl hub(nullptr, &context);
-        QSignalSpy desktop(&hub, &FunctionImpl::showDesktop);
+        RecordingKeySender keys;
         QSignalSpy snapshot(&hub, &FunctionImpl::snapshotTranslationRequested);
-        QSignalSpy sent(&hub, &FunctionImpl::sendKeys);
         ToastRecorder toasts;
 
-        hub.invokeFunction(Action_ShowDesktop, Flag_Press, QString());
-        QCOMPARE(desktop.size(), 1);
         hub.invokeFunction(Action_SnapshotTranslation, Flag_Press, QStringLiteral("Start Snapshot Translation"));
         QCOMPARE(snapshot.size(), 1);
 
         hub.invokeFunction(Action_CustomShortcut, Flag_Press, QString()); // none set
-        QCOMPARE(sent.size(), 0);
+        QCOMPARE(keys.batches().size(), 0);
         QCOMPARE(toasts.entries.value(0).type, 1);
 
         hub.invokeFunction(Action_OpenWebPage, Flag_Press, QString()); // none set
@@ -314,5 +340,6 @@ private slots:
     }
 };
 
+Q_DECLARE_METATYPE(QVector<KeyRecord>)
 QTEST_MAIN(TestFunctionImpl)
 #include "tst_functionimpl.moc"

@@ -54,17 +54,23 @@ void AudioRecordBL::stop()
 
 void AudioRecordBL::startHandle()
 {
-    m_transcript.clear();
-    m_translation.clear();
     m_bytes = 0;
-    m_startMs = Clock::nowMs();
+    const qint64 startMs = Clock::nowMs();
+    m_record = std::make_unique<AudioRecordVO>();
+    m_record->createTime = startMs;
+    m_record->startTime = QDateTime::fromMSecsSinceEpoch(startMs).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    if (const BaseSetting *setting = m_context ? m_context->setting : nullptr) {
+        m_record->deviceSn = setting->serialNumber;
+        const auto *pointer = dynamic_cast<const PointerSetting *>(setting);
+        m_record->language = pointer ? pointer->subtitle_identifyLanguage : setting->asr_languageAndAccent;
+    }
     const QString folder = recordFolder();
     if (!QDir().mkpath(folder)) {
         QLOG_ERROR() << "recording: cannot create" << folder;
         Toast::instance().showMessage(2, TNotify::tr("无法创建录音文件夹：%1").arg(folder), 2000);
         return;
     }
-    const QString stamp = QDateTime::fromMSecsSinceEpoch(m_startMs).toString(QStringLiteral("yyyyMMdd_hhmmss_zzz"));
+    const QString stamp = QDateTime::fromMSecsSinceEpoch(startMs).toString(QStringLiteral("yyyyMMdd_hhmmss_zzz"));
     m_file.setFileName(folder + QLatin1Char('/') + stamp + QStringLiteral(".pcm"));
     if (!m_file.open(QIODevice::WriteOnly)) {
         QLOG_ERROR() << "recording: cannot write" << m_file.fileName();
@@ -87,14 +93,15 @@ void AudioRecordBL::audioHandle(const QByteArray &pcm)
 
 void AudioRecordBL::onVolume(int level)
 {
-    emit recording(m_record, level);
+    emit recording(m_record.get(), level);
 }
 
 void AudioRecordBL::resultHandle(const AsrResult &result)
 {
     emit text(result.text);
     if (result.isFinish) {
-        m_transcript = result.finishText;
+        if (m_record)
+            m_record->content = result.finishText;
         if (!result.text.trimmed().isEmpty())
             translateSentence(result.text);
     }
@@ -107,7 +114,8 @@ void AudioRecordBL::translateSentence(const QString &sentence)
         return; // only presenters show a translated subtitle line
     m_client->translate(sentence, pointer->subtitle_identifyLanguage, pointer->subtitle_transLanguage,
                         [this](const QString &translated, const QString &, const QString &) {
-                            m_translation += translated;
+                            if (m_record)
+                                m_record->translatedText += translated;
                             emit translatedText(translated);
                         }, this);
 }
@@ -119,6 +127,8 @@ void AudioRecordBL::finishHandle()
     const QString pcmPath = m_file.fileName();
     m_file.close();
     const qint64 endMs = Clock::nowMs();
+    m_record->endTime = QDateTime::fromMSecsSinceEpoch(endMs).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    m_record->duration = (endMs - m_record->createTime) / 1000;
     QString wavPath = pcmPath;
     wavPath.replace(wavPath.size() - 4, 4, QStringLiteral(".wav"));
 
@@ -133,10 +143,10 @@ void AudioRecordBL::finishHandle()
     }
     if (!ok) {
         QLOG_ERROR() << "recording: cannot save" << wavPath;
-        emit SaveRecord_Finish(m_record, -1, TNotify::tr("录音保存失败"));
+        emit SaveRecord_Finish(m_record.get(), -1, TNotify::tr("录音保存失败"));
         return;
     }
     QLOG_INFO() << "recording: saved" << wavPath << m_bytes << "bytes";
-    emit SaveRecord_Finish(m_record, 0, wavPath);
-    emit recordSaved(wavPath, m_transcript, m_translation, m_startMs, endMs);
+    m_record->filepath = wavPath;
+    emit SaveRecord_Finish(m_record.get(), 0, wavPath);
 }

@@ -1,13 +1,15 @@
 #pragma once
 
 #include "logic/businessLogic/workflow/IWorkHandle.h"
+#include "orm/data/AudioRecordVO.h"
 
 #include <QFile>
 #include <QString>
+#include <memory>
 
-class AudioRecordVO;
-// Travels as a pointer in signals; the record type itself belongs to the server layer.
-Q_DECLARE_OPAQUE_POINTER(AudioRecordVO *)
+// Recording records travel queued to the record tab.
+Q_DECLARE_METATYPE(AudioRecordVO *)
+
 class BaiduClient;
 class DeviceContext;
 class WorkNode;
@@ -16,6 +18,7 @@ class WorkNode;
 // the record folder (ini "/UserSetting/DefaultRecordPath", else <program folder>/record) and
 // turned into a WAV file when the run ends; recognised sentences become subtitle text and,
 // translated, the second subtitle line. A failing speech engine does not stop the recording.
+// Each recording has its record (AudioRecordVO), valid until the next recording starts.
 class AudioRecordBL : public IWorkHandle
 {
     Q_OBJECT
@@ -38,17 +41,15 @@ public:
     void onVolume(int level) override;
     void audioHandle(const QByteArray &pcm) override;
 
-    // The record value object of the current recording, when the server layer gave one.
-    void setRecord(AudioRecordVO *record) { m_record = record; }
+    // The record of the current (or last) recording; null before the first.
+    AudioRecordVO *record() const { return m_record.get(); }
 
 signals:
     void recording(AudioRecordVO *record, int db);
     void text(const QString &text);
     void translatedText(const QString &text);
+    // code 0 and the WAV path, or -1 and the reason.
     void SaveRecord_Finish(AudioRecordVO *record, int code, const QString &msg);
-    // The saved recording's facts, for whoever builds the record entry.
-    void recordSaved(const QString &wavPath, const QString &transcript, const QString &translation,
-                     qint64 startMs, qint64 endMs);
 
 private:
     void translateSentence(const QString &sentence);
@@ -56,10 +57,7 @@ private:
     DeviceContext *m_context;
     WorkNode *m_node;
     BaiduClient *m_client;
-    AudioRecordVO *m_record = nullptr;
+    std::unique_ptr<AudioRecordVO> m_record;
     QFile m_file;
     qint64 m_bytes = 0;
-    qint64 m_startMs = 0;
-    QString m_transcript;
-    QString m_translation;
 };

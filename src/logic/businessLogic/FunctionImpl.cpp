@@ -9,6 +9,7 @@
 #include "logic/businessLogic/AudioRecordBL.h"
 #include "logic/businessLogic/FunctionCatalog.h"
 #include "logic/businessLogic/GetwordTranslateImpl.h"
+#include "logic/businessLogic/KeyStroke.h"
 #include "logic/businessLogic/Launcher.h"
 #include "logic/businessLogic/workflow/WorkNode.h"
 #include "logic/businessLogic/workflow/typing/TypeImp.h"
@@ -113,15 +114,15 @@ void FunctionImpl::invokeFunction(VelloboxActionType action, VelloboxFunctionFla
         break;
     case Action_Enter:
         if (press)
-            emit sendKeys(QKeySequence(Qt::Key_Return));
+            pressKeys(QKeySequence(Qt::Key_Return));
         break;
     case Action_Backspace:
         if (press)
-            emit sendKeys(QKeySequence(Qt::Key_Backspace));
+            pressKeys(QKeySequence(Qt::Key_Backspace));
         break;
     case Action_ShowDesktop:
         if (press)
-            emit showDesktop();
+            pressKeys(QKeySequence(Qt::META + Qt::Key_D)); // the desktops' common show-desktop key
         break;
     case Action_CustomShortcut:
         if (press)
@@ -133,7 +134,7 @@ void FunctionImpl::invokeFunction(VelloboxActionType action, VelloboxFunctionFla
         break;
     case Action_SwitchWindow:
         if (press)
-            emit sendKeys(QKeySequence(Qt::ALT + Qt::Key_Tab));
+            pressKeys(QKeySequence(Qt::ALT + Qt::Key_Tab));
         break;
     case Action_OpenWebPage:
         if (press)
@@ -302,7 +303,13 @@ void FunctionImpl::runCustomShortcut()
         Toast::instance().showMessage(1, TNotify::tr("未设置自定义快捷键"), 2000);
         return;
     }
-    emit sendKeys(keys);
+    pressKeys(keys);
+}
+
+void FunctionImpl::pressKeys(const QKeySequence &keys)
+{
+    const bool ok = KeyStroke::send(keys);
+    emit keysSent(keys, ok);
 }
 
 void FunctionImpl::runWebSearch()

@@ -19,8 +19,9 @@ class QWidget;
 // The function hub of one device: runs every device action (invokeFunction).
 //
 // The floating windows of a device (effect overlay, subtitle window, recording volume
-// window, typing tip) and the key sender belong to the window and platform layers; the hub
-// drives them through the signals below, each one call on the window it names.
+// window, typing tip) belong to the window layer; the hub drives them through the signals
+// below, each one call on the window it names. Key functions go out through the platform
+// key sender.
 class FunctionImpl : public QObject
 {
     Q_OBJECT
@@ -69,9 +70,8 @@ signals:
     void volumeLevel(AudioRecordVO *record, int db);
     // The screenshot tool: start a screenshot translation for this device.
     void snapshotTranslationRequested();
-    // The platform key sender: one simulated key combination; the desktop shown.
-    void sendKeys(const QKeySequence &keys);
-    void showDesktop();
+    // A key function was sent (or could not be: ok false).
+    void keysSent(const QKeySequence &keys, bool ok);
 
 private:
     // Each device function, one job each.
@@ -84,6 +84,7 @@ private:
     void runCustomShortcut();
     void runWebSearch();
     void runOpenWebPage();
+    void pressKeys(const QKeySequence &keys);
 
     void startSpeech(VelloboxActionType action);
     void translateForTyping(const QString &text, std::function<void(const QString &)> done);

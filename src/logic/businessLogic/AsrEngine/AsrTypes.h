@@ -29,5 +29,5 @@ Q_DECLARE_METATYPE(AsrEngineType)
 Q_DECLARE_METATYPE(AsrEngineState)
 Q_DECLARE_METATYPE(AsrModuleAction)
 
-// Registers the speech types for queued signals.
+// Registers the speech and recording types for queued signals.
 void registerAsrMetaTypes();

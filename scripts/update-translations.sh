@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Refreshes the translation sources from the code and the designer forms.
+# The build compiles them with lrelease; run this after changing user-visible texts.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+# Turkish carries only its language tag: its texts show in the source language.
+for lang in en ko; do
+  lupdate -silent -locations none -no-obsolete src -ts "resources/translations/vellobox_${lang}.ts"
+done

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "databinding/IDataContainer.h"
+#include "util/TableColumnConfig.h"
+
+#include <QTableWidget>
+#include <QVector>
+
+class FieldTable;
+class ZCheckHeader;
+
+// A table of records laid out by a table layout file (config/uiConfig/table/<name>.xml). It
+// shows the records it is given (not owned); bindData rebuilds the rows. A checkable table has
+// a check box column first and a check-all box in its header.
+class ZTableWidget : public QTableWidget, public IDataContainer
+{
+    Q_OBJECT
+public:
+    static constexpr int RowHeight = 38;
+
+    explicit ZTableWidget(QWidget *parent = nullptr);
+
+    // Columns from the named layout; without one, one column per field of the record type.
+    void init(const FieldTable &table, const QString &layoutName, bool checkable);
+    void init(const FieldTable &table, const QVector<TableColumnConfig> &columns, bool checkable);
+    const QVector<TableColumnConfig> &columnConfigs() const { return m_columns; }
+    bool isCheckable() const { return m_checkable; }
+    // The table column showing that field, or -1.
+    int columnOf(const QString &fieldName) const;
+
+    // The records to show, replacing or appending to the current ones; rows change at bindData.
+    void setDatas(const QVector<DataCore *> &records, bool replace = true);
+    const QVector<DataCore *> &datas() const { return m_records; }
+    // A single record as the whole list.
+    void setData(DataCore *record, bool withChildren = true) override;
+    // Rebuilds the rows from the records.
+    void bindData() override;
+    // Forgets the records and rebuilds: an empty table.
+    void refreshRows();
+
+    // The record of a row; null when out of range.
+    DataCore *rowData(int row) const;
+    // The records whose row is checked, in row order.
+    QVector<DataCore *> checkedRows() const;
+
+    // The check-all state, stored without a signal.
+    void setAllChecked(bool checked);
+    bool isAllChecked() const { return m_allChecked; }
+    // Sets the header check box and repaints it.
+    void setHeaderChecked(bool checked);
+    bool isHeaderChecked() const;
+    // Sets every row's check box with signals blocked.
+    void setAllCheckboxStatus(bool checked);
+    void setRowChecked(int row, bool checked);
+    bool isRowChecked(int row) const;
+
+signals:
+    // For each cell while rows are rebuilt; a receiver that stores a widget makes it the cell.
+    void Table_ItemWidgetRender(DataCore *record, QString fieldName, QWidget **widget);
+    // The header check box changed every row.
+    void Table_Checkbox_ChangeAll(bool checked);
+
+private:
+    int firstDataColumn() const { return m_checkable ? 1 : 0; }
+    void applyColumns();
+    void onHeaderToggled(bool checked);
+    void onItemChanged(QTableWidgetItem *item);
+    void discardCellWidgets();
+
+    ZCheckHeader *m_header;
+    const FieldTable *m_fieldTable = nullptr;
+    QVector<TableColumnConfig> m_columns;
+    QVector<DataCore *> m_records;
+    bool m_checkable = false;
+    bool m_allChecked = false;
+    bool m_rebuilding = false;
+};

@@ -1,0 +1,53 @@
+#include "form/floating/TextWidget.h"
+
+#include "ui_TextWidget.h"
+
+#include <QPainter>
+#include <cmath>
+
+TextWidget::TextWidget(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::TextWidget)
+{
+    if (objectName().isEmpty())
+        setObjectName(QStringLiteral("TextWidget"));
+    ui->setupUi(this);
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+TextWidget::~TextWidget()
+{
+    delete ui;
+}
+
+int TextWidget::heightFor(int textWidth, int lineHeight)
+{
+    const int lines = std::max(1, int(std::ceil(textWidth / 400.0)));
+    return lines * (lineHeight + 18) + 50;
+}
+
+void TextWidget::setText(const QString &text)
+{
+    if (!text.isEmpty()) {
+        const QRect bounds = ui->teText->fontMetrics().boundingRect(text);
+        const int height = heightFor(bounds.width(), bounds.height());
+        ui->teText->setFixedHeight(height);
+        setFixedHeight(height);
+    }
+    // Recognised speech is plain text, never markup.
+    ui->teText->setPlainText(text);
+}
+
+QString TextWidget::text() const
+{
+    return ui->teText->toPlainText();
+}
+
+void TextWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QColor color = palette().color(QPalette::Window);
+    color.setAlpha(200);
+    painter.fillRect(rect(), color);
+}

@@ -1,0 +1,178 @@
+#include "platform/X11KeyboardListener.h"
+
+#include "logging/QsLog.h"
+#include "platform/IOsHelper.h"
+#include "platform/VirtualKeys.h"
+#include "platform/X11KeySymTable.h"
+
+#include <QSocketNotifier>
+
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XInput2.h>
+
+namespace {
+
+Display *dpy(void *p)
+{
+    return static_cast<Display *>(p);
+}
+
+} // namespace
+
+X11KeyboardListener::X11KeyboardListener(QObject *parent)
+    : QObject(parent)
+{
+}
+
+X11KeyboardListener::~X11KeyboardListener()
+{
+    stop();
+}
+
+bool X11KeyboardListener::start()
+{
+    if (m_display)
+        return true;
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        QLOG_WARN() << "key listener: no X display, global shortcuts are off";
+        return false;
+    }
+    Display *display = XOpenDisplay(nullptr);
+    if (!display) {
+        QLOG_WARN() << "key listener: cannot open the X display" << qgetenv("DISPLAY");
+        return false;
+    }
+    int event = 0;
+    int error = 0;
+    // 2.1 or later delivers raw events even while another client grabs the keyboard.
+    int major = 2;
+    int minor = 2;
+    if (!XQueryExtension(display, "XInputExtension", &m_xiOpcode, &event, &error)
+        || XIQueryVersion(display, &major, &minor) != Success) {
+        QLOG_WARN() << "key listener: the X server has no XInput2";
+        XCloseDisplay(display);
+        return false;
+    }
+    // Raw events of the master keyboards: each key once, whichever slave sent it (XTest included),
+    // and delivered even while another client grabs the keyboard.
+    unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
+    XISetMask(bits, XI_RawKeyPress);
+    XISetMask(bits, XI_RawKeyRelease);
+    XIEventMask mask;
+    mask.deviceid = XIAllMasterDevices;
+    mask.mask_len = sizeof(bits);
+    mask.mask = bits;
+    XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
+    XSync(display, False);
+
+    m_display = display;
+    m_notifier = new QSocketNotifier(ConnectionNumber(display), QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &X11KeyboardListener::readEvents);
+    QLOG_INFO() << "key listener started, XInput" << major << "." << minor;
+    return true;
+}
+
+void X11KeyboardListener::stop()
+{
+    delete m_notifier;
+    m_notifier = nullptr;
+    if (m_display) {
+        XCloseDisplay(dpy(m_display));
+        m_display = nullptr;
+    }
+}
+
+void X11KeyboardListener::readEvents()
+{
+    Display *display = dpy(m_display);
+    if (!display)
+        return;
+    // XPending reads the socket; events read during a round trip below stay queued, so keep
+    // going until the queue is empty rather than waiting for the socket again.
+    while (m_display && XPending(display) > 0) {
+        XEvent ev;
+        XNextEvent(display, &ev);
+        XGenericEventCookie *cookie = &ev.xcookie;
+        if (cookie->type != GenericEvent || cookie->extension != m_xiOpcode
+            || !XGetEventData(display, cookie))
+            continue;
+        if (cookie->evtype == XI_RawKeyPress || cookie->evtype == XI_RawKeyRelease) {
+            const auto *raw = static_cast<const XIRawEvent *>(cookie->data);
+            const int keycode = raw->detail;
+            const bool press = cookie->evtype == XI_RawKeyPress;
+            XFreeEventData(display, cookie);
+            handleRawKey(keycode, press);
+        } else {
+            XFreeEventData(display, cookie);
+        }
+    }
+}
+
+int X11KeyboardListener::virtualKeyOf(int keycode)
+{
+    Display *display = dpy(m_display);
+    // The code a key gives depends on the layout group in use, as Windows codes follow the layout.
+    XkbStateRec state;
+    int group = 0;
+    if (XkbGetState(display, XkbUseCoreKbd, &state) == Success)
+        group = state.group;
+    int vk = X11KeySymTable::virtualKeyOf(XkbKeycodeToKeysym(display, KeyCode(keycode), group, 0));
+    // A group without Latin letters (Cyrillic, Greek) has no code for them; Windows then names
+    // the key by its Latin letter, which another group of the same key gives.
+    for (int other = 0; vk == 0 && other < XkbNumKbdGroups; ++other) {
+        if (other != group)
+            vk = X11KeySymTable::virtualKeyOf(XkbKeycodeToKeysym(display, KeyCode(keycode), other, 0));
+    }
+    return vk;
+}
+
+void X11KeyboardListener::handleRawKey(int keycode, bool press)
+{
+    const int vk = virtualKeyOf(keycode);
+
+    // Modifiers as held before this key, as a Windows hook sees the key state.
+    int modifiers = 0;
+    if (!m_ctrlDown.isEmpty())
+        modifiers |= IOsHelper::CtrlModifier;
+    if (!m_altDown.isEmpty())
+        modifiers |= IOsHelper::AltModifier;
+    if (!m_shiftDown.isEmpty())
+        modifiers |= IOsHelper::ShiftModifier;
+
+    QSet<int> *kind = nullptr;
+    switch (vk) {
+    case VirtualKeys::VK_LCONTROL:
+    case VirtualKeys::VK_RCONTROL:
+        kind = &m_ctrlDown;
+        break;
+    case VirtualKeys::VK_LMENU:
+    case VirtualKeys::VK_RMENU:
+        kind = &m_altDown;
+        break;
+    case VirtualKeys::VK_LSHIFT:
+    case VirtualKeys::VK_RSHIFT:
+        kind = &m_shiftDown;
+        break;
+    default:
+        break;
+    }
+    if (kind) {
+        if (press)
+            kind->insert(keycode);
+        else
+            kind->remove(keycode);
+    }
+    if (vk == 0)
+        return;
+
+    // Windows reports keys typed with Alt held, Alt itself and F10 as system keys.
+    const bool system = (modifiers & IOsHelper::AltModifier) || kind == &m_altDown
+                        || vk == VirtualKeys::VK_F10;
+    int message;
+    if (press)
+        message = system ? IOsHelper::WM_SYSKEYDOWN : IOsHelper::WM_KEYDOWN;
+    else
+        message = system ? IOsHelper::WM_SYSKEYUP : IOsHelper::WM_KEYUP;
+    emit keyEvent(message, vk, modifiers);
+}

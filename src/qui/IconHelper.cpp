@@ -1,0 +1,92 @@
+#include "qui/IconHelper.h"
+
+#include "logging/QsLog.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPainter>
+
+namespace {
+int &currentIndex()
+{
+    static int index = IconHelper::FontAwesome;
+    return index;
+}
+
+// Loaded once: the build embeds the Debian font file, the system copy is the fallback.
+QString awesomeFamily()
+{
+    static const QString family = [] {
+        const QStringList candidates{QStringLiteral(":/font/fontawesome-webfont.ttf"),
+                                     QStringLiteral("/usr/share/fonts/truetype/font-awesome/fontawesome-webfont.ttf")};
+        for (const QString &path : candidates) {
+            if (!QFile::exists(path))
+                continue;
+            const int id = QFontDatabase::addApplicationFont(path);
+            const QStringList families = QFontDatabase::applicationFontFamilies(id);
+            if (!families.isEmpty())
+                return families.first();
+        }
+        QLOG_ERROR() << "icon font Font Awesome not found; icons show as text";
+        return QString();
+    }();
+    return family;
+}
+} // namespace
+
+void IconHelper::setIconFontIndex(int index)
+{
+    if (index != FontAwesome) {
+        QLOG_DEBUG() << "icon font" << index << "is not shipped; using Font Awesome";
+    }
+    currentIndex() = index;
+}
+
+int IconHelper::iconFontIndex()
+{
+    return currentIndex();
+}
+
+QString IconHelper::fontFamily()
+{
+    return awesomeFamily();
+}
+
+QFont IconHelper::iconFont(int pixelSize)
+{
+    QFont font(fontFamily());
+    font.setPixelSize(qMax(1, pixelSize));
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+void IconHelper::setIcon(QAbstractButton *button, int glyph, int size)
+{
+    if (!button)
+        return;
+    button->setFont(iconFont(size));
+    button->setText(QString(QChar(glyph)));
+}
+
+void IconHelper::setIcon(QLabel *label, int glyph, int size)
+{
+    if (!label)
+        return;
+    label->setFont(iconFont(size));
+    label->setTextFormat(Qt::PlainText);
+    label->setText(QString(QChar(glyph)));
+}
+
+QPixmap IconHelper::pixmap(int glyph, int size, const QColor &color)
+{
+    QPixmap pix(size, size);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setFont(iconFont(qRound(size * 0.8)));
+    p.setPen(color);
+    p.drawText(pix.rect(), Qt::AlignCenter, QString(QChar(glyph)));
+    return pix;
+}

@@ -1,0 +1,187 @@
+#include "platform/AtspiCaretLocator.h"
+#include "platform/HidrawMonitor.h"
+#include "platform/ICaretLocator.h"
+#include "platform/IKeySender.h"
+#include "platform/LinuxOsHelper.h"
+#include "platform/RecordingKeySender.h"
+#include "platform/VirtualKeyToQtKey.h"
+#include "platform/X11KeySender.h"
+#include "platform/X11KeyboardListener.h"
+#include "util/AppHelper.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The helper without a desktop session: auto start entries, the key table, and clean
+// refusals when there is no X display, accessibility bus or udev.
+class tst_LinuxOsHelper : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_config;
+    QTemporaryDir m_runtime;
+
+    static QByteArray execLine(const QString &path)
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        for (const QByteArray &line : f.readAll().split('\n')) {
+            if (line.startsWith("Exec="))
+                return line;
+        }
+        return {};
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+        qunsetenv("DISPLAY");
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+        qunsetenv("AT_SPI_BUS_ADDRESS");
+        qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
+    }
+
+    void autostartEntryIsCreatedAndRemoved()
+    {
+        const QString path = LinuxOsHelper::autostartPath();
+        QCOMPARE(path, m_config.path() + QStringLiteral("/autostart/vellobox.desktop"));
+        QVERIFY(!AppHelper::isAutoStart());
+
+        QVERIFY(AppHelper::setAutoStart(true));
+        QVERIFY(QFile::exists(path));
+        QVERIFY(AppHelper::isAutoStart());
+        const QByteArray exec = execLine(path);
+        QVERIFY2(exec.endsWith(" -h"), exec.constData());
+        QCOMPARE(exec, "Exec=\"" + QCoreApplication::applicationFilePath().toLocal8Bit() + "\" -h");
+
+        QVERIFY(AppHelper::setAutoStart(false));
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(!AppHelper::isAutoStart());
+        QVERIFY(AppHelper::setAutoStart(false)); // removing what is not there is fine
+    }
+
+    void autostartWithoutCommandIsOff()
+    {
+        const QString path = LinuxOsHelper::autostartPath();
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[Desktop Entry]\nType=Application\nExec=\n");
+        f.close();
+        QVERIFY(!IOsHelper::instance()->isAutoStart());
+        QVERIFY(IOsHelper::instance()->setAutoStart(false));
+    }
+
+    void autostartReportsAFolderItCannotWrite()
+    {
+        QTemporaryDir blocked;
+        // A file where the autostart folder should be.
+        QFile block(blocked.path() + QStringLiteral("/autostart"));
+        QVERIFY(block.open(QIODevice::WriteOnly));
+        block.close();
+        qputenv("XDG_CONFIG_HOME", blocked.path().toLocal8Bit());
+        const bool ok = IOsHelper::instance()->setAutoStart(true);
+        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+        QVERIFY(!ok);
+    }
+
+    void virtualKeyToQtKey_data()
+    {
+        QTest::addColumn<int>("vk");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Q") << 0x51 << int(Qt::Key_Q);
+        QTest::newRow("A") << 0x41 << int(Qt::Key_A);
+        QTest::newRow("Z") << 0x5A << int(Qt::Key_Z);
+        QTest::newRow("0") << 0x30 << int(Qt::Key_0);
+        QTest::newRow("numpad 7") << 0x67 << int(Qt::Key_7);
+        QTest::newRow("F1") << 0x70 << int(Qt::Key_F1);
+        QTest::newRow("F12") << 0x7B << int(Qt::Key_F12);
+        QTest::newRow("F24") << 0x87 << int(Qt::Key_F24);
+        QTest::newRow("Backspace") << 0x08 << int(Qt::Key_Backspace);
+        QTest::newRow("Return") << 0x0D << int(Qt::Key_Return);
+        QTest::newRow("Escape") << 0x1B << int(Qt::Key_Escape);
+        QTest::newRow("Space") << 0x20 << int(Qt::Key_Space);
+        QTest::newRow("PageDown") << 0x22 << int(Qt::Key_PageDown);
+        QTest::newRow("Left") << 0x25 << int(Qt::Key_Left);
+        QTest::newRow("Delete") << 0x2E << int(Qt::Key_Delete);
+        QTest::newRow("Snapshot") << 0x2C << int(Qt::Key_Print);
+        QTest::newRow("left Ctrl") << 0xA2 << int(Qt::Key_Control);
+        QTest::newRow("right Alt") << 0xA5 << int(Qt::Key_Alt);
+        QTest::newRow("OEM minus") << 0xBD << int(Qt::Key_Minus);
+        QTest::newRow("OEM 4") << 0xDB << int(Qt::Key_BracketLeft);
+        QTest::newRow("none") << 0x00 << 0;
+        QTest::newRow("undefined 0x07") << 0x07 << 0;
+        QTest::newRow("reserved 0xFF") << 0xFF << 0;
+        QTest::newRow("out of range") << 0x1234 << 0;
+    }
+
+    void virtualKeyToQtKey()
+    {
+        QFETCH(int, vk);
+        QFETCH(int, key);
+        QCOMPARE(::virtualKeyToQtKey(vk), key);
+    }
+
+    void withoutDisplayKeysAreRefusedCleanly()
+    {
+        LinuxOsHelper helper;
+        int calls = 0;
+        QVERIFY(!helper.addKeyboardHook(QStringLiteral("a"), [&calls](int, int, int) { ++calls; }));
+        QVERIFY(!helper.addKeyboardHook(QStringLiteral("a"), [&calls](int, int, int) { ++calls; }));
+        helper.removeKeyboardHook(QStringLiteral("a"));
+
+        X11KeyboardListener listener;
+        QVERIFY(!listener.start());
+        QVERIFY(!listener.isRunning());
+
+        X11KeySender sender;
+        QCOMPARE(sender.send(IKeySender::chord(0x11, 0x56)), 0);
+        QCOMPARE(sender.send(IKeySender::taps(0x08, 2)), 0);
+        QCOMPARE(calls, 0);
+    }
+
+    void withoutBusThereIsNoCaret()
+    {
+        QVERIFY(!AtspiCaretLocator::busAvailable());
+        AtspiCaretLocator locator;
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(!locator.caretPosition());
+        QVERIFY(!locator.caretPosition());
+        QVERIFY(t.elapsed() < 250);
+    }
+
+    void deviceMonitorStartsOrSaysWhy()
+    {
+        HidrawMonitor monitor;
+        const bool started = monitor.start();
+        QCOMPARE(monitor.isRunning(), started);
+        QVERIFY(monitor.start() == started); // a second start changes nothing
+    }
+
+    void recordingSenderStandsInWhileAlive()
+    {
+        IKeySender *before = IKeySender::instance();
+        {
+            RecordingKeySender recorder;
+            QCOMPARE(IKeySender::instance(), &recorder);
+            QCOMPARE(IKeySender::instance()->send(IKeySender::taps(0x08, 2)), 4);
+            recorder.setSentLimit(1);
+            QCOMPARE(IKeySender::instance()->send(IKeySender::chord(0x11, 0x56)), 1);
+            QCOMPARE(recorder.batches().size(), 2);
+            const QVector<KeyRecord> paste{{0x11, false}, {0x56, false}, {0x56, true}, {0x11, true}};
+            QCOMPARE(recorder.batches().at(1), paste);
+            const QVector<KeyRecord> erase{{0x08, false}, {0x08, true}, {0x08, false}, {0x08, true}};
+            QCOMPARE(recorder.batches().at(0), erase);
+        }
+        QCOMPARE(IKeySender::instance(), before);
+        QVERIFY(IKeySender::taps(0x08, 0).isEmpty());
+    }
+};
+
+QTEST_MAIN(tst_LinuxOsHelper)
+#include "tst_LinuxOsHelper.moc"
