@@ -2,7 +2,7 @@
 #include "config/MouseSetting.h"
 #include "device/DeviceContext.h"
 #include "logic/businessLogic/GetwordTranslateImpl.h"
-#include "support/HttpTestServer.h"
+#include "support/LoopbackHttpServer.h"
 #include "support/TestHome.h"
 
 #include <QSignalSpy>
@@ -59,14 +59,12 @@ private slots:
     void selectionIsTranslatedWithTheDeviceLanguages()
     {
         TestHome home;
-        HttpTestServer server;
-        QVERIFY(server.listen());
-        server.setHandler([](const HttpTestServer::Request &) {
-            return HttpTestServer::Response{200, "application/json",
-                                            R"({"from":"en","to":"zh","trans_result":[{"src":"apple","dst":"苹果"}]})"};
-        });
+        LoopbackHttpServer server;
+        server.setReply("/api/trans/vip/translate",
+                        LoopbackHttpServer::raw(200, R"({"from":"en","to":"zh","trans_result":[{"src":"apple","dst":"苹果"}]})",
+                                                "application/json"));
         auto &config = Configurations::instance();
-        config.setValue("/Baidu/TranslateUrl", server.url("/api/trans/vip/translate").toString());
+        config.setValue("/Baidu/TranslateUrl", server.url("/api/trans/vip/translate"));
         config.setValue("/Baidu/AppId", "app");
         config.setValue("/Baidu/Secret", "secret");
 
@@ -82,9 +80,8 @@ private slots:
         QTRY_COMPARE(shown.size(), 1);
         QCOMPARE(shown[0][2].toString(), QStringLiteral("苹果"));
         QCOMPARE(shown[0][0].toPoint(), QPoint(30, 40));
-        const auto fields = HttpTestServer::formFields(server.requests.value(0).body);
-        QCOMPARE(fields.value("from"), QStringLiteral("en"));
-        QCOMPARE(fields.value("to"), QStringLiteral("zh"));
+        QCOMPARE(server.requests.value(0).param("from"), QStringLiteral("en"));
+        QCOMPARE(server.requests.value(0).param("to"), QStringLiteral("zh"));
 
         // A translation that arrives after stop() is not shown.
         getword.translateSelection(QStringLiteral("pear"), QPoint(20, 30));

@@ -4,7 +4,7 @@
 #include "logic/businessLogic/workflow/device/Wav.h"
 #include "logic/client/BaiduClient.h"
 #include "logic/client/TtsClient.h"
-#include "support/HttpTestServer.h"
+#include "support/LoopbackHttpServer.h"
 #include "support/TestHome.h"
 #include "support/ToastRecorder.h"
 
@@ -17,10 +17,10 @@ class TestTranslationClients : public QObject
 {
     Q_OBJECT
 
-    void configureBaidu(const HttpTestServer &server)
+    void configureBaidu(const LoopbackHttpServer &server)
     {
         auto &config = Configurations::instance();
-        config.setValue("/Baidu/TranslateUrl", server.url("/api/trans/vip/translate").toString());
+        config.setValue("/Baidu/TranslateUrl", server.url("/api/trans/vip/translate"));
         config.setValue("/Baidu/AppId", "2015063000000001");
         config.setValue("/Baidu/Secret", "12345678");
     }
@@ -35,14 +35,13 @@ private slots:
     void translateSendsASignedFormAndJoinsTheLines()
     {
         TestHome home;
-        HttpTestServer server;
-        QVERIFY(server.listen());
+        LoopbackHttpServer server;
         configureBaidu(server);
-        server.setHandler([](const HttpTestServer::Request &) {
-            return HttpTestServer::Response{
-                200, "application/json",
-                R"({"from":"zh","to":"en","trans_result":[{"src":"a","dst":"Hello & bye"},{"src":"b","dst":"Line 2"}]})"};
-        });
+        server.setReply("/api/trans/vip/translate",
+                        LoopbackHttpServer::raw(200,
+                                                R"({"from":"zh","to":"en","trans_result":[{"src":"a","dst":"Hello & bye"},)"
+                                                R"({"src":"b","dst":"Line 2"}]})",
+                                                "application/json"));
         BaiduClient client;
         QString result, from, to;
         const QString text = QStringLiteral("你好 & 再见 + 1%\n第二行");
@@ -58,15 +57,14 @@ private slots:
         QCOMPARE(server.requests.size(), 1);
         const auto &request = server.requests[0];
         QCOMPARE(request.method, QByteArray("POST"));
-        QCOMPARE(request.path, QByteArray("/api/trans/vip/translate"));
+        QCOMPARE(request.path, QStringLiteral("/api/trans/vip/translate"));
         QVERIFY(request.headers.value("content-type").startsWith("application/x-www-form-urlencoded"));
-        const auto fields = HttpTestServer::formFields(request.body);
-        QCOMPARE(fields.value("q"), text);
-        QCOMPARE(fields.value("from"), QStringLiteral("auto"));
-        QCOMPARE(fields.value("to"), QStringLiteral("en"));
-        QCOMPARE(fields.value("appid"), QStringLiteral("2015063000000001"));
-        QVERIFY(!fields.value("salt").isEmpty());
-        QCOMPARE(fields.value("sign"), BaiduClient::sign("2015063000000001", text, fields.value("salt"), "12345678"));
+        QCOMPARE(request.param("q"), text);
+        QCOMPARE(request.param("from"), QStringLiteral("auto"));
+        QCOMPARE(request.param("to"), QStringLiteral("en"));
+        QCOMPARE(request.param("appid"), QStringLiteral("2015063000000001"));
+        QVERIFY(!request.param("salt").isEmpty());
+        QCOMPARE(request.param("sign"), BaiduClient::sign("2015063000000001", text, request.param("salt"), "12345678"));
         QVERIFY(!request.body.contains("12345678")); // the secret never travels
     }
 
@@ -84,12 +82,9 @@ private slots:
         QFETCH(int, status);
         QFETCH(QByteArray, body);
         TestHome home;
-        HttpTestServer server;
-        QVERIFY(server.listen());
+        LoopbackHttpServer server;
         configureBaidu(server);
-        server.setHandler([&](const HttpTestServer::Request &) {
-            return HttpTestServer::Response{status, "application/json", body};
-        });
+        server.setReply("/api/trans/vip/translate", LoopbackHttpServer::raw(status, body, "application/json"));
         ToastRecorder toasts;
         BaiduClient client;
         QSignalSpy failed(&client, &BaiduClient::failed);
@@ -120,12 +115,10 @@ private slots:
     void answerForADeletedCallerIsDropped()
     {
         TestHome home;
-        HttpTestServer server;
-        QVERIFY(server.listen());
+        LoopbackHttpServer server;
         configureBaidu(server);
-        server.setHandler([](const HttpTestServer::Request &) {
-            return HttpTestServer::Response{200, "application/json", R"({"trans_result":[{"dst":"ok"}]})"};
-        });
+        server.setReply("/api/trans/vip/translate",
+                        LoopbackHttpServer::raw(200, R"({"trans_result":[{"dst":"ok"}]})", "application/json"));
         BaiduClient client;
         bool called = false;
         auto *page = new QObject;
@@ -154,13 +147,11 @@ private slots:
     void ttsFetchesTheSpokenTextAndAlwaysCallsBack()
     {
         TestHome home;
-        HttpTestServer server;
-        QVERIFY(server.listen());
-        Configurations::instance().setValue("/Server/TtsUrl", server.url("/tts").toString());
+        LoopbackHttpServer server;
+        Configurations::instance().setValue("/Server/TtsUrl", server.url("/tts"));
         const QByteArray pcm(1600, '\0'); // 50 ms of silence
-        server.setHandler([&](const HttpTestServer::Request &) {
-            return HttpTestServer::Response{200, "audio/wav", Wav::header(PcAudioDevice::pcmFormat(), pcm.size()) + pcm};
-        });
+        server.setReply("/tts", LoopbackHttpServer::raw(200, Wav::header(PcAudioDevice::pcmFormat(), pcm.size()) + pcm,
+                                                        "audio/wav"));
         const auto *english = Languages::instance().find(Languages::SpeechSynthesis, "en");
         QVERIFY(english);
         int calls = 0;
@@ -170,7 +161,7 @@ private slots:
         const QJsonObject body = QJsonDocument::fromJson(server.requests.value(0).body).object();
         QCOMPARE(body.value("text").toString(), QStringLiteral("Hello world"));
         QCOMPARE(body.value("language").toString(), QStringLiteral("en"));
-        QCOMPARE(server.requests[0].path, QByteArray("/tts"));
+        QCOMPARE(server.requests[0].path, QStringLiteral("/tts"));
     }
 
     void ttsFailuresCallBackWithAToast()
@@ -188,10 +179,9 @@ private slots:
         QVERIFY(!played);
         QCOMPARE(toasts.entries.size(), 1);
 
-        HttpTestServer server;
-        QVERIFY(server.listen());
-        Configurations::instance().setValue("/Server/TtsUrl", server.url("/tts").toString());
-        server.setHandler([](const HttpTestServer::Request &) { return HttpTestServer::Response{503, "text/plain", "busy"}; });
+        LoopbackHttpServer server;
+        Configurations::instance().setValue("/Server/TtsUrl", server.url("/tts"));
+        server.setReply("/tts", LoopbackHttpServer::raw(503, "busy"));
         tts.play("x", Languages::instance().find(Languages::SpeechSynthesis, "en"), [&](bool ok) {
             played = ok;
             ++calls;
