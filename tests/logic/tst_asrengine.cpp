@@ -4,10 +4,13 @@
 #include "logic/businessLogic/AsrEngine/AsrEngineHelper.h"
 #include "logic/businessLogic/AsrEngine/TransferAsrEngine.h"
 #include "logic/businessLogic/AsrEngine/XfIatAsrEngine.h"
+#include "logic/businessLogic/FunctionImpl.h"
 #include "logic/businessLogic/workflow/WorkNode.h"
 #include "logic/businessLogic/workflow/device/AudioDeviceFactory.h"
+#include "logic/businessLogic/workflow/device/DeviceAudioDevice.h"
 #include "logic/businessLogic/workflow/device/InjectedAudioDevice.h"
 #include "logic/businessLogic/workflow/typing/TypeImp.h"
+#include "logic/businessLogic/workflow/voicesearch/SearchImp.h"
 #include "support/TestHome.h"
 #include "support/ToastRecorder.h"
 
@@ -383,6 +386,75 @@ private slots:
         QCOMPARE(hidden.size(), 1);
         QVERIFY(!node.isActive());
         QCOMPARE(server.sessions.value(0)->chunks.size(), 3);
+    }
+    void hubPressAndReleaseDriveTheRun_data()
+    {
+        QTest::addColumn<bool>("pushToTalk");
+        QTest::newRow("push to talk") << true;
+        QTest::newRow("hands free") << false;
+    }
+    void hubPressAndReleaseDriveTheRun()
+    {
+        QFETCH(bool, pushToTalk);
+        TestHome home;
+        SpeechServer server;
+        QVERIFY(server.listen());
+        Configurations::instance().setValue("/Transfer/Enable", true);
+        Configurations::instance().setValue("/Transfer/Url", server.url());
+        server.onText = [](SpeechServer::Session &s, const QString &m) {
+            if (json(m).value("type").toString() == "end")
+                SpeechServer::send(s, {{"type", "finished"}});
+        };
+        InjectedAudioDevice source;
+        AudioDeviceFactory::setOverride([&](DeviceContext *) { return &source; });
+        MouseSetting setting;
+        setting.asr_enablePtt = pushToTalk;
+        DeviceContext context;
+        context.setting = &setting;
+        FunctionImpl hub(nullptr, &context);
+        QSignalSpy finished(hub.speechNode(), &WorkNode::runFinished);
+
+        hub.invokeFunction(Action_VoiceTyping, Flag_Press, QString());
+        QVERIFY(source.isRunning());
+        hub.invokeFunction(Action_VoiceTyping, Flag_Release, QString());
+        // A quick second press within the trailing 500 ms keeps the same run going.
+        hub.invokeFunction(Action_VoiceTyping, Flag_Press, QString());
+        QTest::qWait(700);
+        if (pushToTalk) {
+            QVERIFY(source.isRunning()); // pressed again: still listening
+            QCOMPARE(source.startCount(), 1);
+            hub.invokeFunction(Action_VoiceTyping, Flag_Release, QString());
+        } else {
+            QVERIFY(!source.isRunning()); // the second press ended the hands-free run
+        }
+        QTRY_VERIFY(!source.isRunning());
+        QTRY_COMPARE(finished.size(), 1);
+        QCOMPARE(server.sessions.size(), 1);
+
+        // Voice search takes over from typing: the typing run gives way.
+        hub.invokeFunction(Action_VoiceTyping, Flag_Press, QString());
+        hub.invokeFunction(Action_VoiceSearch, Flag_Press, QString());
+        QCOMPARE(hub.speechNode()->linked(), static_cast<IWorkHandle *>(hub.searchImp()));
+        QCOMPARE(finished.size(), 2);
+        hub.shutdown({});
+        QVERIFY(!source.isRunning());
+    }
+
+    void deviceAudioIsPassedOnInBlocks()
+    {
+        DeviceAudioDevice device;
+        QSignalSpy data(&device, &IAudioDevice::handleData);
+        device.feed(QByteArray(500, 'a')); // not running: dropped
+        QVERIFY(device.start());
+        device.feed(QByteArray(700, 'b'));
+        QCOMPARE(data.size(), 0);
+        device.feed(QByteArray(1400, 'c'));
+        QCOMPARE(data.size(), 2);
+        QCOMPARE(data[0][0].toByteArray(), QByteArray(700, 'b') + QByteArray(324, 'c'));
+        QCOMPARE(data[1][0].toByteArray().size(), DeviceAudioDevice::BlockBytes);
+        device.stop(); // the tail still counts
+        QCOMPARE(data.size(), 3);
+        QCOMPARE(data[2][0].toByteArray(), QByteArray(2100 - 2048, 'c'));
     }
 };
 
