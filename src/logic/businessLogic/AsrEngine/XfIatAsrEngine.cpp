@@ -81,7 +81,7 @@ QUrl XfIatAsrEngine::sessionUrl() const
 void XfIatAsrEngine::sendStart(QWebSocket *socket)
 {
     Q_UNUSED(socket)
-    m_pieces.clear(); // the first audio frame carries the session parameters
+    m_segments.clear(); // the first audio frame carries the session parameters
 }
 
 void XfIatAsrEngine::sendAudio(QWebSocket *socket, const QByteArray &chunk, bool first)
@@ -120,23 +120,23 @@ void XfIatAsrEngine::parseText(const QString &message)
     const QJsonObject data = obj.value("data").toObject();
     const QJsonObject result = data.value("result").toObject();
     if (!result.isEmpty()) {
-        QString piece;
+        QString words;
         const QJsonArray ws = result.value("ws").toArray();
         for (const QJsonValue &w : ws) {
             const QJsonArray cw = w.toObject().value("cw").toArray();
             if (!cw.isEmpty())
-                piece += cw.first().toObject().value("w").toString();
+                words += cw.first().toObject().value("w").toString();
         }
         const int sn = result.value("sn").toInt();
         if (result.value("pgs").toString() == QLatin1String("rpl")) {
             const QJsonArray rg = result.value("rg").toArray();
             for (int i = rg.at(0).toInt(); i <= rg.at(1).toInt(); ++i)
-                m_pieces.remove(i);
+                m_segments.remove(i);
         }
-        m_pieces.insert(sn, piece);
+        m_segments.insert(sn, words);
     }
     QString text;
-    for (const QString &p : qAsConst(m_pieces))
+    for (const QString &p : qAsConst(m_segments))
         text += p;
     if (data.value("status").toInt() == 2)
         sessionDone(text);

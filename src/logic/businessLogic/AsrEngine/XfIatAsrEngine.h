@@ -33,5 +33,5 @@ protected:
 private:
     QString m_language;
     QString m_accent;
-    QMap<int, QString> m_pieces; // by sequence number, this session
+    QMap<int, QString> m_segments; // by sequence number, this session
 };
