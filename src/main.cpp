@@ -1,9 +1,12 @@
 #include "config/Configurations.h"
 #include "config/DeviceConfigHelper.h"
 #include "config/HotWordStore.h"
+#include "device/IDeviceFactory.h"
 #include "device/VelloboxTypes.h"
 #include "logging/QsLog.h"
 #include "platform/SingleInstanceGuard.h"
+#include "qui/AppInit.h"
+#include "qui/QUIHelper.h"
 #include "util/AppHelper.h"
 #include "util/CrashHandler.h"
 #include "util/TrContexts.h"
@@ -82,8 +85,12 @@ int main(int argc, char *argv[])
 
     const bool startHidden = app.arguments().contains(QStringLiteral("-h"));
 
+    IDeviceFactory::loadCatalogues();
     DeviceConfigHelper::instance().load();
     HotWordStore::instance();
+    // Frameless windows marked "canMove" are dragged by the user.
+    AppInit::instance().start();
+    QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
 
     SingleInstanceGuard guard;
     if (!guard.tryAcquire()) {
