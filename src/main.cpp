@@ -3,6 +3,7 @@
 #include "config/HotWordStore.h"
 #include "device/IDeviceFactory.h"
 #include "device/VelloboxTypes.h"
+#include "logic/businessLogic/AsrEngine/AsrTypes.h"
 #include "logging/QsLog.h"
 #include "platform/SingleInstanceGuard.h"
 #include "qui/AppInit.h"
@@ -101,6 +102,7 @@ int main(int argc, char *argv[])
 
     // Enumerations that travel in queued signals between listener threads and the GUI.
     registerVelloboxMetaTypes();
+    registerAsrMetaTypes();
 
     Q_UNUSED(startHidden)
     const int rc = app.exec();

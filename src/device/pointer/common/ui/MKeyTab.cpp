@@ -8,6 +8,7 @@
 #include "device/DeviceContext.h"
 #include "device/IDeviceLogic.h"
 #include "device/common/ui/FunctionChipEditor.h"
+#include "logic/businessLogic/FunctionCatalog.h"
 #include "util/TrContexts.h"
 
 #include <QStringList>
@@ -16,18 +17,6 @@ namespace {
 const QString kFunctions = QStringLiteral("mKey_functions");
 const QString kFunctionIndex = QStringLiteral("mKey_functionIndex");
 const QString kFunction = QStringLiteral("mKey_function");
-
-// The display name of a presenter M-key function.
-QString functionName(int id)
-{
-    switch (id) {
-    case MKeyTab::Spotlight: return TUI::tr("聚光灯");
-    case MKeyTab::Magnifier: return TUI::tr("放大镜");
-    case MKeyTab::DigitalLight: return TUI::tr("数码光");
-    case MKeyTab::AirMouse: return TUI::tr("飞鼠");
-    default: return QString();
-    }
-}
 } // namespace
 
 MKeyTab::MKeyTab(QWidget *parent)
@@ -71,7 +60,7 @@ void MKeyTab::initialize()
 
     m_chips = new FunctionChipEditor(ui->hltFunctionBtns, ui->tbAddFunction, this);
     for (int id = 0; id < FunctionCount; ++id)
-        m_chips->addFunction(id, functionName(id));
+        m_chips->addFunction(id, FunctionCatalog::name(FunctionCatalog::PresenterMKey, id));
     connect(m_chips, &FunctionChipEditor::functionsEdited, this, &MKeyTab::storeFunctions);
 }
 
