@@ -250,6 +250,28 @@ private slots:
         QCOMPARE(row->indexOf(page.chipEditor()->chip(added)), row->indexOf(plus) - 1);
     }
 
+    // Another device bound later shows its own list, without the first one's chips.
+    void bindingAnotherDeviceShowsItsList()
+    {
+        DevicePageHome device(std::make_unique<PointerSetting>(), {{"mKey_functions", "3,2"}});
+        auto other = std::make_unique<PointerSetting>();
+        other->setValue("mKey_functions", "1");
+        DeviceContext otherContext;
+        otherContext.setting = DeviceConfigHelper::instance().addSetting(QStringLiteral("other-device"), std::move(other));
+        MKeyTab page;
+        page.setContext(&device.context);
+        page.chipEditor()->chip(2)->click();
+        page.setContext(&otherContext);
+        QCOMPARE(page.chipEditor()->chipIds(), ids({1}));
+        QCOMPARE(page.chipEditor()->menuIds(), ids({0, 2, 3}));
+        QCOMPARE(ticked(page), ids({1}));
+        page.chipEditor()->action(0)->trigger();
+        QCOMPARE(otherContext.setting->mKey_functions, QStringLiteral("1,0"));
+        QCOMPARE(device.setting()->mKey_functions, QStringLiteral("3"));
+        auto *row = page.findChild<QHBoxLayout *>("hltFunctionBtns");
+        QCOMPARE(row->count(), 4); // two chips, "+" and the spacer
+    }
+
     void addAndRemoveAgainRestoresTheList()
     {
         DevicePageHome device(std::make_unique<PointerSetting>(), {{"mKey_functions", "3,0"}});
