@@ -1,0 +1,180 @@
+#include "orm/data/AudioRecordVO.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+#include <algorithm>
+
+namespace {
+
+QString embedded(const QString &lang)
+{
+    return QStringLiteral(":/translations/vellobox_%1.qm").arg(lang);
+}
+
+struct Entry
+{
+    QString context;
+    QString source;
+};
+
+// The finished entries of a translation source, so the shipped catalogue can be held against it.
+QVector<Entry> finishedEntries(const QString &tsPath)
+{
+    QVector<Entry> entries;
+    QFile file(tsPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return entries;
+    QXmlStreamReader xml(&file);
+    QString context;
+    QString source;
+    while (!xml.atEnd()) {
+        if (!xml.readNextStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            const bool unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
+            xml.skipCurrentElement();
+            if (!unfinished)
+                entries.append({context, source});
+        }
+    }
+    return entries;
+}
+
+QStringList placeholders(const QString &text)
+{
+    static const QRegularExpression marker(QStringLiteral("%L?\\d+|%n"));
+    QStringList found;
+    auto it = marker.globalMatch(text);
+    while (it.hasNext())
+        found << it.next().captured();
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+QString leadingSpace(const QString &text)
+{
+    int i = 0;
+    while (i < text.size() && text.at(i).isSpace())
+        ++i;
+    return text.left(i);
+}
+
+QString trailingSpace(const QString &text)
+{
+    int i = text.size();
+    while (i > 0 && text.at(i - 1).isSpace())
+        --i;
+    return text.mid(i);
+}
+
+bool hasAccelerator(const QString &text)
+{
+    static const QRegularExpression accel(QStringLiteral("&(?!&)\\S"));
+    return accel.match(QString(text).remove(QStringLiteral("&&"))).hasMatch();
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+private slots:
+    void knownTexts_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("context");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("en settings") << "en" << "TUI" << "软件设置" << "Settings";
+        QTest::newRow("ko settings") << "ko" << "TUI" << "软件设置" << "설정";
+        QTest::newRow("en page name keeps its blank") << "en" << "TUI" << " 语音打字" << " Voice Typing";
+        QTest::newRow("ko page name keeps its blank") << "ko" << "TUI" << " 语音打字" << " 음성 입력";
+        QTest::newRow("en already running") << "en" << "TNotify" << "程序已经在运行中!"
+                                            << "The program is already running!";
+        QTest::newRow("ko copied") << "ko" << "TNotify" << "复制成功" << "복사되었습니다";
+        QTest::newRow("en language name") << "en" << "Languages" << "韩语" << "Korean";
+        QTest::newRow("ko language name") << "ko" << "Languages" << "英语" << "영어";
+        QTest::newRow("en dialog button") << "en" << "QuestionBox" << "取消" << "Cancel";
+    }
+
+    void knownTexts()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QString, context);
+        QFETCH(QString, source);
+        QFETCH(QString, expected);
+        QTranslator translator;
+        QVERIFY(translator.load(embedded(lang)));
+        QCOMPARE(translator.translate(context.toUtf8().constData(), source.toUtf8().constData()), expected);
+    }
+
+    void installedCatalogueReachesTheCode_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("duration");
+        QTest::newRow("en") << "en" << "1h2m5s";
+        QTest::newRow("ko") << "ko" << "1시간2분5초";
+    }
+
+    void installedCatalogueReachesTheCode()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QString, duration);
+        QTranslator translator;
+        QVERIFY(translator.load(embedded(lang)));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+        const QString text = AudioRecordVO::durationText(3725);
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(text, duration);
+        QCOMPARE(AudioRecordVO::durationText(3725), QStringLiteral("1小时2分5秒"));
+    }
+
+    // Turkish is offered as a language but shows the source texts.
+    void turkishCarriesOnlyItsTag()
+    {
+        QTranslator translator;
+        QVERIFY(translator.load(embedded(QStringLiteral("tr"))));
+        QVERIFY(translator.isEmpty());
+        QCOMPARE(translator.language(), QStringLiteral("tr_TR"));
+        QVERIFY(translator.translate("TUI", "软件设置").isEmpty());
+    }
+
+    // Every finished entry ships, and keeps the markers and blanks the code relies on.
+    void catalogueKeepsPlaceholdersAndBlanks_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::newRow("en") << "en";
+        QTest::newRow("ko") << "ko";
+    }
+
+    void catalogueKeepsPlaceholdersAndBlanks()
+    {
+        QFETCH(QString, lang);
+        const QVector<Entry> entries =
+            finishedEntries(QStringLiteral(VB_TS_DIR "/vellobox_%1.ts").arg(lang));
+        QVERIFY(entries.size() > 100);
+        QTranslator translator;
+        QVERIFY(translator.load(embedded(lang)));
+        for (const Entry &e : entries) {
+            const QString where = e.context + QLatin1Char('/') + e.source.left(40);
+            const QString text = translator.translate(e.context.toUtf8().constData(), e.source.toUtf8().constData());
+            QVERIFY2(!text.isEmpty(), qPrintable(where));
+            QVERIFY2(placeholders(text) == placeholders(e.source), qPrintable(where));
+            QVERIFY2(leadingSpace(text) == leadingSpace(e.source), qPrintable(where));
+            QVERIFY2(trailingSpace(text) == trailingSpace(e.source), qPrintable(where));
+            if (!e.source.contains(QLatin1String("<html>")))
+                QVERIFY2(hasAccelerator(text) == hasAccelerator(e.source), qPrintable(where));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTranslations)
+#include "tst_translations.moc"
