@@ -569,7 +569,7 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     </message>
     <message>
         <source>我的母语</source>
-        <translation>My language</translation>
+        <translation>My native language</translation>
     </message>
     <message>
         <source>输出模式</source>
@@ -816,7 +816,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>我的母语</source>
-        <translation>My language</translation>
+        <translation>My native language</translation>
     </message>
     <message>
         <source>翻译为</source>

@@ -569,7 +569,7 @@
     </message>
     <message>
         <source>我的母语</source>
-        <translation>내 언어</translation>
+        <translation>내 모국어</translation>
     </message>
     <message>
         <source>输出模式</source>
@@ -621,7 +621,7 @@
     </message>
     <message>
         <source> 演讲字幕</source>
-        <translation> 발표 자막</translation>
+        <translation> 실시간 자막</translation>
     </message>
     <message>
         <source> 飞鼠设置</source>
@@ -816,7 +816,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>我的母语</source>
-        <translation>내 언어</translation>
+        <translation>내 모국어</translation>
     </message>
     <message>
         <source>翻译为</source>
