@@ -2,8 +2,13 @@
 #include "config/DeviceConfigHelper.h"
 #include "config/HotWordStore.h"
 #include "device/VelloboxTypes.h"
+#include "form/MainWindow.h"
+#include "form/StartupSequence.h"
 #include "logging/QsLog.h"
 #include "platform/SingleInstanceGuard.h"
+#include "platform/UnixSignalWatcher.h"
+#include "qui/AppInit.h"
+#include "qui/QUIHelper.h"
 #include "util/AppHelper.h"
 #include "util/CrashHandler.h"
 #include "util/TrContexts.h"
@@ -12,6 +17,8 @@
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QTranslator>
 
 namespace {
@@ -59,6 +66,8 @@ QString interfaceLanguage(const Configurations &config)
 
 int main(int argc, char *argv[])
 {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
@@ -95,7 +104,31 @@ int main(int argc, char *argv[])
     // Enumerations that travel in queued signals between listener threads and the GUI.
     registerVelloboxMetaTypes();
 
-    Q_UNUSED(startHidden)
+    AppInit::instance().start();
+    MainWindow window;
+    AppHelper::instance().setMainWindow(&window);
+    QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
+    QObject::connect(&guard, &SingleInstanceGuard::anotherInstanceStarted, &window, [&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
+
+    // The session ending (SIGTERM) or Ctrl+C leaves through the same exit as the tray's.
+    UnixSignalWatcher terminations;
+    QObject::connect(&terminations, &UnixSignalWatcher::terminationRequested, &window,
+                     [&window] { window.quitApplication(); });
+    terminations.watch();
+
+    if (!startHidden)
+        window.show();
+    StartupSequence::connectMonitors(&window);
+    StartupSequence::startDeferred(&window);
+
+    QTimer::singleShot(0, &app, [&sinceStart] {
+        QLOG_INFO() << "event loop running after" << sinceStart.elapsed() << "ms";
+        QsLogging::Logger::instance().flush();
+    });
     const int rc = app.exec();
     DeviceConfigHelper::instance().saveAll();
     QLOG_INFO() << "Vellobox exits with" << rc;
