@@ -1,6 +1,7 @@
 #include "config/Configurations.h"
 #include "config/DeviceConfigHelper.h"
 #include "config/HotWordStore.h"
+#include "device/IDeviceFactory.h"
 #include "device/VelloboxTypes.h"
 #include "form/MainWindow.h"
 #include "form/StartupSequence.h"
@@ -91,8 +92,12 @@ int main(int argc, char *argv[])
 
     const bool startHidden = app.arguments().contains(QStringLiteral("-h"));
 
+    IDeviceFactory::loadCatalogues();
     DeviceConfigHelper::instance().load();
     HotWordStore::instance();
+    // Frameless windows marked "canMove" are dragged by the user.
+    AppInit::instance().start();
+    QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
 
     SingleInstanceGuard guard;
     if (!guard.tryAcquire()) {
@@ -104,10 +109,8 @@ int main(int argc, char *argv[])
     // Enumerations that travel in queued signals between listener threads and the GUI.
     registerVelloboxMetaTypes();
 
-    AppInit::instance().start();
     MainWindow window;
     AppHelper::instance().setMainWindow(&window);
-    QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
     QObject::connect(&guard, &SingleInstanceGuard::anotherInstanceStarted, &window, [&window] {
         window.showNormal();
         window.raise();

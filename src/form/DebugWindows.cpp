@@ -1,13 +1,14 @@
 #include "form/DebugWindows.h"
 
-#include "logging/QsLog.h"
+#include "form/dialog/RecordVolumeDialog.h"
 
 namespace DebugWindows {
 
-void openRecordVolumeDialog(QWidget *)
+void openRecordVolumeDialog(QWidget *mainWindow)
 {
-    // The recording volume window is not part of this build yet.
-    QLOG_INFO() << "recording volume window not available yet";
+    auto *dialog = new RecordVolumeDialog(mainWindow);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 } // namespace DebugWindows

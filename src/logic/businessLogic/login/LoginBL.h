@@ -1,0 +1,46 @@
+#pragma once
+
+#include "logic/businessLogic/login/ILoginBL.h"
+
+#include <memory>
+
+class UserVO;
+
+// Login against the maker's API. The user of a successful login or registration is cached
+// in config/user below the program folder (written atomically, readable by the user alone),
+// so the login survives a restart until logout.
+class LoginBL : public ILoginBL
+{
+    Q_OBJECT
+public:
+    static LoginBL &instance();
+    ~LoginBL() override;
+
+    bool isLogin() override;
+    UserVO *getUser() override;
+    void logout() override;
+
+    void sendVerifyCode(bool forRegister, const QString &account, Callback callback = {},
+                        QObject *context = nullptr) override;
+    void login(const QString &account, const QString &password, const QString &code, Callback callback = {},
+               QObject *context = nullptr) override;
+    void registerUser(const QString &account, const QString &password, const QString &code,
+                      Callback callback = {}, QObject *context = nullptr) override;
+    void resetPassword(const QString &account, const QString &password, const QString &code,
+                       Callback callback = {}, QObject *context = nullptr) override;
+
+    // Mainland mobile numbers and mail addresses, each matched as a whole.
+    static bool isMobileNumber(const QString &account);
+    static bool isEmailAddress(const QString &account);
+
+    static QString userFilePath();
+    // Forgets the user in memory, so the next getUser reads the cache file as at start-up.
+    void reloadFromDisk();
+
+private:
+    LoginBL();
+    bool storeUser(const UserVO &user);
+    void loggedIn(const UserVO &user, const QString &message, const Callback &callback);
+
+    std::unique_ptr<UserVO> m_user;
+};
