@@ -2,26 +2,31 @@
 
 #include "form/MainWindow.h"
 #include "logging/QsLog.h"
+#include "util/UpgradeHelper.h"
 
 namespace UpgradeLink {
 
-// The update checker is not linked into the forms yet.
-void connectSignals(MainWindow *)
+void connectSignals(MainWindow *window)
 {
+    UpgradeHelper &helper = UpgradeHelper::instance();
+    QObject::connect(&helper, &UpgradeHelper::newVersion, window, &MainWindow::upgrade_newVersion);
+    QObject::connect(&helper, &UpgradeHelper::downloadProgress, window, &MainWindow::upgrade_downloadProgress);
+    QObject::connect(&helper, &UpgradeHelper::downloadComplete, window, &MainWindow::upgrade_downloadComplete);
+    // The stop's message is not shown here: the dialog that would show it goes away.
+    QObject::connect(&helper, &UpgradeHelper::downloadStop, window, [window](const QString &) {
+        window->upgrade_downloadStop();
+    });
 }
 
-void checkUpdate(bool, bool)
+void checkUpdate(bool silentWhenLatest, bool skipIgnored)
 {
-    QLOG_INFO() << "update check not available in this build";
+    UpgradeHelper::instance().checkUpdate(silentWhenLatest, skipIgnored);
 }
 
 void stopDownload()
 {
+    UpgradeHelper::instance().stopDownload();
 }
-
-} // namespace UpgradeLink
-
-namespace UpgradeLink {
 
 // GAP: the upgrade dialog is built by a later step.
 QDialog *createDialog(QWidget *, const QString &version, bool, const QString &, const QString &)

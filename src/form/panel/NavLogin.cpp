@@ -2,24 +2,30 @@
 
 #include "form/panel/NavForm.h"
 #include "logging/QsLog.h"
+#include "logic/businessLogic/login/LoginBL.h"
+#include "orm/data/UserVO.h"
 #include "qui/QUIHelper.h"
 
 #include <QMessageBox>
 
 namespace NavLogin {
 
-// The login logic is not linked into the forms yet: nobody is ever logged in.
-void connectSignals(NavForm *)
+void connectSignals(NavForm *form)
 {
+    ILoginBL *login = &LoginBL::instance();
+    QObject::connect(login, &ILoginBL::userLogin, form, QOverload<UserVO *>::of(&NavForm::updateUserInfo));
+    QObject::connect(login, &ILoginBL::userLogout, form, &NavForm::userLogout);
 }
 
 bool isLogin()
 {
-    return false;
+    return LoginBL::instance().isLogin();
 }
 
 std::optional<QString> userName()
 {
+    if (UserVO *user = LoginBL::instance().getUser())
+        return user->name;
     return std::nullopt;
 }
 
@@ -30,6 +36,7 @@ bool askLogout(const QString &question)
 
 void logout()
 {
+    LoginBL::instance().logout();
 }
 
 void openLoginDialog(NavForm *)
