@@ -1,0 +1,152 @@
+#include "logic/businessLogic/AudioRecordBL.h"
+
+#include "config/Configurations.h"
+#include "config/PointerSetting.h"
+#include "device/DeviceContext.h"
+#include "logging/QsLog.h"
+#include "logic/businessLogic/workflow/WorkNode.h"
+#include "logic/businessLogic/workflow/device/PcAudioDevice.h"
+#include "logic/businessLogic/workflow/device/Wav.h"
+#include "logic/client/BaiduClient.h"
+#include "qui/Toast.h"
+#include "util/AppHelper.h"
+#include "util/Clock.h"
+#include "util/TrContexts.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QSaveFile>
+
+AudioRecordBL::AudioRecordBL(DeviceContext *context, QObject *parent)
+    : IWorkHandle(parent), m_context(context), m_node(new WorkNode(context, this)), m_client(new BaiduClient(this))
+{
+    m_node->setKeepAudioOnEngineError(true);
+    m_node->link(this);
+}
+
+AudioRecordBL::~AudioRecordBL()
+{
+    // Whatever was recorded so far is kept as PCM; the node must not call back into us.
+    m_node->link(nullptr);
+    delete m_node;
+    m_file.close();
+}
+
+QString AudioRecordBL::recordFolder()
+{
+    const QString configured = Configurations::instance().defaultRecordPath().trimmed();
+    return configured.isEmpty() ? AppHelper::programDir() + QStringLiteral("/record") : configured;
+}
+
+void AudioRecordBL::start()
+{
+    if (m_node->isActive()) {
+        QLOG_INFO() << "recording: already running";
+        return;
+    }
+    m_node->start();
+}
+
+void AudioRecordBL::stop()
+{
+    m_node->stop();
+}
+
+void AudioRecordBL::startHandle()
+{
+    m_bytes = 0;
+    const qint64 startMs = Clock::nowMs();
+    m_record = std::make_unique<AudioRecordVO>();
+    m_record->createTime = startMs;
+    m_record->startTime = QDateTime::fromMSecsSinceEpoch(startMs).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    if (const BaseSetting *setting = m_context ? m_context->setting : nullptr) {
+        m_record->deviceSn = setting->serialNumber;
+        const auto *pointer = dynamic_cast<const PointerSetting *>(setting);
+        m_record->language = pointer ? pointer->subtitle_identifyLanguage : setting->asr_languageAndAccent;
+    }
+    const QString folder = recordFolder();
+    if (!QDir().mkpath(folder)) {
+        QLOG_ERROR() << "recording: cannot create" << folder;
+        Toast::instance().showMessage(2, TNotify::tr("无法创建录音文件夹：%1").arg(folder), 2000);
+        return;
+    }
+    const QString stamp = QDateTime::fromMSecsSinceEpoch(startMs).toString(QStringLiteral("yyyyMMdd_hhmmss_zzz"));
+    m_file.setFileName(folder + QLatin1Char('/') + stamp + QStringLiteral(".pcm"));
+    if (!m_file.open(QIODevice::WriteOnly)) {
+        QLOG_ERROR() << "recording: cannot write" << m_file.fileName();
+        Toast::instance().showMessage(2, TNotify::tr("无法写入录音文件"), 2000);
+        return;
+    }
+    QLOG_INFO() << "recording: to" << m_file.fileName();
+}
+
+void AudioRecordBL::audioHandle(const QByteArray &pcm)
+{
+    if (!m_file.isOpen())
+        return;
+    if (m_file.write(pcm) != pcm.size()) {
+        QLOG_ERROR() << "recording: write failed" << m_file.errorString();
+        return;
+    }
+    m_bytes += pcm.size();
+}
+
+void AudioRecordBL::onVolume(int level)
+{
+    emit recording(m_record.get(), level);
+}
+
+void AudioRecordBL::resultHandle(const AsrResult &result)
+{
+    emit text(result.text);
+    if (result.isFinish) {
+        if (m_record)
+            m_record->content = result.finishText;
+        if (!result.text.trimmed().isEmpty())
+            translateSentence(result.text);
+    }
+}
+
+void AudioRecordBL::translateSentence(const QString &sentence)
+{
+    const auto *pointer = m_context ? dynamic_cast<const PointerSetting *>(m_context->setting) : nullptr;
+    if (!pointer)
+        return; // only presenters show a translated subtitle line
+    m_client->translate(sentence, pointer->subtitle_identifyLanguage, pointer->subtitle_transLanguage,
+                        [this](const QString &translated, const QString &, const QString &) {
+                            if (m_record)
+                                m_record->translatedText += translated;
+                            emit translatedText(translated);
+                        }, this);
+}
+
+void AudioRecordBL::finishHandle()
+{
+    if (!m_file.isOpen())
+        return;
+    const QString pcmPath = m_file.fileName();
+    m_file.close();
+    const qint64 endMs = Clock::nowMs();
+    m_record->endTime = QDateTime::fromMSecsSinceEpoch(endMs).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    m_record->duration = (endMs - m_record->createTime) / 1000;
+    QString wavPath = pcmPath;
+    wavPath.replace(wavPath.size() - 4, 4, QStringLiteral(".wav"));
+
+    QFile pcm(pcmPath);
+    QSaveFile wav(wavPath);
+    bool ok = pcm.open(QIODevice::ReadOnly) && wav.open(QIODevice::WriteOnly);
+    if (ok) {
+        wav.write(Wav::header(PcAudioDevice::pcmFormat(), quint32(pcm.size())));
+        while (ok && !pcm.atEnd())
+            ok = wav.write(pcm.read(64 * 1024)) >= 0;
+        ok = ok && wav.commit();
+    }
+    if (!ok) {
+        QLOG_ERROR() << "recording: cannot save" << wavPath;
+        emit SaveRecord_Finish(m_record.get(), -1, TNotify::tr("录音保存失败"));
+        return;
+    }
+    QLOG_INFO() << "recording: saved" << wavPath << m_bytes << "bytes";
+    m_record->filepath = wavPath;
+    emit SaveRecord_Finish(m_record.get(), 0, wavPath);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "logic/businessLogic/workflow/IWorkHandle.h"
+#include "orm/data/AudioRecordVO.h"
+
+#include <QFile>
+#include <QString>
+#include <memory>
+
+// Recording records travel queued to the record tab.
+Q_DECLARE_METATYPE(AudioRecordVO *)
+
+class BaiduClient;
+class DeviceContext;
+class WorkNode;
+
+// Recording with live transcription: the speech run's audio is written to a PCM file under
+// the record folder (ini "/UserSetting/DefaultRecordPath", else <program folder>/record) and
+// turned into a WAV file when the run ends; recognised sentences become subtitle text and,
+// translated, the second subtitle line. A failing speech engine does not stop the recording.
+// Each recording has its record (AudioRecordVO), valid until the next recording starts.
+class AudioRecordBL : public IWorkHandle
+{
+    Q_OBJECT
+public:
+    explicit AudioRecordBL(DeviceContext *context, QObject *parent = nullptr);
+    ~AudioRecordBL() override;
+
+    static QString recordFolder();
+
+    void start();
+    void stop();
+    bool isRecording() const { return m_file.isOpen(); }
+    QString pcmPath() const { return m_file.fileName(); }
+    WorkNode *node() const { return m_node; }
+
+    void startHandle() override;
+    void resultHandle(const AsrResult &result) override;
+    void stopHandle() override {}
+    void finishHandle() override;
+    void onVolume(int level) override;
+    void audioHandle(const QByteArray &pcm) override;
+
+    // The record of the current (or last) recording; null before the first.
+    AudioRecordVO *record() const { return m_record.get(); }
+
+signals:
+    void recording(AudioRecordVO *record, int db);
+    void text(const QString &text);
+    void translatedText(const QString &text);
+    // code 0 and the WAV path, or -1 and the reason.
+    void SaveRecord_Finish(AudioRecordVO *record, int code, const QString &msg);
+
+private:
+    void translateSentence(const QString &sentence);
+
+    DeviceContext *m_context;
+    WorkNode *m_node;
+    BaiduClient *m_client;
+    std::unique_ptr<AudioRecordVO> m_record;
+    QFile m_file;
+    qint64 m_bytes = 0;
+};

@@ -1,0 +1,1 @@
+#include "logic/businessLogic/workflow/device/IAudioDevice.h"
