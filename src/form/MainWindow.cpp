@@ -369,7 +369,7 @@ void MainWindow::quitApplication()
     for (DeviceContext *context : devices) {
         if (!context)
             continue;
-        DeviceHub::release(context, DeviceHub::Now);
+        DeviceHub::release(context);
         delete context;
     }
     DeviceMap::instance().clear();
@@ -591,7 +591,7 @@ void MainWindow::removeDevice(DeviceContext *context)
                 disconnect(stored->listener, nullptr, this, nullptr);
             if (stored->logic)
                 disconnect(stored->logic, &IDeviceLogic::notifyChange, this, &MainWindow::deviceStatusChange);
-            DeviceHub::release(stored, DeviceHub::WhenShutDown);
+            DeviceHub::release(stored);
         } catch (const std::exception &e) {
             QLOG_FATAL() << "删除设备时,关闭其功能时出现异常!" << e.what();
         } catch (...) {

@@ -5,7 +5,12 @@
 #include "databinding/ZTabBar.h"
 #include "databinding/ZTabWidget.h"
 #include "device/DeviceMap.h"
+#include "form/DeviceWindows.h"
 #include "form/MainWindow.h"
+#include "form/dialog/TypingMicDialog.h"
+#include "form/floating/FullScreenWidget.h"
+#include "logic/businessLogic/FunctionImpl.h"
+#include "logic/businessLogic/workflow/typing/TypeImp.h"
 #include "form/dialog/ProgressDialog.h"
 #include "form/panel/LeftTabbarPanel.h"
 #include "form/panel/NavForm.h"
@@ -176,19 +181,54 @@ private slots:
         const QString key = device->key();
         bool inMapAtRelease = true;
         int tabsAtStop = -1;
-        simulatedLogic(device)->onRelease = [&] { inMapAtRelease = DeviceMap::instance().contains(key); };
-        simulatedListener(device)->onStop = [&] { tabsAtStop = bar()->items().size(); };
+        QPointer<FunctionImpl> hub = device->functionImpl;
+        QVERIFY(hub);
+        bool hubAtRelease = false;
+        bool hubAtStop = true;
+        simulatedLogic(device)->onRelease = [&] {
+            inMapAtRelease = DeviceMap::instance().contains(key);
+            hubAtRelease = !hub.isNull();
+        };
+        simulatedListener(device)->onStop = [&] {
+            tabsAtStop = bar()->items().size();
+            hubAtStop = !hub.isNull();
+        };
         QPointer<QWidget> tabPage = tabs()->widget(0);
         QPointer<QWidget> navPage = m_window->navForm()->page(0);
 
         m_window->removeDevice(device);
         QCOMPARE(m_journal, (QStringList{QStringLiteral("releaseUI"), QStringLiteral("stop")}));
         QVERIFY(!inMapAtRelease);
+        // The hub is shut down and deleted after the pages let go and before the context goes.
+        QVERIFY(hubAtRelease);
+        QVERIFY(!hubAtStop);
         QCOMPARE(tabsAtStop, 1); // the context goes before its tab
         // The device's forms live as long as its tab.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(tabPage.isNull());
         QVERIFY(navPage.isNull());
+    }
+
+    void arrivingDeviceGetsItsHubAndWindows()
+    {
+        DeviceContext *device = plugIn(QStringLiteral("hub"), QStringLiteral("鼠标"));
+        FunctionImpl *hub = device->functionImpl;
+        QVERIFY(hub);
+        auto *windows = hub->findChild<DeviceWindows *>();
+        QVERIFY(windows);
+        // The device's actions reach its hub.
+        emit device->logic->invokeFunction(Action_Enter, Flag_Release, QString());
+        QCOMPARE(device->lastAction, Action_Enter);
+        // The typing node drives its tip.
+        emit hub->typeImp()->tipMode(8);
+        QCOMPARE(windows->typingTip()->title(), QStringLiteral("翻译打字"));
+        emit hub->typeImp()->showTip();
+        QVERIFY(windows->typingTip()->isVisible());
+        emit hub->typeImp()->hideTip();
+        QVERIFY(windows->typingTip()->isHidden());
+        emit hub->effectStart(0);
+        emit hub->effectStop();
+        QVERIFY(windows->overlay()->isHidden());
     }
 
     void unknownDeviceOnlyWarns()
