@@ -6,6 +6,7 @@
 #include "databinding/ZTabWidget.h"
 #include "device/DeviceMap.h"
 #include "form/DeviceWindows.h"
+#include "form/DeviceHub.h"
 #include "form/MainWindow.h"
 #include "form/dialog/TypingMicDialog.h"
 #include "form/floating/FullScreenWidget.h"
@@ -89,8 +90,10 @@ private slots:
     {
         m_window.reset();
         const auto devices = DeviceMap::instance().snapshot();
-        for (DeviceContext *context : devices)
+        for (DeviceContext *context : devices) {
+            DeviceHub::release(context);
             delete context;
+        }
         DeviceMap::instance().clear();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         MainWindow::setTrayAvailableForTest(std::nullopt);
