@@ -41,6 +41,7 @@
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QMenu>
+#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
@@ -343,6 +344,12 @@ void MainWindow::closeEvent(QCloseEvent *event)
         hide();
     else
         showMinimized();
+}
+
+void MainWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
 }
 
 void MainWindow::watchDeviceNodes()

@@ -112,6 +112,9 @@ signals:
 protected:
     // The window system's close (Alt+F4, the taskbar): into the tray, never quit.
     void closeEvent(QCloseEvent *event) override;
+    // The window is translucent for the window system, yet drawn opaque: without a
+    // compositing manager a translucent window would show black.
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void initTrayIcon();

@@ -17,6 +17,7 @@ TopRightPanel::TopRightPanel(QWidget *parent)
     IconHelper::setIcon(ui->tbDebug, MenuGlyph, GlyphSize);
     IconHelper::setIcon(ui->btnMin, MinimiseGlyph, GlyphSize);
     IconHelper::setIcon(ui->btnExit, CloseGlyph, GlyphSize);
+    IconHelper::setIcon(ui->btnScan, BluetoothGlyph, GlyphSize);
     // Closing goes through the window's close event; the button stays as the window's hidden exit.
     ui->btnExit->hide();
     if (!Configurations::instance().enableDebugUI()) {

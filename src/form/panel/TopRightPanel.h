@@ -19,6 +19,7 @@ public:
     static constexpr int MenuGlyph = 0xf0c9;
     static constexpr int MinimiseGlyph = 0xf068;
     static constexpr int CloseGlyph = 0xf00d;
+    static constexpr int BluetoothGlyph = 0xf293;
     static constexpr int IconFont = 2;
     static constexpr int GlyphSize = 16;
 
