@@ -5,6 +5,7 @@
 #include "device/VelloboxTypes.h"
 #include "form/MainWindow.h"
 #include "form/StartupSequence.h"
+#include "logic/businessLogic/AsrEngine/AsrTypes.h"
 #include "logging/QsLog.h"
 #include "platform/SingleInstanceGuard.h"
 #include "platform/UnixSignalWatcher.h"
@@ -108,6 +109,7 @@ int main(int argc, char *argv[])
 
     // Enumerations that travel in queued signals between listener threads and the GUI.
     registerVelloboxMetaTypes();
+    registerAsrMetaTypes();
 
     MainWindow window;
     AppHelper::instance().setMainWindow(&window);

@@ -2,7 +2,8 @@
 
 #include "device/DeviceContext.h"
 #include "device/IDeviceLogic.h"
-#include "form/DeviceWindows.h"
+#include "form/SpeechTips.h"
+#include "form/floating/FunctionWindows.h"
 #include "logging/QsLog.h"
 #include "logic/businessLogic/FunctionImpl.h"
 #include "logic/businessLogic/GetwordTranslateImpl.h"
@@ -14,8 +15,9 @@ void create(QWidget *mainWindow, DeviceContext *context)
     if (!context || context->functionImpl)
         return;
     auto *hub = new FunctionImpl(mainWindow, context);
-    // The windows belong to the hub and go with it.
-    new DeviceWindows(hub, context);
+    // The floating windows and tips belong to the hub and go with it.
+    new FunctionWindows(hub);
+    new SpeechTips(hub);
 }
 
 void connectLogic(DeviceContext *context)

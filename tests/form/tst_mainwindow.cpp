@@ -5,7 +5,8 @@
 #include "databinding/ZTabBar.h"
 #include "databinding/ZTabWidget.h"
 #include "device/DeviceMap.h"
-#include "form/DeviceWindows.h"
+#include "form/SpeechTips.h"
+#include "form/floating/FunctionWindows.h"
 #include "form/DeviceHub.h"
 #include "form/MainWindow.h"
 #include "form/dialog/TypingMicDialog.h"
@@ -217,7 +218,7 @@ private slots:
         DeviceContext *device = plugIn(QStringLiteral("hub"), QStringLiteral("鼠标"));
         FunctionImpl *hub = device->functionImpl;
         QVERIFY(hub);
-        auto *windows = hub->findChild<DeviceWindows *>();
+        auto *windows = hub->findChild<SpeechTips *>();
         QVERIFY(windows);
         // The device's actions reach its hub.
         emit device->logic->invokeFunction(Action_Enter, Flag_Release, QString());
@@ -229,9 +230,11 @@ private slots:
         QVERIFY(windows->typingTip()->isVisible());
         emit hub->typeImp()->hideTip();
         QVERIFY(windows->typingTip()->isHidden());
+        auto *floating = hub->findChild<FunctionWindows *>();
+        QVERIFY(floating);
         emit hub->effectStart(0);
         emit hub->effectStop();
-        QVERIFY(windows->overlay()->isHidden());
+        QVERIFY(floating->overlay()->isHidden());
     }
 
     void unknownDeviceOnlyWarns()

