@@ -9,6 +9,7 @@
 #include "form/floating/FunctionWindows.h"
 #include "form/DeviceHub.h"
 #include "form/MainWindow.h"
+#include "form/TypingOutput.h"
 #include "form/dialog/TypingMicDialog.h"
 #include "form/floating/FullScreenWidget.h"
 #include "logic/businessLogic/FunctionImpl.h"
@@ -21,10 +22,14 @@
 #include "logic/businessLogic/monitor/BlueToothMonitor.h"
 #include "logic/businessLogic/monitor/HidMonitor.h"
 #include "platform/HidrawMonitor.h"
+#include "platform/RecordingKeySender.h"
+#include "platform/VirtualKeys.h"
 #include "qui/control/AnimationButton.h"
 #include "support/TestHome.h"
 #include "support/ToastRecorder.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -235,6 +240,22 @@ private slots:
         emit hub->effectStart(0);
         emit hub->effectStop();
         QVERIFY(floating->overlay()->isHidden());
+    }
+
+    void typingNodeTypesThroughTheWindow()
+    {
+        RecordingKeySender keys;
+        DeviceContext *device = plugIn(QStringLiteral("typing"), QStringLiteral("鼠标"));
+        TypeImp *typing = device->functionImpl->typeImp();
+        emit typing->typingSignal(QStringLiteral("你好"), QStringLiteral("你"));
+        emit typing->vkPasteSignal();
+        QVERIFY(keys.batches().isEmpty()); // queued: typing never runs inside the result handler
+        QTRY_COMPARE(keys.batches().size(), 3);
+        QTRY_VERIFY(!m_window->typingOutput()->isBusy());
+        QCOMPARE(keys.batches().at(0), IKeySender::taps(VirtualKeys::VK_BACK, 1));
+        QCOMPARE(keys.batches().at(1), IKeySender::chord(VirtualKeys::VK_CONTROL, 'V'));
+        QCOMPARE(keys.batches().at(2), IKeySender::chord(VirtualKeys::VK_CONTROL, 'V'));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("你好"));
     }
 
     void unknownDeviceOnlyWarns()
