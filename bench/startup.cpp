@@ -56,8 +56,9 @@ int main(int argc, char *argv[])
 
         QProcess process;
         process.setProcessEnvironment(env);
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // The program logs to its own file too; its console output would only interleave.
         process.setStandardOutputFile(QProcess::nullDevice());
+        process.setStandardErrorFile(QProcess::nullDevice());
         QElapsedTimer clock;
         clock.start();
         process.start(program, {QStringLiteral("-h")});
