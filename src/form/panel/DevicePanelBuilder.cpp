@@ -1,6 +1,7 @@
 #include "form/panel/DevicePanelBuilder.h"
 
 #include "device/IContextBinder.h"
+#include "device/common/ui/DevicePages.h"
 #include "form/panel/LeftTabbarPanel.h"
 #include "form/panel/TabPanel.h"
 #include "logging/QsLog.h"
@@ -30,8 +31,10 @@ IDeviceLogic::DeviceUi build(QWidget *mainWindow, IDeviceLogic *logic, const QVe
     auto *tabPanel = new TabPanel;
     auto *navPanel = new LeftTabbarPanel;
     for (const IDeviceLogic::PageEntry &entry : pages) {
-        QWidget *page = entry.create ? entry.create(mainWindow) : nullptr;
-        if (!page)
+        QWidget *page = entry.create ? entry.create(mainWindow) : DevicePages::create(entry.pageClass);
+        if (page)
+            DevicePages::connectDevice(page, logic);
+        else
             page = missingPage(entry);
         navPanel->addButton(entry.buttonText, entry.pageClass.isEmpty() ? QString() : QStringLiteral("btn") + entry.pageClass);
         tabPanel->addPage(page, dynamic_cast<IContextBinder *>(page));

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class IDeviceLogic;
+class QWidget;
+
+// The device settings pages that the forms layer builds, by the class names of the device
+// logics' page tables (IDeviceLogic::pageTable). The page builder asks here for every entry
+// that brings no creator of its own, so the device layer never needs the forms.
+class DevicePages
+{
+public:
+    // A new page of that class, or null for a page that is not built yet.
+    static QWidget *create(const QString &pageClass, QWidget *parent = nullptr);
+    // Connects the device's signals to a page that follows the device (the M-key page
+    // re-selects the current function and re-reads its sizes). Nothing for other pages.
+    static void connectDevice(QWidget *page, IDeviceLogic *logic);
+};
