@@ -22,10 +22,13 @@
 #include "form/panel/TopRightPanel.h"
 #include "logic/businessLogic/FunctionImpl.h"
 #include "qui/QUIHelper.h"
+#include "qui/Toast.h"
 #include "support/TestHome.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QMenu>
 #include <QScreen>
 #include <QToolButton>
@@ -105,6 +108,19 @@ private:
         return context;
     }
 
+    // The arrival notice would cover the pages in every picture.
+    void hideToast()
+    {
+        const QString text = Toast::instance().currentText();
+        const auto windows = QApplication::topLevelWidgets();
+        for (QWidget *window : windows) {
+            const auto labels = window->findChildren<QLabel *>();
+            for (QLabel *label : labels)
+                if (window != m_window.get() && !text.isEmpty() && label->text() == text)
+                    window->hide();
+        }
+    }
+
 private slots:
     void initTestCase()
     {
@@ -140,6 +156,7 @@ private slots:
         QVERIFY(plugIn(QStringLiteral("branded mouse"), QStringLiteral("智能鼠标"), 3));
         ZTabWidget *tabs = m_window->tabWidget();
         QCOMPARE(tabs->count(), 3);
+        hideToast();
         int shots = 0;
         for (int t = 0; t < tabs->count(); ++t) {
             tabs->setCurrentIndex(t);
