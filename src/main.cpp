@@ -3,9 +3,12 @@
 #include "config/HotWordStore.h"
 #include "device/IDeviceFactory.h"
 #include "device/VelloboxTypes.h"
+#include "form/MainWindow.h"
+#include "form/StartupSequence.h"
 #include "logic/businessLogic/AsrEngine/AsrTypes.h"
 #include "logging/QsLog.h"
 #include "platform/SingleInstanceGuard.h"
+#include "platform/UnixSignalWatcher.h"
 #include "qui/AppInit.h"
 #include "qui/QUIHelper.h"
 #include "util/AppHelper.h"
@@ -16,6 +19,8 @@
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QTranslator>
 
 namespace {
@@ -63,6 +68,8 @@ QString interfaceLanguage(const Configurations &config)
 
 int main(int argc, char *argv[])
 {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
@@ -104,7 +111,29 @@ int main(int argc, char *argv[])
     registerVelloboxMetaTypes();
     registerAsrMetaTypes();
 
-    Q_UNUSED(startHidden)
+    MainWindow window;
+    AppHelper::instance().setMainWindow(&window);
+    QObject::connect(&guard, &SingleInstanceGuard::anotherInstanceStarted, &window, [&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
+
+    // The session ending (SIGTERM) or Ctrl+C leaves through the same exit as the tray's.
+    UnixSignalWatcher terminations;
+    QObject::connect(&terminations, &UnixSignalWatcher::terminationRequested, &window,
+                     [&window] { window.quitApplication(); });
+    terminations.watch();
+
+    if (!startHidden)
+        window.show();
+    StartupSequence::connectMonitors(&window);
+    StartupSequence::startDeferred(&window);
+
+    QTimer::singleShot(0, &app, [&sinceStart] {
+        QLOG_INFO() << "event loop running after" << sinceStart.elapsed() << "ms";
+        QsLogging::Logger::instance().flush();
+    });
     const int rc = app.exec();
     DeviceConfigHelper::instance().saveAll();
     QLOG_INFO() << "Vellobox exits with" << rc;

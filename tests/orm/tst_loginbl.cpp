@@ -71,6 +71,7 @@ private slots:
     void resetFailure();
 
     void logoutClearsUser();
+    void replyAfterLogoutIsDropped();
     void tokenTravelsWithLaterCalls();
     void secretsNeverLogged();
 
@@ -481,6 +482,28 @@ void TestLoginBL::logoutClearsUser()
     QVERIFY(!m_home->exists(QStringLiteral("config/user")));
     LoginBL::instance().reloadFromDisk();
     QVERIFY(!LoginBL::instance().isLogin());
+}
+
+void TestLoginBL::replyAfterLogoutIsDropped()
+{
+    LoopbackHttpServer::Reply slow;
+    slow.body = QJsonDocument(QJsonObject{{"status", 0}, {"msg", ""}, {"rc", "0"},
+                                          {"data", QJsonObject{{"id", 9}, {"name", "late"}}}})
+                    .toJson(QJsonDocument::Compact);
+    slow.mode = LoopbackHttpServer::Mode::Slow;
+    slow.chunkSize = 8;
+    slow.chunkDelayMs = 20;
+    m_server->setReply(QStringLiteral("/api/recordLogin.json"), slow);
+    QSignalSpy logins(&LoginBL::instance(), &ILoginBL::userLogin);
+    Result r;
+    LoginBL::instance().login(QStringLiteral("13800138000"), QStringLiteral("pw"), QString(), record(&r));
+    QTRY_COMPARE(m_server->requests.size(), 1);
+    LoginBL::instance().logout(); // the user gave up before the server answered
+    QTest::qWait(slow.body.size() / slow.chunkSize * slow.chunkDelayMs + 300);
+    QCOMPARE(r.calls, 0);
+    QCOMPARE(logins.count(), 0);
+    QVERIFY(!LoginBL::instance().isLogin());
+    QVERIFY(!m_home->exists(QStringLiteral("config/user")));
 }
 
 void TestLoginBL::tokenTravelsWithLaterCalls()

@@ -117,6 +117,7 @@ UserVO *LoginBL::getUser()
 
 void LoginBL::logout()
 {
+    ++m_generation;
     m_user.reset();
     ApiClient::instance().setBearerToken(QString());
     const QString path = userFilePath();
@@ -204,10 +205,15 @@ void LoginBL::login(const QString &account, const QString &password, const QStri
         if (cb)
             cb(TMsg::tr("登录失败:") + QLatin1Char(' ') + msg, 1);
     };
+    const quint64 generation = ++m_generation;
     ApiClient::instance()
         .recordLogin(account, password, code)
         ->context(this)
-        .success([this, cb, failed](const Response &, const UserVO &user) {
+        .success([this, cb, failed, generation](const Response &, const UserVO &user) {
+            if (generation != m_generation) {
+                QLOG_INFO() << "login reply dropped: a newer login or a logout came first";
+                return;
+            }
             if (user.id <= 0) {
                 failed(TMsg::tr("服务器返回的用户信息无效"));
                 return;
@@ -231,10 +237,15 @@ void LoginBL::registerUser(const QString &account, const QString &password, cons
         if (cb)
             cb(TMsg::tr("注册失败:") + msg, 1);
     };
+    const quint64 generation = ++m_generation;
     ApiClient::instance()
         .registerAccount(mobile ? QStringLiteral("phone") : QStringLiteral("account"), account, password, code)
         ->context(this)
-        .success([this, cb, failed](const Response &, const UserVO &user) {
+        .success([this, cb, failed, generation](const Response &, const UserVO &user) {
+            if (generation != m_generation) {
+                QLOG_INFO() << "registration reply dropped: a newer login or a logout came first";
+                return;
+            }
             if (user.id <= 0) {
                 failed(TMsg::tr("服务器返回的用户信息无效"));
                 return;

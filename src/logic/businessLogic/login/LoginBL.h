@@ -43,4 +43,6 @@ private:
     void loggedIn(const UserVO &user, const QString &message, const Callback &callback);
 
     std::unique_ptr<UserVO> m_user;
+    // Bumped by every login, registration and logout: a reply for an older one is dropped.
+    quint64 m_generation = 0;
 };

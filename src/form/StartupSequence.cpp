@@ -1,0 +1,30 @@
+#include "form/StartupSequence.h"
+
+#include "config/Configurations.h"
+#include "device/DeviceContext.h"
+#include "form/MainWindow.h"
+#include "form/UpgradeLink.h"
+#include "logic/businessLogic/monitor/BlueToothMonitor.h"
+#include "logic/businessLogic/monitor/HidMonitor.h"
+
+#include <QTimer>
+
+namespace StartupSequence {
+
+void connectMonitors(MainWindow *window)
+{
+    QObject::connect(&HidMonitor::instance(), &HidMonitor::newDevice, window, &MainWindow::addDevice);
+    QObject::connect(&HidMonitor::instance(), &HidMonitor::deleteDevice, window, &MainWindow::removeDevice);
+    QObject::connect(&BlueToothMonitor::instance(), &BlueToothMonitor::newDevice, window, &MainWindow::addDevice);
+    QObject::connect(&BlueToothMonitor::instance(), &BlueToothMonitor::deleteDevice, window, &MainWindow::removeDevice);
+}
+
+void startDeferred(MainWindow *window)
+{
+    if (!Configurations::instance().disableBluetooth())
+        QTimer::singleShot(BluetoothDelayMs, window, [] { BlueToothMonitor::instance().start(false); });
+    QTimer::singleShot(FirstScanDelayMs, window, [] { HidMonitor::instance().startScan(0); });
+    QTimer::singleShot(UpdateCheckDelayMs, window, [] { UpgradeLink::checkUpdate(true, true); });
+}
+
+} // namespace StartupSequence

@@ -1,0 +1,17 @@
+#pragma once
+
+class MainWindow;
+
+// What the program starts once the main window stands: the device monitors feed the window,
+// and three one-shot timers start Bluetooth discovery, the first HID scan and the update
+// check a little later, so that the window appears first.
+namespace StartupSequence {
+constexpr int BluetoothDelayMs = 1000;
+constexpr int FirstScanDelayMs = 2000;
+constexpr int UpdateCheckDelayMs = 5000;
+
+// Connects HidMonitor and BlueToothMonitor (newDevice, deleteDevice) to the window.
+void connectMonitors(MainWindow *window);
+// Starts the three timers; Bluetooth only unless "/Debug/DisableBluetooth" is set.
+void startDeferred(MainWindow *window);
+} // namespace StartupSequence

@@ -1,0 +1,48 @@
+#include "form/panel/NavLogin.h"
+
+#include "form/panel/NavForm.h"
+#include "logging/QsLog.h"
+#include "logic/businessLogic/login/LoginBL.h"
+#include "orm/data/UserVO.h"
+#include "qui/QUIHelper.h"
+
+#include <QMessageBox>
+
+namespace NavLogin {
+
+void connectSignals(NavForm *form)
+{
+    ILoginBL *login = &LoginBL::instance();
+    QObject::connect(login, &ILoginBL::userLogin, form, QOverload<UserVO *>::of(&NavForm::updateUserInfo));
+    QObject::connect(login, &ILoginBL::userLogout, form, &NavForm::userLogout);
+}
+
+bool isLogin()
+{
+    return LoginBL::instance().isLogin();
+}
+
+std::optional<QString> userName()
+{
+    if (UserVO *user = LoginBL::instance().getUser())
+        return user->name;
+    return std::nullopt;
+}
+
+bool askLogout(const QString &question)
+{
+    return QUIHelper::showMessageBoxQuestion(question) == QMessageBox::Yes;
+}
+
+void logout()
+{
+    LoginBL::instance().logout();
+}
+
+void openLoginDialog(NavForm *)
+{
+    // GAP: the login dialog is built by a later step; until then the click only logs.
+    QLOG_INFO() << "login dialog not available yet";
+}
+
+} // namespace NavLogin

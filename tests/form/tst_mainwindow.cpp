@@ -1,0 +1,563 @@
+#include "SimulatedDevice.h"
+
+#include "config/BaseSetting.h"
+#include "config/DeviceConfigHelper.h"
+#include "databinding/ZTabBar.h"
+#include "databinding/ZTabWidget.h"
+#include "device/DeviceMap.h"
+#include "form/SpeechTips.h"
+#include "form/floating/FunctionWindows.h"
+#include "form/DeviceHub.h"
+#include "form/MainWindow.h"
+#include "form/TypingOutput.h"
+#include "form/dialog/TypingMicDialog.h"
+#include "form/floating/FullScreenWidget.h"
+#include "logic/businessLogic/FunctionImpl.h"
+#include "logic/businessLogic/workflow/typing/TypeImp.h"
+#include "form/dialog/ProgressDialog.h"
+#include "form/panel/LeftTabbarPanel.h"
+#include "form/panel/NavForm.h"
+#include "form/panel/TabPanel.h"
+#include "form/panel/TopRightPanel.h"
+#include "logic/businessLogic/monitor/BlueToothMonitor.h"
+#include "logic/businessLogic/monitor/HidMonitor.h"
+#include "platform/HidrawMonitor.h"
+#include "platform/RecordingKeySender.h"
+#include "platform/VirtualKeys.h"
+#include "qui/control/AnimationButton.h"
+#include "support/TestHome.h"
+#include "support/ToastRecorder.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+namespace {
+// Counts the paint events of one widget.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+QStringList actionTexts(const QList<QAction *> &actions)
+{
+    QStringList texts;
+    for (QAction *action : actions)
+        texts << action->text();
+    return texts;
+}
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<MainWindow> m_window;
+    QStringList m_journal;
+
+    ZTabWidget *tabs() const { return m_window->tabWidget(); }
+    ZTabBar *bar() const { return m_window->tabWidget()->zTabBar(); }
+
+    DeviceContext *plugIn(const QString &product, const QString &typeName, ushort productId = 1)
+    {
+        DeviceContext *context = makeSimulatedDevice(product, typeName, &m_journal, productId);
+        DeviceMap::instance().insert(context->key(), context);
+        m_window->addDevice(context);
+        return context;
+    }
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        m_journal.clear();
+        MainWindow::setTrayAvailableForTest(true);
+        m_window = std::make_unique<MainWindow>();
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        const auto devices = DeviceMap::instance().snapshot();
+        for (DeviceContext *context : devices) {
+            DeviceHub::release(context);
+            delete context;
+        }
+        DeviceMap::instance().clear();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        MainWindow::setTrayAvailableForTest(std::nullopt);
+        m_home.reset();
+    }
+
+    void formIsTheDesignedWindow()
+    {
+        QCOMPARE(m_window->objectName(), QStringLiteral("ConfigWindow"));
+        QCOMPARE(m_window->size(), QSize(1100, 700));
+        QCOMPARE(m_window->minimumSize(), QSize(1100, 700));
+        QCOMPARE(m_window->maximumSize(), QSize(1100, 700));
+        QCOMPARE(int(m_window->windowFlags() & ~Qt::WindowType_Mask), MainWindow::WindowFlags);
+        QVERIFY(m_window->testAttribute(Qt::WA_TranslucentBackground));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Vellobox"));
+        QVERIFY(m_window->property("canMove").toBool());
+        QVERIFY(m_window->findChild<QWidget *>(QStringLiteral("mainWidget")));
+        QCOMPARE(m_window->navForm()->objectName(), QStringLiteral("nav"));
+        QCOMPARE(tabs()->objectName(), QStringLiteral("tabWidget"));
+        QCOMPARE(tabs()->cornerWidget(Qt::TopRightCorner), m_window->topRightPanel());
+        QCOMPARE(m_window->trayIcon()->toolTip(), QStringLiteral("Vellobox"));
+    }
+
+    void placeholderFillsTheFirstTab()
+    {
+        QCOMPARE(tabs()->count(), 1);
+        QCOMPARE(tabs()->tabText(0), QStringLiteral("无设备"));
+        QCOMPARE(bar()->items(), QVector<DeviceContext *>{nullptr});
+        QCOMPARE(m_window->navForm()->pageCount(), 1);
+        QCOMPARE(m_window->navForm()->currentPage(), 0);
+    }
+
+    void firstDeviceReplacesThePlaceholder()
+    {
+        ToastRecorder toasts;
+        DeviceContext *mouse = plugIn(QStringLiteral("mouse"), QStringLiteral("智能鼠标"));
+        QCOMPARE(tabs()->count(), 1);
+        QCOMPARE(tabs()->tabText(0), QStringLiteral("智能鼠标"));
+        QCOMPARE(bar()->items(), QVector<DeviceContext *>{mouse});
+        QCOMPARE(m_window->navForm()->pageCount(), 1);
+        QCOMPARE(toasts.entries.size(), 1);
+        QCOMPARE(toasts.entries.at(0).type, 0);
+        QCOMPARE(toasts.entries.at(0).text, QStringLiteral("智能鼠标设备接入! "));
+        QCOMPARE(toasts.entries.at(0).msec, 4000);
+        // The device's page column and page stack are those its logic built.
+        QCOMPARE(tabs()->widget(0), static_cast<QWidget *>(mouse->logic->deviceUi().first));
+        QCOMPARE(m_window->navForm()->page(0), static_cast<QWidget *>(mouse->logic->deviceUi().second));
+        QCOMPARE(mouse->logic->deviceUi().second->buttonCount(), 1);
+        QCOMPARE(mouse->logic->deviceUi().first->context(), mouse);
+    }
+
+    void devicesComeAndGoInOrder()
+    {
+        DeviceContext *first = plugIn(QStringLiteral("first"), QStringLiteral("演示器"), 1);
+        DeviceContext *second = plugIn(QStringLiteral("second"), QStringLiteral("鼠标"), 2);
+        QCOMPARE(tabs()->count(), 2);
+        QCOMPARE(bar()->items(), (QVector<DeviceContext *>{first, second}));
+        QCOMPARE(m_window->navForm()->pageCount(), 2);
+
+        ToastRecorder toasts;
+        const QString secondKey = second->key();
+        m_window->removeDevice(first);
+        QCOMPARE(tabs()->count(), 1);
+        QCOMPARE(tabs()->tabText(0), QStringLiteral("鼠标"));
+        QCOMPARE(bar()->items(), QVector<DeviceContext *>{second});
+        QCOMPARE(m_window->navForm()->pageCount(), 1);
+        QCOMPARE(DeviceMap::instance().snapshot().keys(), QStringList{secondKey});
+        QCOMPARE(toasts.entries.size(), 1);
+        QCOMPARE(toasts.entries.at(0).text, QStringLiteral("设备拔出或无法连接! "));
+        QCOMPARE(toasts.entries.at(0).msec, 2000);
+
+        m_window->removeDevice(second);
+        QCOMPARE(tabs()->count(), 1);
+        QCOMPARE(tabs()->tabText(0), QStringLiteral("无设备"));
+        QCOMPARE(bar()->items(), QVector<DeviceContext *>{nullptr});
+        QCOMPARE(m_window->navForm()->pageCount(), 1);
+        QCOMPARE(DeviceMap::instance().size(), 0);
+
+        // The placeholder's pages come back as they were, and make way again.
+        DeviceContext *third = plugIn(QStringLiteral("third"), QStringLiteral("演示器"), 3);
+        QCOMPARE(bar()->items(), QVector<DeviceContext *>{third});
+        QCOMPARE(tabs()->count(), 1);
+    }
+
+    void removalReleasesThenStopsThenDropsTheTab()
+    {
+        DeviceContext *device = plugIn(QStringLiteral("pulled"), QStringLiteral("鼠标"));
+        const QString key = device->key();
+        bool inMapAtRelease = true;
+        int tabsAtStop = -1;
+        QPointer<FunctionImpl> hub = device->functionImpl;
+        QVERIFY(hub);
+        bool hubAtRelease = false;
+        bool hubAtStop = true;
+        simulatedLogic(device)->onRelease = [&] {
+            inMapAtRelease = DeviceMap::instance().contains(key);
+            hubAtRelease = !hub.isNull();
+        };
+        simulatedListener(device)->onStop = [&] {
+            tabsAtStop = bar()->items().size();
+            hubAtStop = !hub.isNull();
+        };
+        QPointer<QWidget> tabPage = tabs()->widget(0);
+        QPointer<QWidget> navPage = m_window->navForm()->page(0);
+
+        m_window->removeDevice(device);
+        QCOMPARE(m_journal, (QStringList{QStringLiteral("releaseUI"), QStringLiteral("stop")}));
+        QVERIFY(!inMapAtRelease);
+        // The hub is shut down and deleted after the pages let go and before the context goes.
+        QVERIFY(hubAtRelease);
+        QVERIFY(!hubAtStop);
+        QCOMPARE(tabsAtStop, 1); // the context goes before its tab
+        // The device's forms live as long as its tab.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(tabPage.isNull());
+        QVERIFY(navPage.isNull());
+    }
+
+    void arrivingDeviceGetsItsHubAndWindows()
+    {
+        DeviceContext *device = plugIn(QStringLiteral("hub"), QStringLiteral("鼠标"));
+        FunctionImpl *hub = device->functionImpl;
+        QVERIFY(hub);
+        auto *windows = hub->findChild<SpeechTips *>();
+        QVERIFY(windows);
+        // The device's actions reach its hub.
+        emit device->logic->invokeFunction(Action_Enter, Flag_Release, QString());
+        QCOMPARE(device->lastAction, Action_Enter);
+        // The typing node drives its tip.
+        emit hub->typeImp()->tipMode(8);
+        QCOMPARE(windows->typingTip()->title(), QStringLiteral("翻译打字"));
+        emit hub->typeImp()->showTip();
+        QVERIFY(windows->typingTip()->isVisible());
+        emit hub->typeImp()->hideTip();
+        QVERIFY(windows->typingTip()->isHidden());
+        auto *floating = hub->findChild<FunctionWindows *>();
+        QVERIFY(floating);
+        emit hub->effectStart(0);
+        emit hub->effectStop();
+        QVERIFY(floating->overlay()->isHidden());
+    }
+
+    void typingNodeTypesThroughTheWindow()
+    {
+        RecordingKeySender keys;
+        DeviceContext *device = plugIn(QStringLiteral("typing"), QStringLiteral("鼠标"));
+        TypeImp *typing = device->functionImpl->typeImp();
+        emit typing->typingSignal(QStringLiteral("你好"), QStringLiteral("你"));
+        emit typing->vkPasteSignal();
+        QVERIFY(keys.batches().isEmpty()); // queued: typing never runs inside the result handler
+        QTRY_COMPARE(keys.batches().size(), 3);
+        QTRY_VERIFY(!m_window->typingOutput()->isBusy());
+        QCOMPARE(keys.batches().at(0), IKeySender::taps(VirtualKeys::VK_BACK, 1));
+        QCOMPARE(keys.batches().at(1), IKeySender::chord(VirtualKeys::VK_CONTROL, 'V'));
+        QCOMPARE(keys.batches().at(2), IKeySender::chord(VirtualKeys::VK_CONTROL, 'V'));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("你好"));
+    }
+
+    void unknownDeviceOnlyWarns()
+    {
+        DeviceContext *known = plugIn(QStringLiteral("known"), QStringLiteral("鼠标"), 1);
+        DeviceContext *stranger = makeSimulatedDevice(QStringLiteral("stranger"), QStringLiteral("鼠标"), &m_journal, 2);
+        DeviceMap::instance().insert(stranger->key(), stranger);
+        ToastRecorder toasts;
+
+        m_window->removeDevice(stranger);
+        QCOMPARE(bar()->items(), QVector<DeviceContext *>{known});
+        QVERIFY(DeviceMap::instance().contains(stranger->key()));
+        QVERIFY(m_journal.isEmpty()); // neither released nor stopped
+        QVERIFY(toasts.entries.isEmpty());
+    }
+
+    void nullDeviceChangesNothing()
+    {
+        m_window->addDevice(nullptr);
+        m_window->removeDevice(nullptr);
+        QCOMPARE(bar()->items(), QVector<DeviceContext *>{nullptr});
+    }
+
+    void statusChangeRepaintsTheTabs_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("repaint");
+        QTest::newRow("serial number") << int(Notify_SerialNumber) << false;
+        QTest::newRow("status") << int(Notify_Status) << true;
+        QTest::newRow("model") << int(Notify_Model) << false;
+    }
+
+    void statusChangeRepaintsTheTabs()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, repaint);
+        DeviceContext *device = plugIn(QStringLiteral("status"), QStringLiteral("鼠标"));
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        PaintCounter counter;
+        bar()->installEventFilter(&counter);
+        // Let the first paints settle, so only the notice can paint the bar again.
+        for (int settled = 0; settled < 20; ++settled) {
+            counter.paints = 0;
+            QTest::qWait(100);
+            if (counter.paints == 0)
+                break;
+        }
+        QCOMPARE(counter.paints, 0);
+        emit device->logic->notifyChange(NotifyType(type), 0, 1);
+        QTest::qWait(100);
+        QCOMPARE(counter.paints > 0, repaint);
+    }
+
+    void trayMenuFollowsTheDownload()
+    {
+        QMenu *menu = m_window->trayMenu();
+        const QStringList normal{QStringLiteral("&打开"), QStringLiteral("&检查更新"), QStringLiteral("&扫描蓝牙设备"),
+                                 QStringLiteral("&退出")};
+        const QStringList download{QStringLiteral("&打开"), QStringLiteral("&显示更新进度"),
+                                   QStringLiteral("&扫描蓝牙设备"), QStringLiteral("&退出")};
+        QCOMPARE(actionTexts(menu->actions()), normal);
+        m_window->upgrade_downloadProgress(0.1);
+        QCOMPARE(actionTexts(menu->actions()), download);
+        m_window->upgrade_downloadProgress(0.2);
+        QCOMPARE(actionTexts(menu->actions()), download);
+        m_window->upgrade_downloadComplete(m_home->file(QStringLiteral("vanished.bin")));
+        QCOMPARE(actionTexts(menu->actions()), normal);
+        m_window->upgrade_downloadProgress(0.3);
+        QCOMPARE(actionTexts(menu->actions()), download);
+        m_window->upgrade_downloadStop();
+        QCOMPARE(actionTexts(menu->actions()), normal);
+    }
+
+    void progressIsAWholePercentage_data()
+    {
+        QTest::addColumn<double>("fraction");
+        QTest::addColumn<int>("percent");
+        QTest::newRow("0.375") << 0.375 << 37;
+        QTest::newRow("nothing yet") << 0.0 << 0;
+        QTest::newRow("almost") << 0.999 << 99;
+        QTest::newRow("done") << 1.0 << 100;
+    }
+
+    void progressIsAWholePercentage()
+    {
+        QFETCH(double, fraction);
+        QFETCH(int, percent);
+        m_window->upgrade_downloadProgress(fraction);
+        QCOMPARE(m_window->upgradeProgress(), percent);
+    }
+
+    void closeHidesIntoTheTray()
+    {
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(!m_window->close());
+        QVERIFY(m_window->isHidden());
+        QVERIFY(m_window->trayIcon()->isVisible() || !QSystemTrayIcon::isSystemTrayAvailable());
+    }
+
+    void closeMinimisesWithoutATray()
+    {
+        MainWindow::setTrayAvailableForTest(false);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(!m_window->close());
+        QVERIFY(m_window->isVisible());
+        QVERIFY(m_window->isMinimized());
+    }
+
+    void titleBarButtonsHideAndMinimise()
+    {
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->topRightPanel()->btnExit()->click();
+        QVERIFY(m_window->isHidden());
+        m_window->show();
+        m_window->topRightPanel()->btnMin()->click();
+        QVERIFY(m_window->isMinimized());
+    }
+
+    void exitSavesEveryRecordBeforeDeletingAnyContext()
+    {
+        DeviceContext *first = plugIn(QStringLiteral("one"), QStringLiteral("鼠标"), 1);
+        DeviceContext *second = plugIn(QStringLiteral("two"), QStringLiteral("演示器"), 2);
+        // Values stored straight into the records reach the files only through the save at exit.
+        first->setting->snapshot_shortcut = QStringLiteral("Ctrl+W");
+        second->setting->snapshot_shortcut = QStringLiteral("Alt+E");
+        const QString firstFile = DeviceConfigHelper::instance().filePath(first->key());
+        const QString secondFile = DeviceConfigHelper::instance().filePath(second->key());
+        QStringList seenAtStop;
+        auto readBoth = [&] {
+            QFile a(firstFile), b(secondFile);
+            a.open(QIODevice::ReadOnly);
+            b.open(QIODevice::ReadOnly);
+            seenAtStop << QString::fromUtf8(a.readAll() + b.readAll());
+        };
+        simulatedListener(first)->onStop = readBoth;
+        simulatedListener(second)->onStop = readBoth;
+        QSignalSpy quitting(m_window.get(), &MainWindow::quitting);
+
+        m_window->quitApplication();
+        QCOMPARE(quitting.count(), 1);
+        QCOMPARE(seenAtStop.size(), 2);
+        for (const QString &seen : qAsConst(seenAtStop)) {
+            QVERIFY(seen.contains(QStringLiteral("Ctrl+W")));
+            QVERIFY(seen.contains(QStringLiteral("Alt+E")));
+        }
+        QCOMPARE(DeviceMap::instance().size(), 0);
+        QVERIFY(!m_window->trayIcon()->isVisible());
+    }
+
+    void snapshotShortcutPicksTheFirstMatchingDevice_data()
+    {
+        QTest::addColumn<QString>("firstShortcut");
+        QTest::addColumn<QString>("secondShortcut");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("device"); // 0 none, 1 first, 2 second
+        const int ctrl = Qt::ControlModifier;
+        QTest::newRow("Ctrl+Q") << "Ctrl+Q" << "" << 0x51 << ctrl << 1;
+        QTest::newRow("Q alone") << "Ctrl+Q" << "Ctrl+Q" << 0x51 << 0 << 0;
+        QTest::newRow("same shortcut twice") << "Ctrl+Q" << "Ctrl+Q" << 0x51 << ctrl << 1;
+        QTest::newRow("second device's") << "Ctrl+Q" << "Alt+S" << 0x53 << int(Qt::AltModifier) << 2;
+        QTest::newRow("empty never matches") << "" << "" << 0x51 << ctrl << 0;
+        QTest::newRow("other modifiers") << "Ctrl+Q" << "" << 0x51 << int(Qt::ShiftModifier) << 0;
+        QTest::newRow("unknown key") << "Ctrl+Q" << "" << 0xFF << ctrl << 0;
+        QTest::newRow("two-key sequence") << "Ctrl+Q, Ctrl+W" << "" << 0x51 << ctrl << 0;
+    }
+
+    void snapshotShortcutPicksTheFirstMatchingDevice()
+    {
+        QFETCH(QString, firstShortcut);
+        QFETCH(QString, secondShortcut);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, device);
+        // "a" sorts before "b" in the device map, whatever order they came in.
+        DeviceContext *second = plugIn(QStringLiteral("b"), QStringLiteral("鼠标"), 2);
+        DeviceContext *first = plugIn(QStringLiteral("a"), QStringLiteral("鼠标"), 1);
+        first->setting->setValue(QStringLiteral("snapshot_shortcut"), firstShortcut);
+        second->setting->setValue(QStringLiteral("snapshot_shortcut"), secondShortcut);
+        DeviceContext *expected = device == 1 ? first : device == 2 ? second : nullptr;
+        QCOMPARE(MainWindow::snapshotDeviceFor(key, Qt::KeyboardModifiers(modifiers)), expected);
+    }
+
+    void tabSwitchSwitchesTheNavigationColumn()
+    {
+        plugIn(QStringLiteral("one"), QStringLiteral("鼠标"), 1);
+        plugIn(QStringLiteral("two"), QStringLiteral("演示器"), 2);
+        tabs()->setCurrentIndex(1);
+        QCOMPARE(m_window->navForm()->currentPage(), 1);
+        tabs()->setCurrentIndex(0);
+        QCOMPARE(m_window->navForm()->currentPage(), 0);
+    }
+
+    void titleBarMenus()
+    {
+        TopRightPanel *panel = m_window->topRightPanel();
+        const QStringList styles = actionTexts(panel->tbStyle()->actions());
+        QCOMPARE(styles.size(), 15);
+        QCOMPARE(styles.first(), QStringLiteral("银色"));
+        QCOMPARE(styles.last(), QStringLiteral("Vellobox2"));
+        const QList<QAction *> entries = panel->tbMenu()->menu()->actions();
+        QCOMPARE(actionTexts(entries),
+                 (QStringList{QStringLiteral("软件设置"), QStringLiteral("技术支持"), QStringLiteral("意见反馈")}));
+        for (int i = 0; i < entries.size(); ++i)
+            QCOMPARE(entries.at(i)->data().toInt(), i);
+        QCOMPARE(panel->tbMenu()->menu()->styleSheet(), QStringLiteral("background-color: rgb(255, 255, 255);"));
+        QCOMPARE(actionTexts(panel->tbDebug()->actions()),
+                 (QStringList{QStringLiteral("录音(原始PCM数据)"), QStringLiteral("录音(encode)"), QStringLiteral("登录页面")}));
+
+        // A chosen style carries the only check mark.
+        panel->tbStyle()->actions().at(3)->trigger();
+        panel->tbStyle()->actions().at(5)->trigger();
+        int checked = 0;
+        for (QAction *action : panel->tbStyle()->actions())
+            checked += action->isChecked();
+        QCOMPARE(checked, 1);
+        QVERIFY(panel->tbStyle()->actions().at(5)->isChecked());
+    }
+
+    void debugMenuOpensTheVolumeWindow()
+    {
+        QAction *volume = m_window->topRightPanel()->tbDebug()->actions().at(2);
+        volume->trigger();
+        QWidget *dialog = m_window->findChild<QWidget *>(QStringLiteral("RecordVolumeDialog"));
+        QVERIFY(dialog);
+        QVERIFY(dialog->isVisible());
+    }
+
+    void titleBarShowsDebugButtonsOnlyInDebugMode_data()
+    {
+        QTest::addColumn<bool>("debug");
+        QTest::newRow("normal") << false;
+        QTest::newRow("debug") << true;
+    }
+
+    void titleBarShowsDebugButtonsOnlyInDebugMode()
+    {
+        QFETCH(bool, debug);
+        m_home->write(QStringLiteral("config/vellobox.ini"),
+                      debug ? "[Debug]\nEnableDebugUI=true\n" : "[Debug]\nEnableDebugUI=false\n");
+        m_home->reload();
+        TopRightPanel panel;
+        QCOMPARE(!panel.tbDebug()->isHidden(), debug);
+        QCOMPARE(!panel.tbStyle()->isHidden(), debug);
+        QVERIFY(panel.btnExit()->isHidden());
+        QVERIFY(!panel.btnScan()->isHidden());
+        QVERIFY(!panel.tbMenu()->isHidden());
+        QVERIFY(!panel.btnMin()->isHidden());
+    }
+
+    void scanButtonBlinksWhileBluetoothDiscoveryRuns()
+    {
+        AnimationButton *scan = m_window->topRightPanel()->btnScan();
+        emit BlueToothMonitor::instance().startScan();
+        QVERIFY(scan->isAnimating());
+        emit BlueToothMonitor::instance().finishScan();
+        QVERIFY(!scan->isAnimating());
+    }
+
+    void deviceNodeBurstGivesOneScan()
+    {
+        auto *nodes = m_window->findChild<HidrawMonitor *>();
+        QVERIFY(nodes);
+        QSignalSpy scans(&HidMonitor::instance(), &HidMonitor::scanFinished);
+        emit nodes->deviceAdded(QStringLiteral("/dev/hidraw7"));
+        emit nodes->deviceRemoved(QStringLiteral("/dev/hidraw7"));
+        emit nodes->deviceAdded(QStringLiteral("/dev/hidraw7"));
+        QVERIFY(HidMonitor::instance().isScanPending());
+        QTRY_COMPARE(scans.count(), 1);
+        QTest::qWait(250);
+        QCOMPARE(scans.count(), 1);
+    }
+
+    void savingARecordingShowsTheProgressWindow()
+    {
+        QVERIFY(!m_window->progressDialog());
+        m_window->SaveRecord_Start(nullptr);
+        ProgressDialog *dialog = m_window->progressDialog();
+        QVERIFY(dialog);
+        QVERIFY(dialog->isVisible());
+        m_window->SaveRecord_Doing(nullptr, QStringLiteral("正在保存"));
+        QCOMPARE(m_window->progressDialog(), dialog); // one window, reused
+        QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("lbStatus"))->text(), QStringLiteral("正在保存"));
+        m_window->SaveRecord_Finish(nullptr, 0, QStringLiteral("保存完成"));
+        QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("lbStatus"))->text(), QStringLiteral("保存完成"));
+        QVERIFY(dialog->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), 4000);
+    }
+
+    void maximiseTogglesBackToTheSavedGeometry()
+    {
+        m_window->show();
+        const QRect before = m_window->geometry();
+        m_window->btnMenu_Max_clicked();
+        m_window->btnMenu_Max_clicked();
+        QCOMPARE(m_window->geometry(), before);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,187 @@
+// Typing into another program and the global screenshot shortcut, on the real X server.
+#include "SimulatedDevice.h"
+
+#include "config/BaseSetting.h"
+#include "device/DeviceMap.h"
+#include "form/DeviceHub.h"
+#include "form/MainWindow.h"
+#include "form/TypingOutput.h"
+#include "logic/businessLogic/FunctionImpl.h"
+#include "platform/IKeySender.h"
+#include "platform/VirtualKeys.h"
+#include "support/TestHome.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QSocketNotifier>
+#include <QtTest>
+#include <cstdio>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+// Another program with a focused line edit: this executable run with "--line-edit".
+// Prints "ready" once focused; on standard input "text" prints the field's text
+// (percent-encoded), "set <encoded>" replaces it (cursor at the end) and prints "ok".
+int runLineEdit(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QLineEdit edit;
+    edit.setGeometry(300, 300, 400, 40);
+    edit.show();
+    edit.activateWindow();
+    if (!QTest::qWaitForWindowActive(&edit))
+        return 2;
+    edit.setFocus();
+    std::printf("ready\n");
+    std::fflush(stdout);
+    QByteArray pending;
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
+        char buf[512];
+        const ssize_t n = ::read(STDIN_FILENO, buf, sizeof buf);
+        if (n <= 0) {
+            app.quit();
+            return;
+        }
+        pending.append(buf, int(n));
+        int end;
+        while ((end = pending.indexOf('\n')) >= 0) {
+            const QByteArray line = pending.left(end);
+            pending.remove(0, end + 1);
+            if (line == "text") {
+                std::printf("%s\n", edit.text().toUtf8().toPercentEncoding().constData());
+            } else if (line.startsWith("set ")) {
+                edit.setText(QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(4))));
+                edit.setCursorPosition(edit.text().size());
+                std::printf("ok\n");
+            }
+            std::fflush(stdout);
+        }
+    });
+    QTimer::singleShot(120000, &app, &QCoreApplication::quit);
+    return app.exec();
+}
+
+} // namespace
+
+class TestTypingX11 : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<MainWindow> m_window;
+    QProcess m_editor;
+
+    // A reply line of the other program; the event loop keeps running meanwhile, so that
+    // it can paste from our clipboard.
+    QByteArray ask(const QByteArray &command)
+    {
+        m_editor.write(command + '\n');
+        if (!QTest::qWaitFor([this] { return m_editor.canReadLine(); }, 5000))
+            return QByteArray("<no answer>");
+        return m_editor.readLine().trimmed();
+    }
+
+    QString editorText() { return QString::fromUtf8(QByteArray::fromPercentEncoding(ask("text"))); }
+
+    void setEditorText(const QString &text) { QCOMPARE(ask("set " + text.toUtf8().toPercentEncoding()), QByteArray("ok")); }
+
+    void typeAndWait(const QString &newText, const QString &oldText)
+    {
+        m_window->typingSlot(newText, oldText);
+        QTRY_VERIFY(!m_window->typingOutput()->isBusy());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_home = std::make_unique<TestHome>();
+        m_window = std::make_unique<MainWindow>();
+        m_editor.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_editor.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--line-edit")});
+        QVERIFY(m_editor.waitForStarted());
+        QVERIFY(QTest::qWaitFor([this] { return m_editor.canReadLine(); }, 15000));
+        QCOMPARE(m_editor.readLine().trimmed(), QByteArray("ready"));
+    }
+
+    void cleanupTestCase()
+    {
+        m_editor.closeWriteChannel();
+        if (!m_editor.waitForFinished(5000))
+            m_editor.kill();
+        m_window.reset();
+        const auto devices = DeviceMap::instance().snapshot();
+        for (DeviceContext *context : devices) {
+            DeviceHub::release(context);
+            delete context;
+        }
+        DeviceMap::instance().clear();
+        m_home.reset();
+    }
+
+    void interimTextIsReplacedInAnotherProgram()
+    {
+        setEditorText(QString());
+        typeAndWait(QStringLiteral("你好"), QString());
+        QTRY_COMPARE(editorText(), QStringLiteral("你好"));
+        typeAndWait(QStringLiteral("你好吗"), QStringLiteral("你好"));
+        QTRY_COMPARE(editorText(), QStringLiteral("你好吗"));
+        QTest::qWait(200);
+        QCOMPARE(editorText(), QStringLiteral("你好吗"));
+    }
+
+    void emojiIsErasedByOneBackspace()
+    {
+        setEditorText(QStringLiteral("a"));
+        typeAndWait(QString::fromUtf8("😀"), QString());
+        QTRY_COMPARE(editorText(), QString::fromUtf8("a😀"));
+        typeAndWait(QStringLiteral("好"), QString::fromUtf8("😀"));
+        QTRY_COMPARE(editorText(), QStringLiteral("a好"));
+        QTest::qWait(200);
+        QCOMPARE(editorText(), QStringLiteral("a好"));
+    }
+
+    void ctrlQReachesTheFirstMatchingDeviceOnce()
+    {
+        // Plugged in the other way round: the device map's key order decides.
+        DeviceContext *second = makeSimulatedDevice(QStringLiteral("b"), QStringLiteral("鼠标"), nullptr, 2);
+        DeviceContext *first = makeSimulatedDevice(QStringLiteral("a"), QStringLiteral("鼠标"), nullptr, 1);
+        for (DeviceContext *context : {second, first}) {
+            DeviceMap::instance().insert(context->key(), context);
+            m_window->addDevice(context);
+            context->setting->setValue(QStringLiteral("snapshot_shortcut"), QStringLiteral("Ctrl+Q"));
+        }
+        QSignalSpy firstHub(first->functionImpl, &FunctionImpl::snapshotTranslationRequested);
+        QSignalSpy secondHub(second->functionImpl, &FunctionImpl::snapshotTranslationRequested);
+
+        // Q alone is no shortcut.
+        QCOMPARE(IKeySender::instance()->send(IKeySender::taps('Q', 1)), 2);
+        QTest::qWait(300);
+        QCOMPARE(firstHub.count(), 0);
+
+        // Ctrl down, Q down, Q up (Ctrl still held), Ctrl up: one screenshot translation.
+        QCOMPARE(IKeySender::instance()->send(IKeySender::chord(VirtualKeys::VK_CONTROL, 'Q')), 4);
+        QTRY_COMPARE(firstHub.count(), 1);
+        QCOMPARE(first->lastAction, Action_SnapshotTranslation);
+        QTest::qWait(300);
+        QCOMPARE(firstHub.count(), 1);
+        QCOMPARE(secondHub.count(), 0);
+        QCOMPARE(second->lastAction, Action_RecordStart);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    if (argc >= 2 && qstrcmp(argv[1], "--line-edit") == 0)
+        return runLineEdit(argc, argv);
+    QApplication app(argc, argv);
+    TestTypingX11 test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_typing_x11.moc"
