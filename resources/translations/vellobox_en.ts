@@ -176,6 +176,25 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     </message>
 </context>
 <context>
+    <name>NavForm</name>
+    <message>
+        <source>left</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>用户: 未登录</source>
+        <translation>User: Not logged in</translation>
+    </message>
+    <message>
+        <source>全球通版 2022-04-30</source>
+        <translation>Global Edition 2022-04-30</translation>
+    </message>
+    <message>
+        <source>续费</source>
+        <translation>Renew</translation>
+    </message>
+</context>
+<context>
     <name>QuestionBox</name>
     <message>
         <source>提示</source>
@@ -497,6 +516,10 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
         <source>下载已终止</source>
         <translation>Download stopped</translation>
     </message>
+    <message>
+        <source>是否要退出登录?</source>
+        <translation>Do you want to log out?</translation>
+    </message>
 </context>
 <context>
     <name>TPointer</name>
@@ -778,6 +801,46 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>无法保存文件 %1</source>
         <translation>Could not save file %1</translation>
+    </message>
+    <message>
+        <source>&amp;打开</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>&amp;退出</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;扫描蓝牙设备</source>
+        <translation>&amp;Scan for Bluetooth Devices</translation>
+    </message>
+    <message>
+        <source>&amp;检查更新</source>
+        <translation>Check for &amp;Updates</translation>
+    </message>
+    <message>
+        <source>&amp;显示更新进度</source>
+        <translation>Show Update &amp;Progress</translation>
+    </message>
+    <message>
+        <source>%1设备接入! </source>
+        <translation>%1 connected! </translation>
+    </message>
+    <message>
+        <source>设备拔出或无法连接! </source>
+        <translation>Device removed or unreachable! </translation>
+    </message>
+    <message>
+        <source>用户: 未登录</source>
+        <translation>User: Not logged in</translation>
+    </message>
+    <message>
+        <source>用户: %1</source>
+        <translation>User: %1</translation>
+    </message>
+    <message>
+        <source>请登录</source>
+        <translation>Please log in</translation>
     </message>
 </context>
 <context>

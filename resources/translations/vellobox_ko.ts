@@ -176,6 +176,25 @@
     </message>
 </context>
 <context>
+    <name>NavForm</name>
+    <message>
+        <source>left</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>用户: 未登录</source>
+        <translation>사용자: 로그인 안 됨</translation>
+    </message>
+    <message>
+        <source>全球通版 2022-04-30</source>
+        <translation>글로벌 버전 2022-04-30</translation>
+    </message>
+    <message>
+        <source>续费</source>
+        <translation>갱신</translation>
+    </message>
+</context>
+<context>
     <name>QuestionBox</name>
     <message>
         <source>提示</source>
@@ -497,6 +516,10 @@
         <source>下载已终止</source>
         <translation>다운로드가 중단되었습니다</translation>
     </message>
+    <message>
+        <source>是否要退出登录?</source>
+        <translation>로그아웃하시겠습니까?</translation>
+    </message>
 </context>
 <context>
     <name>TPointer</name>
@@ -778,6 +801,46 @@
     <message>
         <source>无法保存文件 %1</source>
         <translation>파일 %1을(를) 저장할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>&amp;打开</source>
+        <translation>열기(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;退出</source>
+        <translation>끝내기(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;扫描蓝牙设备</source>
+        <translation>블루투스 기기 검색(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;检查更新</source>
+        <translation>업데이트 확인(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;显示更新进度</source>
+        <translation>업데이트 진행 상황 보기(&amp;P)</translation>
+    </message>
+    <message>
+        <source>%1设备接入! </source>
+        <translation>%1 연결됨! </translation>
+    </message>
+    <message>
+        <source>设备拔出或无法连接! </source>
+        <translation>기기가 분리되었거나 연결할 수 없습니다! </translation>
+    </message>
+    <message>
+        <source>用户: 未登录</source>
+        <translation>사용자: 로그인 안 됨</translation>
+    </message>
+    <message>
+        <source>用户: %1</source>
+        <translation>사용자: %1</translation>
+    </message>
+    <message>
+        <source>请登录</source>
+        <translation>로그인하세요</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,9 @@ private slots:
         QTest::newRow("ko copied") << "ko" << "TNotify" << "复制成功" << "복사되었습니다";
         QTest::newRow("en language name") << "en" << "Languages" << "韩语" << "Korean";
         QTest::newRow("ko language name") << "ko" << "Languages" << "英语" << "영어";
+        QTest::newRow("en device toast keeps its blank") << "en" << "TUI" << "%1设备接入! " << "%1 connected! ";
+        QTest::newRow("en menu accelerator") << "en" << "TUI" << "&打开" << "&Open";
+        QTest::newRow("ko menu accelerator") << "ko" << "TUI" << "&检查更新" << "업데이트 확인(&U)";
         QTest::newRow("en dialog button") << "en" << "QuestionBox" << "取消" << "Cancel";
     }
 
