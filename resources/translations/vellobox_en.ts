@@ -178,10 +178,6 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
 <context>
     <name>NavForm</name>
     <message>
-        <source>left</source>
-        <translation>left</translation>
-    </message>
-    <message>
         <source>用户: 未登录</source>
         <translation>User: Not logged in</translation>
     </message>

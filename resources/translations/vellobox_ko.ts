@@ -178,10 +178,6 @@
 <context>
     <name>NavForm</name>
     <message>
-        <source>left</source>
-        <translation>left</translation>
-    </message>
-    <message>
         <source>用户: 未登录</source>
         <translation>사용자: 로그인 안 됨</translation>
     </message>
