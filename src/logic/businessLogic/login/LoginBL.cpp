@@ -148,6 +148,20 @@ bool LoginBL::storeUser(const UserVO &user)
     return true;
 }
 
+void LoginBL::acceptUser(quint64 generation, const UserVO &user, const QString &message,
+                         const Callback &callback, const std::function<void(const QString &)> &failed)
+{
+    if (generation != m_generation) {
+        QLOG_INFO() << "account reply dropped: a newer login or a logout came first";
+        return;
+    }
+    if (user.id <= 0) {
+        failed(TMsg::tr("服务器返回的用户信息无效"));
+        return;
+    }
+    loggedIn(user, message, callback);
+}
+
 void LoginBL::loggedIn(const UserVO &user, const QString &message, const Callback &callback)
 {
     storeUser(user);
@@ -210,15 +224,7 @@ void LoginBL::login(const QString &account, const QString &password, const QStri
         .recordLogin(account, password, code)
         ->context(this)
         .success([this, cb, failed, generation](const Response &, const UserVO &user) {
-            if (generation != m_generation) {
-                QLOG_INFO() << "login reply dropped: a newer login or a logout came first";
-                return;
-            }
-            if (user.id <= 0) {
-                failed(TMsg::tr("服务器返回的用户信息无效"));
-                return;
-            }
-            loggedIn(user, TMsg::tr("登录成功!"), cb);
+            acceptUser(generation, user, TMsg::tr("登录成功!"), cb, failed);
         })
         .fail([failed](const Response &response, int) { failed(serverMessage(response)); });
 }
@@ -242,15 +248,7 @@ void LoginBL::registerUser(const QString &account, const QString &password, cons
         .registerAccount(mobile ? QStringLiteral("phone") : QStringLiteral("account"), account, password, code)
         ->context(this)
         .success([this, cb, failed, generation](const Response &, const UserVO &user) {
-            if (generation != m_generation) {
-                QLOG_INFO() << "registration reply dropped: a newer login or a logout came first";
-                return;
-            }
-            if (user.id <= 0) {
-                failed(TMsg::tr("服务器返回的用户信息无效"));
-                return;
-            }
-            loggedIn(user, TMsg::tr("注册成功!"), cb);
+            acceptUser(generation, user, TMsg::tr("注册成功!"), cb, failed);
         })
         .fail([failed](const Response &response, int) { failed(serverMessage(response)); });
 }

@@ -2,6 +2,7 @@
 
 #include "logic/businessLogic/login/ILoginBL.h"
 
+#include <functional>
 #include <memory>
 
 class UserVO;
@@ -40,6 +41,10 @@ public:
 private:
     LoginBL();
     bool storeUser(const UserVO &user);
+    // A user reply of a login or registration: dropped when a newer attempt or a logout came
+    // first, refused without a valid id, else the user is stored and told.
+    void acceptUser(quint64 generation, const UserVO &user, const QString &message, const Callback &callback,
+                    const std::function<void(const QString &)> &failed);
     void loggedIn(const UserVO &user, const QString &message, const Callback &callback);
 
     std::unique_ptr<UserVO> m_user;
