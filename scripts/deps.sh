@@ -8,12 +8,12 @@ PACKAGES=(
   libqt5websockets5-dev qtconnectivity5-dev qtmultimedia5-dev
   libqt5svg5-dev qtwebengine5-dev libqt5x11extras5-dev
   libhidapi-dev libqrencode-dev libx11-dev libxtst-dev libxi-dev
-  libudev-dev libatspi2.0-dev
+  libudev-dev libatspi2.0-dev zlib1g-dev
   fonts-font-awesome fonts-noto-cjk
 )
 if [ "${1:-}" = "--test" ]; then
   # Headless X server and a QR decoder for the test suite.
-  PACKAGES+=(xvfb xauth zbar-tools)
+  PACKAGES+=(xvfb xauth zbar-tools desktop-file-utils)
 fi
 
 missing=()

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTextCodec>
 
 Configurations &Configurations::instance()
 {
@@ -22,17 +23,72 @@ QString Configurations::iniPath() const
     return AppHelper::programDir() + QStringLiteral("/config/vellobox.ini");
 }
 
+namespace {
+// True when text is UTF-8 ini text that QSettings reads whole: every line blank, a comment, a
+// [section] or key=value (a line ending in "\\" continues on the next). QSettings itself skips
+// what it cannot read and would drop it at the next write.
+bool isIniText(const QByteArray &text, QString *why)
+{
+    QTextCodec::ConverterState state;
+    const QString decoded = QTextCodec::codecForName("UTF-8")->toUnicode(text.constData(), text.size(), &state);
+    if (state.invalidChars > 0 || text.contains('\0')) {
+        *why = QStringLiteral("not UTF-8 text");
+        return false;
+    }
+    const QStringList lines = decoded.split(QLatin1Char('\n'));
+    bool continued = false;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines.at(i).trimmed();
+        const bool wasContinued = continued;
+        continued = line.endsWith(QLatin1Char('\\'));
+        if (wasContinued || line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']')))
+            continue;
+        const int eq = line.indexOf(QLatin1Char('='));
+        if (eq > 0)
+            continue;
+        *why = QStringLiteral("line %1 is neither a section nor key=value").arg(i + 1);
+        return false;
+    }
+    return true;
+}
+
+constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+} // namespace
+
 void Configurations::open()
 {
     const QString path = iniPath();
-    m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
-    if (m_settings->status() == QSettings::FormatError) {
-        // Keep the unreadable file for the user and go on with defaults.
-        m_settings.reset();
-        const QString kept = AppHelper::keepAside(path);
-        QLOG_ERROR() << "ini file cannot be parsed, kept as" << kept << "- using defaults";
-        m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    AppHelper::removeStaleSaveFiles(QFileInfo(path).absolutePath());
+    m_settings.reset();
+    QString why;
+    QFile file(path);
+    if (file.exists()) {
+        if (!file.open(QIODevice::ReadOnly))
+            why = file.errorString();
+        else
+            isIniText(file.readAll(), &why);
+        file.close();
+        if (why.isEmpty()) {
+            // QSettings parses on first access: force it, so its verdict is known now.
+            QSettings probe(path, QSettings::IniFormat);
+            probe.allKeys();
+            if (probe.status() != QSettings::NoError)
+                why = QStringLiteral("QSettings status %1").arg(int(probe.status()));
+        }
+        if (!why.isEmpty()) {
+            // Keep the unreadable file for the user and go on with defaults.
+            const QString kept = AppHelper::keepAside(path);
+            QLOG_ERROR() << "ini file cannot be parsed (" << why << "), kept as" << kept << "- using defaults";
+        } else if ((QFile::permissions(path) & ~OwnerOnly) != 0) {
+            // It holds the mail password and storage keys.
+            QFile::setPermissions(path, OwnerOnly);
+            QLOG_WARN() << "ini file was readable by others; now readable by its owner only";
+        }
     }
+    m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    m_settings->allKeys();
 }
 
 void Configurations::reload()
@@ -47,14 +103,24 @@ QVariant Configurations::value(const QString &key, const QVariant &defaultValue)
 
 bool Configurations::setValue(const QString &key, const QVariant &value)
 {
-    QDir().mkpath(QFileInfo(iniPath()).absolutePath());
+    const QString path = iniPath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!QFile::exists(path)) {
+        // Created private before the first value is in it; the atomic saves keep the mode.
+        QFile create(path);
+        if (create.open(QIODevice::WriteOnly))
+            create.setPermissions(OwnerOnly);
+    }
     m_settings->setValue(key, value);
     m_settings->sync();
-    if (m_settings->status() != QSettings::NoError) {
-        QLOG_ERROR() << "cannot write" << key << "to" << iniPath();
-        return false;
-    }
-    return true;
+    QFile::setPermissions(path, OwnerOnly);
+    // Success is what the file holds now, not what the object believes.
+    QSettings written(path, QSettings::IniFormat);
+    const bool ok = m_settings->status() == QSettings::NoError && written.status() == QSettings::NoError
+        && written.contains(key) && written.value(key).toString() == value.toString();
+    if (!ok)
+        QLOG_ERROR() << "cannot write" << key << "to" << path;
+    return ok;
 }
 
 namespace {

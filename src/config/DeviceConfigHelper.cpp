@@ -7,18 +7,34 @@
 
 #include <QDir>
 #include <QFile>
+#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QSaveFile>
 #include <QUrl>
 
 namespace {
-// Device keys may hold any character; the file name keeps them reversibly.
+const QString DeviceKeyField = QStringLiteral("deviceKey");
+constexpr int PrefixChars = 40;
+
+// Device keys may hold any character and be long (product names in any script): the file
+// name is a readable ASCII prefix plus a hash of the whole key, well under any name limit.
+// The key itself is kept inside the file.
 QString fileNameOf(const QString &key)
 {
-    return QString::fromLatin1(QUrl::toPercentEncoding(key, " ()#&+=@")) + QStringLiteral(".json");
+    QString prefix;
+    for (const QChar c : key) {
+        if (prefix.size() >= PrefixChars)
+            break;
+        const bool plain = c.unicode() < 128 && (c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('.'));
+        prefix += plain ? c : QLatin1Char('_');
+    }
+    const QByteArray hash = QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    return prefix + QLatin1Char('-') + QString::fromLatin1(hash) + QStringLiteral(".json");
 }
-QString keyOf(const QString &baseName)
+// The key of a file written before the key was kept inside: its percent-encoded name.
+QString legacyKeyOf(const QString &baseName)
 {
     return QUrl::fromPercentEncoding(baseName.toUtf8());
 }
@@ -61,6 +77,7 @@ void DeviceConfigHelper::clear()
 void DeviceConfigHelper::load()
 {
     clear();
+    AppHelper::removeStaleSaveFiles(folder());
     QDir dir(folder());
     const QStringList files = dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
     for (const QString &name : files) {
@@ -85,11 +102,19 @@ void DeviceConfigHelper::load()
             continue;
         }
         record->fromJson(doc.object());
-        const QString key = keyOf(QFileInfo(name).completeBaseName());
+        const QString stored = doc.object().value(DeviceKeyField).toString();
+        const QString key = stored.isEmpty() ? legacyKeyOf(QFileInfo(name).completeBaseName()) : stored;
+        if (m_records.count(key)) {
+            QLOG_WARN() << "second settings file for device" << key << "ignored:" << path;
+            continue;
+        }
         BaseSetting *raw = record.get();
         m_records[key] = Entry{std::move(record), 0};
         watch(key, raw);
         QLOG_INFO() << "loaded settings of device" << key;
+        // A file of the older naming moves to the current name once its copy is written.
+        if (QFileInfo(path).absoluteFilePath() != QFileInfo(filePath(key)).absoluteFilePath() && save(key))
+            QFile::remove(path);
     }
 }
 
@@ -126,10 +151,13 @@ bool DeviceConfigHelper::save(const QString &deviceKey)
     const QString path = filePath(deviceKey);
     QDir().mkpath(folder());
     QSaveFile file(path);
-    const QByteArray text = record->toJsonText(false);
+    QJsonObject object = record->toJson();
+    object.insert(DeviceKeyField, deviceKey);
+    const QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Indented);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        QLOG_ERROR() << "cannot write settings file" << path << file.errorString();
-        emit saveFailed(deviceKey, path);
+        const QString reason = file.errorString();
+        QLOG_ERROR() << "cannot write settings file" << path << reason;
+        emit saveFailed(deviceKey, path, reason);
         return false;
     }
     return true;

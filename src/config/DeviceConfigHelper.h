@@ -7,7 +7,9 @@
 #include <memory>
 
 // Keeps every device's settings record by device key. Each record is written to
-// config/setting/<key>.json at once whenever it changes through its notifying setters.
+// config/setting/<prefix>-<hash>.json (the key itself is stored inside as "deviceKey") at once
+// whenever it changes through its notifying setters. Files of the older naming
+// (<percent-encoded key>.json) are still read and move to the current name.
 class DeviceConfigHelper : public QObject
 {
     Q_OBJECT
@@ -36,7 +38,7 @@ public:
     static std::unique_ptr<BaseSetting> createByType(const QString &entityType);
 
 signals:
-    void saveFailed(const QString &deviceKey, const QString &path);
+    void saveFailed(const QString &deviceKey, const QString &path, const QString &reason);
 
 private:
     DeviceConfigHelper() = default;

@@ -3,6 +3,7 @@
 #include "config/Configurations.h"
 #include "device/DeviceContext.h"
 #include "form/MainWindow.h"
+#include "form/SaveFailureNotice.h"
 #include "form/UpgradeLink.h"
 #include "logic/businessLogic/monitor/BlueToothMonitor.h"
 #include "logic/businessLogic/monitor/HidMonitor.h"
@@ -17,6 +18,8 @@ void connectMonitors(MainWindow *window)
     QObject::connect(&HidMonitor::instance(), &HidMonitor::deleteDevice, window, &MainWindow::removeDevice);
     QObject::connect(&BlueToothMonitor::instance(), &BlueToothMonitor::newDevice, window, &MainWindow::addDevice);
     QObject::connect(&BlueToothMonitor::instance(), &BlueToothMonitor::deleteDevice, window, &MainWindow::removeDevice);
+    // A device's settings that cannot be written are the user's to know about.
+    SaveFailureNotice::connect(window);
 }
 
 void startDeferred(MainWindow *window)

@@ -10,7 +10,8 @@ constexpr int BluetoothDelayMs = 1000;
 constexpr int FirstScanDelayMs = 2000;
 constexpr int UpdateCheckDelayMs = 5000;
 
-// Connects HidMonitor and BlueToothMonitor (newDevice, deleteDevice) to the window.
+// Connects HidMonitor and BlueToothMonitor (newDevice, deleteDevice) to the window, and the
+// settings store's save failures to their notice.
 void connectMonitors(MainWindow *window);
 // Starts the three timers; Bluetooth only unless "/Debug/DisableBluetooth" is set.
 void startDeferred(MainWindow *window);

@@ -72,11 +72,30 @@ void Logger::setConsoleEnabled(bool enabled)
     m_console = enabled;
 }
 
+// One statement is one line: a line break inside a message (a server's text, say) would let it
+// forge log lines of its own.
+QString Logger::escapeLineBreaks(const QString &message)
+{
+    QString out;
+    out.reserve(message.size());
+    for (const QChar c : message) {
+        if (c == QLatin1Char('\n'))
+            out += QLatin1String("\\n");
+        else if (c == QLatin1Char('\r'))
+            out += QLatin1String("\\r");
+        else if (c == QChar(0x2028) || c == QChar(0x2029) || c == QChar(0x85) || c == QChar(0x0b) || c == QChar(0x0c))
+            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
 void Logger::write(Level level, const QString &message)
 {
     const QString line = levelName(level) + QLatin1Char(' ')
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddThh:mm:ss.zzz"))
-        + QLatin1Char(' ') + message;
+        + QLatin1Char(' ') + escapeLineBreaks(message);
     const QByteArray utf8 = line.toUtf8();
     QMutexLocker lock(&m_mutex);
     if (m_console) {

@@ -31,6 +31,8 @@ public:
     // Levels outside 0..6 fall back to info.
     static Level levelFromInt(int value);
     static QString levelName(Level level);
+    // The message with CR, LF and the other line separators written as escapes.
+    static QString escapeLineBreaks(const QString &message);
 
     // An empty path turns the file log off.
     void setFileDestination(const QString &path, qint64 maxSizeBytes, int maxBackups);

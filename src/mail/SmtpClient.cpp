@@ -108,10 +108,20 @@ bool SmtpClient::takeReply(int *code, QList<QByteArray> *lines)
 
 bool SmtpClient::readReply(qint64 deadline, int *code, QList<QByteArray> *lines)
 {
+    bool tooLong = false;
     const bool got = waitFor([&] {
-        m_buffer += m_socket->readAll();
-        return takeReply(code, lines);
+        // A server that never ends its reply must not fill the memory.
+        m_buffer += m_socket->read(MaxReplyBytes + 1 - m_buffer.size());
+        if (takeReply(code, lines))
+            return true;
+        tooLong = m_buffer.size() > MaxReplyBytes;
+        return tooLong;
     }, deadline);
+    if (tooLong) {
+        m_buffer.clear();
+        m_socket->abort();
+        return fail(QStringLiteral("reply longer than %1 bytes").arg(MaxReplyBytes));
+    }
     if (!got)
         return fail(m_socketError ? QStringLiteral("connection lost: %1").arg(m_socket->errorString())
                                   : QStringLiteral("no reply in time"));

@@ -16,6 +16,9 @@ class SmtpClient : public QObject
 {
     Q_OBJECT
 public:
+    // The longest reply taken from the server; a longer one ends the session.
+    static constexpr int MaxReplyBytes = 64 * 1024;
+
     SmtpClient(const QString &host, quint16 port, QObject *parent = nullptr);
     ~SmtpClient() override;
 

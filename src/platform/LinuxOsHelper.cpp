@@ -79,12 +79,57 @@ bool LinuxOsHelper::isAutoStart()
     QFile file(autostartPath());
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
+    // Only the main group counts; Hidden=true means the entry is deleted, and GNOME's switch
+    // turned off means it does not start.
+    bool inMain = false;
+    bool hasExec = false;
     const QList<QByteArray> lines = file.readAll().split('\n');
-    for (const QByteArray &line : lines) {
-        if (line.startsWith("Exec=") && line.size() > 5)
-            return true;
+    for (const QByteArray &raw : lines) {
+        const QByteArray line = raw.trimmed();
+        if (line.startsWith('[')) {
+            inMain = line == "[Desktop Entry]";
+            continue;
+        }
+        if (!inMain)
+            continue;
+        const int eq = line.indexOf('=');
+        if (eq <= 0)
+            continue;
+        const QByteArray key = line.left(eq).trimmed();
+        const QByteArray value = line.mid(eq + 1).trimmed();
+        if (key == "Exec")
+            hasExec = !value.isEmpty();
+        else if (key == "Hidden" && value == "true")
+            return false;
+        else if (key == "X-GNOME-Autostart-enabled" && value == "false")
+            return false;
     }
-    return false;
+    return hasExec;
+}
+
+QString LinuxOsHelper::quotedExecArgument(const QString &argument)
+{
+    // The Exec rules: inside double quotes, the double quote, backquote, dollar and backslash
+    // take a backslash; '%' is doubled (field codes). The key file's string escapes then double
+    // every backslash.
+    QString quoted;
+    for (const QChar c : argument) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$'))
+            quoted += QStringLiteral("\\\\") + c;
+        else if (c == QLatin1Char('\\'))
+            quoted += QLatin1String("\\\\\\\\");
+        else if (c == QLatin1Char('%'))
+            quoted += QLatin1String("%%");
+        else if (c == QLatin1Char('\n'))
+            quoted += QLatin1String("\\n");
+        else if (c == QLatin1Char('\t'))
+            quoted += QLatin1String("\\t");
+        else if (c == QLatin1Char('\r'))
+            quoted += QLatin1String("\\r");
+        else
+            quoted += c;
+    }
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
 bool LinuxOsHelper::setAutoStart(bool on)
@@ -93,12 +138,9 @@ bool LinuxOsHelper::setAutoStart(bool on)
     if (!on)
         return !QFile::exists(path) || QFile::remove(path);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    // Quote the path so that folders with spaces survive the Exec field rules.
-    QString program = QCoreApplication::applicationFilePath();
-    program.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('"'), QStringLiteral("\\\""));
     const QString text = QStringLiteral("[Desktop Entry]\nType=Application\nName=Vellobox\n"
-                                        "Exec=\"%1\" -h\nX-GNOME-Autostart-enabled=true\n")
-                             .arg(program);
+                                        "Exec=%1 -h\nX-GNOME-Autostart-enabled=true\n")
+                             .arg(quotedExecArgument(QCoreApplication::applicationFilePath()));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) {
         QLOG_ERROR() << "cannot write autostart entry" << path;

@@ -24,6 +24,8 @@ public:
 
     // $XDG_CONFIG_HOME/autostart/vellobox.desktop
     static QString autostartPath();
+    // One argument of a desktop entry's Exec value: quoted and escaped as the key file wants.
+    static QString quotedExecArgument(const QString &argument);
 
 private:
     void dispatchKey(int message, int virtualKey, int modifiers);

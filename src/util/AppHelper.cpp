@@ -9,11 +9,13 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QDomDocument>
+#include <QXmlStreamReader>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QNetworkInterface>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QUrl>
 
@@ -132,6 +134,25 @@ bool AppHelper::setAutoStart(bool on)
 QVector<TableColumnConfig> AppHelper::parseDataConfig(const QByteArray &xml, QString *error)
 {
     QVector<TableColumnConfig> columns;
+    // QDomDocument recurses per element: a deeply nested file would overflow the stack, so the
+    // size and the depth are checked with the streaming reader first.
+    if (xml.size() > MaxLayoutBytes) {
+        if (error)
+            *error = QStringLiteral("file larger than %1 bytes").arg(MaxLayoutBytes);
+        return columns;
+    }
+    QXmlStreamReader reader(xml);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth > MaxLayoutDepth) {
+            if (error)
+                *error = QStringLiteral("elements nested deeper than %1 levels").arg(MaxLayoutDepth);
+            return columns;
+        }
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
     QDomDocument doc;
     QString message;
     int line = 0;
@@ -158,18 +179,50 @@ QVector<TableColumnConfig> AppHelper::parseDataConfig(const QByteArray &xml, QSt
 QVector<TableColumnConfig> AppHelper::loadDataConfig(const QString &tableName)
 {
     const QString rel = QStringLiteral("/config/uiConfig/table/%1.xml").arg(tableName);
-    QFile file(programDir() + rel);
-    if (!file.exists())
-        file.setFileName(QStringLiteral(":") + rel);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile own(programDir() + rel);
+    if (own.exists()) {
+        QString error;
+        QVector<TableColumnConfig> columns;
+        if (own.size() > MaxLayoutBytes)
+            error = QStringLiteral("file larger than %1 bytes").arg(MaxLayoutBytes);
+        else if (!own.open(QIODevice::ReadOnly))
+            error = own.errorString();
+        else
+            columns = parseDataConfig(own.readAll(), &error);
+        if (error.isEmpty())
+            return columns;
+        QLOG_ERROR() << "table layout" << own.fileName() << "refused:" << error << "- using the built-in one";
+    }
+    QFile builtIn(QStringLiteral(":") + rel);
+    if (!builtIn.open(QIODevice::ReadOnly)) {
         QLOG_ERROR() << "table layout not found:" << tableName;
         return {};
     }
     QString error;
-    const auto columns = parseDataConfig(file.readAll(), &error);
+    const auto columns = parseDataConfig(builtIn.readAll(), &error);
     if (!error.isEmpty())
-        QLOG_ERROR() << "table layout" << file.fileName() << "is malformed:" << error;
+        QLOG_ERROR() << "table layout" << builtIn.fileName() << "is malformed:" << error;
     return columns;
+}
+
+int AppHelper::removeStaleSaveFiles(const QString &folder)
+{
+    // QSaveFile writes "<name>.XXXXXX" and renames it over <name>; a process killed in between
+    // leaves the temporary behind. Only temporaries of our own kinds of file are touched.
+    static const QRegularExpression temporary(
+        QStringLiteral("^(.+\\.(json|ini)|user)\\.[A-Za-z0-9]{6}$"));
+    int removed = 0;
+    const QDir dir(folder);
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden);
+    for (const QString &name : names) {
+        if (!temporary.match(name).hasMatch())
+            continue;
+        if (QFile::remove(dir.filePath(name))) {
+            ++removed;
+            QLOG_WARN() << "removed the unfinished save" << dir.filePath(name);
+        }
+    }
+    return removed;
 }
 
 QString AppHelper::keepAside(const QString &path)

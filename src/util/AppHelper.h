@@ -48,8 +48,12 @@ public:
     static bool isAutoStart();
     static bool setAutoStart(bool on);
 
+    // Layout files larger or deeper than this are refused unparsed.
+    static constexpr int MaxLayoutBytes = 256 * 1024;
+    static constexpr int MaxLayoutDepth = 32;
     // Columns of the table layout config/uiConfig/table/<name>.xml; the built-in layout when
-    // the program folder has none. Empty (logged) when neither exists or it is malformed.
+    // the program folder has none or its file is refused (logged). Empty (logged) when there
+    // is no usable layout at all.
     static QVector<TableColumnConfig> loadDataConfig(const QString &tableName);
     static QVector<TableColumnConfig> parseDataConfig(const QByteArray &xml, QString *error);
 
@@ -59,6 +63,9 @@ public:
     // Moves an unreadable file aside as <name>.bad (or .bad.N when that exists already)
     // and returns the new path; empty when it could not be moved.
     static QString keepAside(const QString &path);
+    // Removes the temporaries an interrupted atomic save left in folder ("<name>.json.XXXXXX",
+    // "<name>.ini.XXXXXX", "user.XXXXXX"); returns how many.
+    static int removeStaleSaveFiles(const QString &folder);
 
 private:
     AppHelper() = default;

@@ -19,6 +19,10 @@
 
 using namespace HttpRequest;
 
+namespace {
+constexpr qint64 ReadBufferBytes = 1024 * 1024;
+}
+
 UpgradeHelper &UpgradeHelper::instance()
 {
     static UpgradeHelper helper;
@@ -119,6 +123,15 @@ void UpgradeHelper::download()
         emit downloadStop(msg);
         return;
     }
+    const QString scheme = url.scheme().toLower();
+    if ((scheme != QLatin1String("http") && scheme != QLatin1String("https")) || url.host().isEmpty()) {
+        // Only a web download: a file:, ftp: or other address from the server is not followed.
+        const QString msg = TUI::tr("下载失败: %1").arg(TNotify::tr("下载地址无效"));
+        QLOG_WARN() << "download refused: not an http(s) address:" << HttpHelper::loggableUrl(url);
+        Toast::instance().showMessage(2, msg, 2000);
+        emit downloadStop(msg);
+        return;
+    }
 
     QString name = QFileInfo(url.path()).fileName();
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
@@ -141,10 +154,22 @@ void UpgradeHelper::download()
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     m_reply = HttpHelper::networkManager()->get(request);
+    m_reply->setReadBufferSize(ReadBufferBytes);
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, [this] {
+        const qint64 announced = m_reply ? m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() : 0;
+        if (announced > downloadLimit())
+            fail(TUI::tr("下载失败: %1").arg(TNotify::tr("文件过大")));
+    });
     connect(m_reply, &QNetworkReply::readyRead, this, &UpgradeHelper::onReadyRead);
     connect(m_reply, &QNetworkReply::finished, this, &UpgradeHelper::onFinished);
     m_stallTimer.start(m_stallTimeoutMs);
     QLOG_INFO() << "downloading" << HttpHelper::loggableUrl(url) << "to" << m_file.fileName();
+}
+
+qint64 UpgradeHelper::downloadLimit() const
+{
+    // No more than the size the server announced for the installer, and never more than the cap.
+    return m_expectedSize > 0 ? qMin(m_expectedSize, MaxDownloadBytes) : MaxDownloadBytes;
 }
 
 void UpgradeHelper::onReadyRead()
@@ -164,6 +189,10 @@ void UpgradeHelper::onReadyRead()
         return;
     }
     m_received += chunk.size();
+    if (m_received > downloadLimit()) {
+        fail(TUI::tr("下载失败: %1").arg(TNotify::tr("文件过大")));
+        return;
+    }
     qint64 total = m_expectedSize;
     if (total <= 0)
         total = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();

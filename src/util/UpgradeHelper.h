@@ -18,6 +18,9 @@ class UpgradeHelper : public QObject
 {
     Q_OBJECT
 public:
+    // No installer is larger: a download beyond it (or beyond the size the server gave) fails.
+    static constexpr qint64 MaxDownloadBytes = qint64(1) << 30;
+
     static UpgradeHelper &instance();
     ~UpgradeHelper() override;
 
@@ -52,6 +55,7 @@ private:
     void onReadyRead();
     void onFinished();
     void fail(const QString &message);
+    qint64 downloadLimit() const;
     void cleanUp(bool removePartial);
 
     UpgradeInfoVO m_info;

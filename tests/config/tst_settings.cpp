@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(m->asr_enablePtt, false);
         // Still watched after loading.
         m->setValue("mKey_url", "https://example.org/");
-        QVERIFY(home.read("config/setting/mouse 1.json").contains("https://example.org/"));
+        QVERIFY(home.read("config/setting/" + QFileInfo(store.filePath("mouse 1")).fileName()).contains("https://example.org/"));
     }
 
     void addSettingKeepsTheExistingRecord()

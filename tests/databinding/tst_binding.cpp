@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QVBoxLayout>
+#include <QFileInfo>
 #include <QtTest>
 #include <memory>
 
@@ -208,7 +209,7 @@ void TestBinding::bindingWritesNothingAndSignalsNothing()
     record()->setValue("mKey_functionIndex", 1);
     record()->setValue("mKey_cursorColor", "#0000ff");
     changes.fields.clear();
-    const QByteArray before = m_home->read("config/setting/" + DeviceKey + ".json");
+    const QByteArray before = m_home->read("config/setting/" + QFileInfo(DeviceConfigHelper::instance().filePath(DeviceKey)).fileName());
 
     QSignalSpy sizeSpy(page.size->comboBox(), QOverload<int>::of(&QComboBox::currentIndexChanged));
     QSignalSpy colorSpy(page.color->secondComboBox(), &QComboBox::currentTextChanged);
@@ -226,7 +227,7 @@ void TestBinding::bindingWritesNothingAndSignalsNothing()
     QCOMPARE(page.group->checkedId(), 1);
     QVERIFY(changes.fields.isEmpty());
     QCOMPARE(sizeSpy.count() + colorSpy.count() + switchSpy.count() + frontSpy.count() + groupSpy.count(), 0);
-    QCOMPARE(m_home->read("config/setting/" + DeviceKey + ".json"), before);
+    QCOMPARE(m_home->read("config/setting/" + QFileInfo(DeviceConfigHelper::instance().filePath(DeviceKey)).fileName()), before);
 }
 
 void TestBinding::valuesCompareByKind_data()

@@ -26,7 +26,12 @@ HttpClient BaseClient::request(const QString &name) const
 
 HttpClient BaseClient::requestAt(const QString &urlKey) const
 {
-    HttpClient client(Configurations::instance().value(urlKey).toString().trimmed());
-    client.configKey(urlKey).bearerToken(m_token);
+    const QString address = Configurations::instance().value(urlKey).toString().trimmed();
+    HttpClient client(address);
+    client.configKey(urlKey);
+    // The token is the API server's: another server (upgrade, storage) never sees it.
+    const QString base = baseUrl();
+    if (!base.isEmpty() && HttpHelper::sameOrigin(QUrl(base), QUrl(address)))
+        client.bearerToken(m_token);
     return client;
 }

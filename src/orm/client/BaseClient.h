@@ -24,7 +24,8 @@ public:
     // A request to base address + "/" + name; an unset base address makes it fail with
     // "not configured" naming the ini key.
     HttpClient request(const QString &name) const;
-    // A request to an address read from another ini key (a full address).
+    // A request to an address read from another ini key (a full address); it carries the token
+    // only when that address is on the base address's own origin.
     HttpClient requestAt(const QString &urlKey) const;
 
     // A new interceptor that reads this generation's envelope keys.

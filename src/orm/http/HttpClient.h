@@ -19,12 +19,17 @@
 //
 // Parameters go into the query of a GET and into a form body (application/x-www-form-urlencoded)
 // of a POST or PUT without a body of its own; with a JSON or raw body they go into the query.
+// A redirect is followed only to http(s) without leaving https; a request carrying a body or an
+// Authorization header follows it only within its own origin. Replies larger than MaxReplyBytes
+// fail as soon as that is known.
 // An empty address fails with "not configured" through the normal failure path, naming the
 // ini key given with configKey().
 class HttpClient
 {
 public:
     static constexpr int DefaultTimeoutMs = 15000;
+    // The largest reply body taken (after decompression); a larger one fails the request.
+    static constexpr qint64 MaxReplyBytes = 4 * 1024 * 1024;
 
     explicit HttpClient(const QString &url);
 

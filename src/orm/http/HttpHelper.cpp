@@ -15,6 +15,7 @@ QNetworkAccessManager *networkManager()
     static QPointer<QNetworkAccessManager> manager;
     if (!manager) {
         manager = new QNetworkAccessManager(QCoreApplication::instance());
+        // Each request sets its own policy; this one covers any that does not.
         manager->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
     }
     return manager;
@@ -43,6 +44,24 @@ QString networkErrorMessage(const QString &detail)
 QString httpErrorMessage(int httpStatus)
 {
     return TMsg::tr("服务器错误 (HTTP %1)").arg(httpStatus);
+}
+
+QString replyTooLargeMessage()
+{
+    return TMsg::tr("服务器返回的数据过大, 已中止");
+}
+
+QString redirectRefusedMessage(const QUrl &target)
+{
+    return TMsg::tr("服务器将请求转到其他地址, 已拒绝: %1").arg(loggableUrl(target));
+}
+
+bool sameOrigin(const QUrl &a, const QUrl &b)
+{
+    auto defaultPort = [](const QUrl &u) { return u.scheme() == QLatin1String("https") ? 443 : 80; };
+    return a.scheme().compare(b.scheme(), Qt::CaseInsensitive) == 0
+        && a.host().compare(b.host(), Qt::CaseInsensitive) == 0
+        && a.port(defaultPort(a)) == b.port(defaultPort(b));
 }
 
 QString loggableUrl(const QUrl &url)

@@ -16,6 +16,11 @@ QString invalidAddressMessage(const QString &url);
 QString timeoutMessage(int ms);
 QString networkErrorMessage(const QString &detail);
 QString httpErrorMessage(int httpStatus);
+QString replyTooLargeMessage();
+QString redirectRefusedMessage(const QUrl &target);
+
+// Same scheme, host and port (default ports filled in).
+bool sameOrigin(const QUrl &a, const QUrl &b);
 
 // The address without query and user information: what may be written to the log.
 QString loggableUrl(const QUrl &url);
