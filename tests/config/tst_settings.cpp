@@ -204,6 +204,96 @@ private slots:
         QVERIFY(home.read("config/vellobox.ini").contains("LogLevel=4")); // other keys kept
     }
 
+    void damagedIniIsKeptAsideAndWritesTellTheTruth_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("not UTF-8") << QByteArray("[Server]\nApiBaseUrl=http://a\xff\xfe/\n");
+        QTest::newRow("stray line") << QByteArray("[Server]\nApiBaseUrl=http://a/\nthis line is no setting\n");
+        QTest::newRow("NUL byte") << QByteArray("[Setting]\nLogLevel=4\n").append(char(0)).append('\n');
+    }
+    void damagedIniIsKeptAsideAndWritesTellTheTruth()
+    {
+        QFETCH(QByteArray, content);
+        TestHome home;
+        home.write("config/vellobox.ini", content);
+        auto &c = Configurations::instance();
+        c.reload();
+        QCOMPARE(home.read("config/vellobox.ini.bad"), content);
+        QVERIFY(!home.exists("config/vellobox.ini"));
+        QCOMPARE(c.apiBaseUrl(), QString());
+        QCOMPARE(c.logLevel(), 2);
+        QVERIFY(c.setLanguage("en"));
+        QCOMPARE(home.read("config/vellobox.ini.bad"), content); // the damaged file stays as it was
+        c.reload();
+        QCOMPARE(c.language(), QStringLiteral("en"));
+    }
+
+    void iniIsReadableByItsOwnerOnly()
+    {
+        TestHome home;
+        auto &c = Configurations::instance();
+        QVERIFY(c.setValue("/Mail/Password", "x"));
+        const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+        // Owner read and write, nothing for group and others.
+        const auto unixMode = [&home] { return int(QFile::permissions(home.file("config/vellobox.ini")) & 0x0777); };
+        QCOMPARE(unixMode(), 0x0600);
+        // A file made wider by hand is tightened at the next start.
+        QFile::setPermissions(home.file("config/vellobox.ini"), ownerOnly | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        c.reload();
+        QCOMPARE(unixMode(), 0x0600);
+        QCOMPARE(c.value("/Mail/Password").toString(), QStringLiteral("x"));
+    }
+
+    void unfinishedSavesAreRemovedAtStart()
+    {
+        TestHome home;
+        home.write("config/vellobox.ini.Ab12Cd", "half");
+        home.write("config/hotwords.json.x9Y8z7", "half");
+        home.write("config/user.QWErty", "half");
+        home.write("config/setting/mouse.json.a1B2c3", "half");
+        home.write("config/notes.txt.abcdef", "mine");
+        home.write("config/setting/mouse.json.bad", "kept");
+        home.reload();
+        QVERIFY(!home.exists("config/vellobox.ini.Ab12Cd"));
+        QVERIFY(!home.exists("config/hotwords.json.x9Y8z7"));
+        QVERIFY(!home.exists("config/user.QWErty"));
+        QVERIFY(!home.exists("config/setting/mouse.json.a1B2c3"));
+        QVERIFY(home.exists("config/notes.txt.abcdef"));
+        QVERIFY(home.exists("config/setting/mouse.json.bad"));
+    }
+
+    void longNonAsciiKeysGetShortFileNames()
+    {
+        TestHome home;
+        const QString key = QString(27, QChar(0x9f20)) + QStringLiteral(" 2.4G ") + QString(27, QChar(0x6807));
+        const QString other = QString(27, QChar(0x9f20)) + QStringLiteral(" 2.4G ") + QString(27, QChar(0x6808));
+        auto &store = DeviceConfigHelper::instance();
+        QSignalSpy failed(&store, &DeviceConfigHelper::saveFailed);
+        store.addSetting(key, std::make_unique<MouseSetting>())->setValue("mKey_url", "https://a/");
+        store.addSetting(other, std::make_unique<MouseSetting>())->setValue("mKey_url", "https://b/");
+        QCOMPARE(failed.count(), 0);
+        QVERIFY(QFileInfo(store.filePath(key)).fileName().toUtf8().size() < 100);
+        QVERIFY(store.filePath(key) != store.filePath(other));
+        home.reload();
+        QCOMPARE(store.setting(key)->text("mKey_url"), QStringLiteral("https://a/"));
+        QCOMPARE(store.setting(other)->text("mKey_url"), QStringLiteral("https://b/"));
+    }
+
+    void filesOfTheOlderNamingLoadAndMove()
+    {
+        TestHome home;
+        home.write("config/setting/mouse 1.json", "{\"entityType\":\"MouseSetting\",\"mKey_url\":\"https:\\/\\/old\\/\"}");
+        home.write("config/setting/A%2FB.json", "{\"entityType\":\"MouseSetting\",\"mKey_url\":\"https:\\/\\/slash\\/\"}");
+        home.reload();
+        auto &store = DeviceConfigHelper::instance();
+        QCOMPARE(store.setting("mouse 1")->text("mKey_url"), QStringLiteral("https://old/"));
+        QCOMPARE(store.setting("A/B")->text("mKey_url"), QStringLiteral("https://slash/"));
+        QVERIFY(!home.exists("config/setting/mouse 1.json"));
+        QVERIFY(QFileInfo::exists(store.filePath("mouse 1")));
+        home.reload();
+        QCOMPARE(store.keys(), QStringList({"A/B", "mouse 1"}));
+    }
+
     void unknownLanguageIsNone()
     {
         TestHome home;

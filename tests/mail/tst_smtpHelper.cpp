@@ -101,6 +101,7 @@ private slots:
     void failures();
     void untrustedCertificateIsRefused();
     void silentServerHitsConnectLimit();
+    void endlessReplyEndsTheSession();
     void missingSetting_data();
     void missingSetting();
     void deletedContextGetsNoCallback();
@@ -268,6 +269,19 @@ void TestSmtpHelper::silentServerHitsConnectLimit()
     configure(port);
     const Sent refused = send(QStringLiteral("s"), QStringLiteral("b"), {});
     QCOMPARE(refused.message, QStringLiteral("连接邮件服务器失败!"));
+}
+
+void TestSmtpHelper::endlessReplyEndsTheSession()
+{
+    m_server->setEndlessGreeting(true);
+    SmtpHelper::setLimits({5000, 5000, 5000});
+    QElapsedTimer timer;
+    timer.start();
+    const Sent s = send(QStringLiteral("s"), QStringLiteral("b"), {});
+    QCOMPARE(s.code, 1);
+    QCOMPARE(s.message, QStringLiteral("连接邮件服务器失败!"));
+    // Ended by the reply limit, not by waiting out the time limit.
+    QVERIFY(timer.elapsed() < 4000);
 }
 
 void TestSmtpHelper::missingSetting_data()

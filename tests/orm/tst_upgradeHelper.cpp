@@ -31,6 +31,9 @@ private slots:
     void httpErrorFails();
     void stopDeletesPartialFile();
     void emptyAddressIsRefused();
+    void nonWebAddressIsRefused_data();
+    void nonWebAddressIsRefused();
+    void moreThanTheAnnouncedSizeFails();
     void checkWhileDownloadingOnlyNotifies();
 
 private:
@@ -290,6 +293,44 @@ void TestUpgradeHelper::emptyAddressIsRefused()
     QCOMPARE(stop[0][0].toString(), QStringLiteral("下载地址为空!"));
     QCOMPARE(toasts.texts(), QStringList{QStringLiteral("下载地址为空!")});
     QVERIFY(!UpgradeHelper::instance().isDownloading());
+}
+
+void TestUpgradeHelper::nonWebAddressIsRefused_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::newRow("file") << QStringLiteral("file:///etc/passwd");
+    QTest::newRow("ftp") << QStringLiteral("ftp://127.0.0.1/setup.run");
+    QTest::newRow("no host") << QStringLiteral("http:///setup.run");
+}
+
+void TestUpgradeHelper::nonWebAddressIsRefused()
+{
+    QFETCH(QString, url);
+    offer(QStringLiteral("1.6.1"), url, 100);
+    QVERIFY(announce());
+    ToastRecorder toasts;
+    QSignalSpy stop(&UpgradeHelper::instance(), &UpgradeHelper::downloadStop);
+    UpgradeHelper::instance().download();
+    QCOMPARE(stop.count(), 1);
+    QCOMPARE(stop[0][0].toString(), QStringLiteral("下载失败: 下载地址无效"));
+    QCOMPARE(toasts.texts().size(), 1);
+    QVERIFY(!UpgradeHelper::instance().isDownloading());
+    QVERIFY(!QDir(UpgradeHelper::downloadDir()).exists() || QDir(UpgradeHelper::downloadDir()).entryList(QDir::Files).isEmpty());
+}
+
+void TestUpgradeHelper::moreThanTheAnnouncedSizeFails()
+{
+    // Without a length of its own the server could send without end; the announced size bounds it.
+    LoopbackHttpServer::Reply file = LoopbackHttpServer::raw(200, QByteArray(300000, 'z'));
+    file.sendContentLength = false;
+    m_server->setReply(QStringLiteral("/files/e.run"), file);
+    offer(QStringLiteral("1.8.0"), m_server->url(QStringLiteral("/files/e.run")), 1000);
+    QVERIFY(announce());
+    QSignalSpy stop(&UpgradeHelper::instance(), &UpgradeHelper::downloadStop);
+    UpgradeHelper::instance().download();
+    QTRY_COMPARE(stop.count(), 1);
+    QCOMPARE(stop[0][0].toString(), QStringLiteral("下载失败: 文件过大"));
+    QCOMPARE(QDir(UpgradeHelper::downloadDir()).entryList(QDir::Files), QStringList());
 }
 
 void TestUpgradeHelper::checkWhileDownloadingOnlyNotifies()

@@ -24,8 +24,15 @@ public:
     {
         server->sessions.append(SmtpTestServer::Session());
         connect(socket, &QSslSocket::encrypted, this, [this] {
-            if (!m_server->m_silent)
+            if (m_server->m_endlessGreeting) {
+                // A megabyte of continuation lines and never the last one.
+                QByteArray flood;
+                while (flood.size() < 1024 * 1024)
+                    flood += "220-still greeting\r\n";
+                m_socket->write(flood);
+            } else if (!m_server->m_silent) {
                 reply("220 loopback ESMTP ready");
+            }
         });
         connect(socket, &QSslSocket::readyRead, this, [this] { onRead(); });
         connect(socket, &QSslSocket::disconnected, this, [this] {

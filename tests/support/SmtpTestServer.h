@@ -35,6 +35,7 @@ public:
     void setMechanisms(const QByteArray &mechanisms) { m_mechanisms = mechanisms; }
     void setSilent(bool silent) { m_silent = silent; }           // never greet
     void setRejectData(bool reject) { m_rejectData = reject; }   // refuse the message
+    void setEndlessGreeting(bool endless) { m_endlessGreeting = endless; } // greet without end
 
     QVector<Session> sessions;
 
@@ -50,5 +51,6 @@ private:
     QByteArray m_mechanisms = "PLAIN LOGIN";
     bool m_silent = false;
     bool m_rejectData = false;
+    bool m_endlessGreeting = false;
     friend class SmtpTestSession;
 };
