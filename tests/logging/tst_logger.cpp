@@ -43,6 +43,17 @@ private slots:
         QVERIFY2(re.match(got[0]).hasMatch(), qPrintable(got[0]));
     }
 
+    void lineBreaksInAMessageCannotForgeLines()
+    {
+        Logger::instance().setFileDestination(logPath(), 1024 * 1024, 5);
+        const QString server = QStringLiteral("bad\nERROR 2026-01-01T00:00:00.000 forged\r\nmore\u2028end");
+        QLOG_WARN() << "server said:" << server;
+        const QStringList got = lines(logPath());
+        QCOMPARE(got.size(), 1);
+        QVERIFY2(got[0].endsWith(QStringLiteral("server said: bad\\nERROR 2026-01-01T00:00:00.000 forged\\r\\nmore\\u2028end")),
+                 qPrintable(got[0]));
+    }
+
     void levelsBelowTheConfiguredOneAreDropped()
     {
         Logger::instance().setFileDestination(logPath(), 1024 * 1024, 5);

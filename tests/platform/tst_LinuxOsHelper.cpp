@@ -11,6 +11,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -35,6 +37,32 @@ class tst_LinuxOsHelper : public QObject
         return {};
     }
 
+    // What a desktop reads back from one quoted Exec argument: the key file's string escapes
+    // first, then the doubled '%', then the quoting.
+    static QString decodeExecArgument(const QString &value)
+    {
+        QString unescaped;
+        for (int i = 0; i < value.size(); ++i) {
+            if (value[i] == QLatin1Char('\\') && i + 1 < value.size()) {
+                const QChar n = value[++i];
+                unescaped += n == QLatin1Char('s') ? QChar(' ') : n == QLatin1Char('n') ? QChar('\n')
+                           : n == QLatin1Char('t') ? QChar('\t') : n == QLatin1Char('r') ? QChar('\r') : n;
+            } else {
+                unescaped += value[i];
+            }
+        }
+        unescaped.replace(QStringLiteral("%%"), QStringLiteral("%"));
+        if (!unescaped.startsWith(QLatin1Char('"')) || !unescaped.endsWith(QLatin1Char('"')))
+            return QStringLiteral("<not quoted>");
+        QString arg;
+        for (int i = 1; i < unescaped.size() - 1; ++i) {
+            if (unescaped[i] == QLatin1Char('\\') && i + 1 < unescaped.size() - 1)
+                ++i;
+            arg += unescaped[i];
+        }
+        return arg;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -56,12 +84,65 @@ private slots:
         QVERIFY(AppHelper::isAutoStart());
         const QByteArray exec = execLine(path);
         QVERIFY2(exec.endsWith(" -h"), exec.constData());
-        QCOMPARE(exec, "Exec=\"" + QCoreApplication::applicationFilePath().toLocal8Bit() + "\" -h");
+        QCOMPARE(exec, "Exec=" + LinuxOsHelper::quotedExecArgument(QCoreApplication::applicationFilePath()).toUtf8() + " -h");
 
         QVERIFY(AppHelper::setAutoStart(false));
         QVERIFY(!QFile::exists(path));
         QVERIFY(!AppHelper::isAutoStart());
         QVERIFY(AppHelper::setAutoStart(false)); // removing what is not there is fine
+    }
+
+    void execArgumentSurvivesTheDesktopEntryRules_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::newRow("spaces") << QStringLiteral("/opt/My Apps/vellobox");
+        QTest::newRow("percent and dollar") << QStringLiteral("/opt/100% $HOME/vellobox");
+        QTest::newRow("quotes, backquote, backslash") << QStringLiteral("/opt/a\"b`c\\d/vellobox");
+        QTest::newRow("non-ASCII") << QStringLiteral("/home/用户/程序/vellobox");
+    }
+    void execArgumentSurvivesTheDesktopEntryRules()
+    {
+        QFETCH(QString, program);
+        const QString quoted = LinuxOsHelper::quotedExecArgument(program);
+        QCOMPARE(decodeExecArgument(quoted), program);
+
+        const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+        if (validator.isEmpty())
+            QSKIP("desktop-file-validate is not installed");
+        const QString path = m_config.path() + QStringLiteral("/check.desktop");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=Vellobox\nExec=%1 -h\n").arg(quoted).toUtf8());
+        file.close();
+        QProcess validate;
+        validate.start(validator, {path});
+        QVERIFY(validate.waitForFinished(10000));
+        const QByteArray said = validate.readAllStandardOutput() + validate.readAllStandardError();
+        QVERIFY2(validate.exitCode() == 0 && !said.contains("error"), said.constData());
+    }
+
+    void hiddenOrDisabledEntriesAreOff_data()
+    {
+        QTest::addColumn<QByteArray>("extra");
+        QTest::addColumn<bool>("on");
+        QTest::newRow("plain") << QByteArray() << true;
+        QTest::newRow("Hidden=true") << QByteArray("Hidden=true\n") << false;
+        QTest::newRow("Hidden=false") << QByteArray("Hidden=false\n") << true;
+        QTest::newRow("GNOME switch off") << QByteArray("X-GNOME-Autostart-enabled=false\n") << false;
+        QTest::newRow("Hidden in another group") << QByteArray("[Desktop Action x]\nHidden=true\n") << true;
+    }
+    void hiddenOrDisabledEntriesAreOff()
+    {
+        QFETCH(QByteArray, extra);
+        QFETCH(bool, on);
+        const QString path = LinuxOsHelper::autostartPath();
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[Desktop Entry]\nType=Application\nName=Vellobox\nExec=vellobox -h\n" + extra);
+        file.close();
+        QCOMPARE(IOsHelper::instance()->isAutoStart(), on);
+        QFile::remove(path);
     }
 
     void autostartWithoutCommandIsOff()

@@ -105,6 +105,31 @@ private slots:
         QVERIFY(!error.isEmpty());
     }
 
+    void hostileLayoutFallsBackToTheBuiltInOne_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QByteArray deep;
+        for (int i = 0; i < 50000; ++i)
+            deep += "<a>";
+        QTest::newRow("50000 levels") << deep;
+        QTest::newRow("too large") << QByteArray("<Table>") + QByteArray(AppHelper::MaxLayoutBytes, ' ') + "</Table>";
+        QTest::newRow("malformed") << QByteArray("<Table><Column Name=");
+    }
+    void hostileLayoutFallsBackToTheBuiltInOne()
+    {
+        QFETCH(QByteArray, xml);
+        TestHome home;
+        const auto builtIn = AppHelper::loadDataConfig("AudioRecordVO");
+        QVERIFY(!builtIn.isEmpty());
+        home.write("config/uiConfig/table/AudioRecordVO.xml", xml);
+        const auto columns = AppHelper::loadDataConfig("AudioRecordVO");
+        QCOMPARE(columns.size(), builtIn.size());
+        QCOMPARE(columns.first().fieldName, builtIn.first().fieldName);
+        QString error;
+        QVERIFY(AppHelper::parseDataConfig(xml, &error).isEmpty());
+        QVERIFY(!error.isEmpty());
+    }
+
     void keepAsideNeverOverwrites()
     {
         TestHome home;
