@@ -1,6 +1,7 @@
 #include "form/dialog/ButtonStateStyle.h"
 
 #include "form/dialog/ContainerDialog.h"
+#include "form/tab/SoftwareSettingTab.h"
 #include "logging/QsLog.h"
 #include "util/AppHelper.h"
 #include "util/TrContexts.h"
@@ -18,9 +19,12 @@ QString entryName(int index)
     }
 }
 // The page of entries 0, 1 and 3; null while that page is not part of the program.
-QWidget *createPage(int)
+QWidget *createPage(int index)
 {
-    return nullptr;
+    switch (index) {
+    case 0: return new SoftwareSettingTab;
+    default: return nullptr;
+    }
 }
 
 // The dialog of entry 2.
