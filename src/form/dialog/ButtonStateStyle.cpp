@@ -1,6 +1,7 @@
 #include "form/dialog/ButtonStateStyle.h"
 
 #include "form/dialog/ContainerDialog.h"
+#include "form/dialog/FeedbackDialog.h"
 #include "form/tab/SoftwareSettingTab.h"
 #include "logging/QsLog.h"
 #include "util/AppHelper.h"
@@ -28,9 +29,9 @@ QWidget *createPage(int index)
 }
 
 // The dialog of entry 2.
-QDialog *createDialog(int, QWidget *)
+QDialog *createDialog(int, QWidget *parent)
 {
-    return nullptr;
+    return new FeedbackDialog(parent);
 }
 } // namespace
 
