@@ -2,6 +2,7 @@
 
 #include "form/dialog/ContainerDialog.h"
 #include "form/dialog/FeedbackDialog.h"
+#include "form/tab/GuideTab.h"
 #include "form/tab/SoftwareSettingTab.h"
 #include "logging/QsLog.h"
 #include "util/AppHelper.h"
@@ -24,6 +25,7 @@ QWidget *createPage(int index)
 {
     switch (index) {
     case 0: return new SoftwareSettingTab;
+    case 1: return new GuideTab;
     default: return nullptr;
     }
 }
