@@ -2,6 +2,7 @@
 
 #include "form/dialog/ContainerDialog.h"
 #include "form/dialog/FeedbackDialog.h"
+#include "form/tab/AboutTab.h"
 #include "form/tab/GuideTab.h"
 #include "form/tab/SoftwareSettingTab.h"
 #include "logging/QsLog.h"
@@ -20,12 +21,13 @@ QString entryName(int index)
     default: return QString();
     }
 }
-// The page of entries 0, 1 and 3; null while that page is not part of the program.
+// The page of entries 0, 1 and 3.
 QWidget *createPage(int index)
 {
     switch (index) {
     case 0: return new SoftwareSettingTab;
     case 1: return new GuideTab;
+    case 3: return new AboutTab;
     default: return nullptr;
     }
 }
