@@ -3,6 +3,7 @@
 #include "config/HotWordStore.h"
 #include "device/IDeviceFactory.h"
 #include "device/VelloboxTypes.h"
+#include "form/AppExit.h"
 #include "form/MainWindow.h"
 #include "form/StartupSequence.h"
 #include "logic/businessLogic/AsrEngine/AsrTypes.h"
@@ -107,6 +108,9 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    // A restart lets the lock go before the new copy asks for it.
+    AppExit::setLockRelease([&guard] { guard.release(); });
+
     // Enumerations that travel in queued signals between listener threads and the GUI.
     registerVelloboxMetaTypes();
     registerAsrMetaTypes();
@@ -135,6 +139,7 @@ int main(int argc, char *argv[])
         QsLogging::Logger::instance().flush();
     });
     const int rc = app.exec();
+    AppExit::setLockRelease({});
     DeviceConfigHelper::instance().saveAll();
     QLOG_INFO() << "Vellobox exits with" << rc;
     QsLogging::Logger::instance().flush();

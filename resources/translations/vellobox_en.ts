@@ -2,6 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AboutTab</name>
+    <message>
+        <source>关于我们</source>
+        <translation>About Us</translation>
+    </message>
+    <message>
+        <source>了解更多</source>
+        <translation>Learn more</translation>
+    </message>
+</context>
+<context>
+    <name>FeedbackDialog</name>
+    <message>
+        <source>意见反馈</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>*联系人</source>
+        <translation>*Contact name</translation>
+    </message>
+    <message>
+        <source>联系手机</source>
+        <translation>Mobile number</translation>
+    </message>
+    <message>
+        <source>*反馈内容</source>
+        <translation>*Your feedback</translation>
+    </message>
+    <message>
+        <source>允许上传设备的使用日志</source>
+        <translation>Allow uploading the device usage logs</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>提交</source>
+        <translation>Submit</translation>
+    </message>
+</context>
+<context>
+    <name>GuideTab</name>
+    <message>
+        <source>使用指南</source>
+        <translation>User Guide</translation>
+    </message>
+    <message>
+        <source>技术支持</source>
+        <translation>Technical Support</translation>
+    </message>
+    <message>
+        <source>如果您在使用过程中遇到任何问题，都可以通过二维码咨询我们客服，竭诚为您服务。</source>
+        <translation>If you run into any problem, scan the QR code to contact our customer service. We are glad to help.</translation>
+    </message>
+    <message>
+        <source>上传日志</source>
+        <translation>Upload Logs</translation>
+    </message>
+</context>
+<context>
     <name>Languages</name>
     <message>
         <source>中文(普通话)</source>
@@ -230,6 +291,33 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>翻译</source>
         <translation>Translate</translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareSettingTab</name>
+    <message>
+        <source>软件设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>系统设置</source>
+        <translation>System Settings</translation>
+    </message>
+    <message>
+        <source>软件版本</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>当前版本</source>
+        <translation>Current version</translation>
+    </message>
+    <message>
+        <source>软件</source>
+        <translation>Software</translation>
+    </message>
+    <message>
+        <source>检查更新</source>
+        <translation>Check for Updates</translation>
     </message>
 </context>
 <context>
@@ -515,6 +603,46 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>是否要退出登录?</source>
         <translation>Do you want to log out?</translation>
+    </message>
+    <message>
+        <source>邮件已经在发送中!</source>
+        <translation>The mail is already being sent!</translation>
+    </message>
+    <message>
+        <source>请填写用户名, 方便售后沟通!</source>
+        <translation>Please enter a contact name so that support can reach you!</translation>
+    </message>
+    <message>
+        <source>请填写反馈的意见</source>
+        <translation>Please enter your feedback</translation>
+    </message>
+    <message>
+        <source>发现新版本%1</source>
+        <translation>New version found: %1</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&apos;red&apos;&gt;版本有重大更新,&lt;br&gt; 不更新的情况下无法使用!&lt;/font&gt;</source>
+        <translation>&lt;font color=&apos;red&apos;&gt;This is a major update.&lt;br&gt; The program cannot be used without it!&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>最新版本有重大升级, 无法忽略, 请更新最新版本</source>
+        <translation>The latest version is a major upgrade and cannot be ignored. Please update.</translation>
+    </message>
+    <message>
+        <source>最新版本有重大升级, 更新之前无法使用, 请更新最新版本</source>
+        <translation>The latest version is a major upgrade; the program cannot be used until it is installed. Please update.</translation>
+    </message>
+    <message>
+        <source>无日志生成, 请确定后上传!</source>
+        <translation>No logs have been written yet. Please check and upload later!</translation>
+    </message>
+    <message>
+        <source>开机启动设置失败!</source>
+        <translation>Could not change starting with the session!</translation>
+    </message>
+    <message>
+        <source>界面语言保存失败!</source>
+        <translation>Could not save the interface language!</translation>
     </message>
 </context>
 <context>
@@ -838,6 +966,54 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
         <source>请登录</source>
         <translation>Please log in</translation>
     </message>
+    <message>
+        <source>机器标识: %1</source>
+        <translation>Machine ID: %1</translation>
+    </message>
+    <message>
+        <source>提交中...</source>
+        <translation>Submitting...</translation>
+    </message>
+    <message>
+        <source>提交</source>
+        <translation>Submit</translation>
+    </message>
+    <message>
+        <source>以下文件超出附件数量或大小限制, 未附上: %1</source>
+        <translation>These files exceed the attachment count or size limit and were not attached: %1</translation>
+    </message>
+    <message>
+        <source>维罗盒子智能科技有限公司</source>
+        <translation>Vellobox Intelligent Technology Co., Ltd.</translation>
+    </message>
+    <message>
+        <source>了解更多</source>
+        <translation>Learn more</translation>
+    </message>
+    <message>
+        <source>上传中...</source>
+        <translation>Uploading...</translation>
+    </message>
+    <message>
+        <source>日志上传成功</source>
+        <translation>Logs uploaded</translation>
+    </message>
+    <message>
+        <source>上传日志</source>
+        <translation>Upload Logs</translation>
+    </message>
+    <message>
+        <source>开机启动</source>
+        <translation>Start with the session</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>Interface language</translation>
+    </message>
+    <message>
+        <source>修改生效需要重启程序，是否重启?</source>
+        <translation>The program must restart for the change to take effect. Restart now?</translation>
+    </message>
 </context>
 <context>
     <name>TypingTab</name>
@@ -880,6 +1056,37 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>翻译为</source>
         <translation>Translate into</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeDialog</name>
+    <message>
+        <source>软件更新</source>
+        <translation>Software Update</translation>
+    </message>
+    <message>
+        <source>发现新版本</source>
+        <translation>New version found</translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation>Content</translation>
+    </message>
+    <message>
+        <source>立即升级</source>
+        <translation>Upgrade Now</translation>
+    </message>
+    <message>
+        <source>忽略</source>
+        <translation>Ignore</translation>
+    </message>
+    <message>
+        <source>隐藏下载页面</source>
+        <translation>Hide</translation>
+    </message>
+    <message>
+        <source>停止更新</source>
+        <translation>Stop Update</translation>
     </message>
 </context>
 </TS>

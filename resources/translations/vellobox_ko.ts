@@ -2,6 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
+    <name>AboutTab</name>
+    <message>
+        <source>关于我们</source>
+        <translation>회사 소개</translation>
+    </message>
+    <message>
+        <source>了解更多</source>
+        <translation>자세히 보기</translation>
+    </message>
+</context>
+<context>
+    <name>FeedbackDialog</name>
+    <message>
+        <source>意见反馈</source>
+        <translation>의견 보내기</translation>
+    </message>
+    <message>
+        <source>*联系人</source>
+        <translation>*연락처 이름</translation>
+    </message>
+    <message>
+        <source>联系手机</source>
+        <translation>휴대폰 번호</translation>
+    </message>
+    <message>
+        <source>*反馈内容</source>
+        <translation>*의견 내용</translation>
+    </message>
+    <message>
+        <source>允许上传设备的使用日志</source>
+        <translation>기기 사용 로그 업로드 허용</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>提交</source>
+        <translation>제출</translation>
+    </message>
+</context>
+<context>
+    <name>GuideTab</name>
+    <message>
+        <source>使用指南</source>
+        <translation>사용 안내</translation>
+    </message>
+    <message>
+        <source>技术支持</source>
+        <translation>기술 지원</translation>
+    </message>
+    <message>
+        <source>如果您在使用过程中遇到任何问题，都可以通过二维码咨询我们客服，竭诚为您服务。</source>
+        <translation>사용 중 문제가 생기면 QR 코드로 고객센터에 문의해 주세요. 성심껏 도와드리겠습니다.</translation>
+    </message>
+    <message>
+        <source>上传日志</source>
+        <translation>로그 업로드</translation>
+    </message>
+</context>
+<context>
     <name>Languages</name>
     <message>
         <source>中文(普通话)</source>
@@ -230,6 +291,33 @@
     <message>
         <source>翻译</source>
         <translation>번역</translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareSettingTab</name>
+    <message>
+        <source>软件设置</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>系统设置</source>
+        <translation>시스템 설정</translation>
+    </message>
+    <message>
+        <source>软件版本</source>
+        <translation>버전</translation>
+    </message>
+    <message>
+        <source>当前版本</source>
+        <translation>현재 버전</translation>
+    </message>
+    <message>
+        <source>软件</source>
+        <translation>소프트웨어</translation>
+    </message>
+    <message>
+        <source>检查更新</source>
+        <translation>업데이트 확인</translation>
     </message>
 </context>
 <context>
@@ -515,6 +603,46 @@
     <message>
         <source>是否要退出登录?</source>
         <translation>로그아웃하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>邮件已经在发送中!</source>
+        <translation>메일을 이미 보내는 중입니다!</translation>
+    </message>
+    <message>
+        <source>请填写用户名, 方便售后沟通!</source>
+        <translation>지원팀이 연락할 수 있도록 연락처 이름을 입력해 주세요!</translation>
+    </message>
+    <message>
+        <source>请填写反馈的意见</source>
+        <translation>의견을 입력해 주세요</translation>
+    </message>
+    <message>
+        <source>发现新版本%1</source>
+        <translation>새 버전 발견: %1</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&apos;red&apos;&gt;版本有重大更新,&lt;br&gt; 不更新的情况下无法使用!&lt;/font&gt;</source>
+        <translation>&lt;font color=&apos;red&apos;&gt;중요한 업데이트입니다.&lt;br&gt; 업데이트하지 않으면 사용할 수 없습니다!&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>最新版本有重大升级, 无法忽略, 请更新最新版本</source>
+        <translation>최신 버전은 중요한 업그레이드라 무시할 수 없습니다. 업데이트해 주세요.</translation>
+    </message>
+    <message>
+        <source>最新版本有重大升级, 更新之前无法使用, 请更新最新版本</source>
+        <translation>최신 버전은 중요한 업그레이드라 설치하기 전에는 사용할 수 없습니다. 업데이트해 주세요.</translation>
+    </message>
+    <message>
+        <source>无日志生成, 请确定后上传!</source>
+        <translation>생성된 로그가 없습니다. 확인 후 업로드해 주세요!</translation>
+    </message>
+    <message>
+        <source>开机启动设置失败!</source>
+        <translation>자동 시작 설정을 변경하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>界面语言保存失败!</source>
+        <translation>인터페이스 언어를 저장하지 못했습니다!</translation>
     </message>
 </context>
 <context>
@@ -838,6 +966,54 @@
         <source>请登录</source>
         <translation>로그인하세요</translation>
     </message>
+    <message>
+        <source>机器标识: %1</source>
+        <translation>기기 식별자: %1</translation>
+    </message>
+    <message>
+        <source>提交中...</source>
+        <translation>제출 중...</translation>
+    </message>
+    <message>
+        <source>提交</source>
+        <translation>제출</translation>
+    </message>
+    <message>
+        <source>以下文件超出附件数量或大小限制, 未附上: %1</source>
+        <translation>다음 파일은 첨부 개수 또는 크기 제한을 넘어 첨부하지 않았습니다: %1</translation>
+    </message>
+    <message>
+        <source>维罗盒子智能科技有限公司</source>
+        <translation>Vellobox 인텔리전트 테크놀로지 주식회사</translation>
+    </message>
+    <message>
+        <source>了解更多</source>
+        <translation>자세히 보기</translation>
+    </message>
+    <message>
+        <source>上传中...</source>
+        <translation>업로드 중...</translation>
+    </message>
+    <message>
+        <source>日志上传成功</source>
+        <translation>로그를 업로드했습니다</translation>
+    </message>
+    <message>
+        <source>上传日志</source>
+        <translation>로그 업로드</translation>
+    </message>
+    <message>
+        <source>开机启动</source>
+        <translation>시작 시 자동 실행</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>인터페이스 언어</translation>
+    </message>
+    <message>
+        <source>修改生效需要重启程序，是否重启?</source>
+        <translation>변경 사항을 적용하려면 프로그램을 다시 시작해야 합니다. 지금 다시 시작할까요?</translation>
+    </message>
 </context>
 <context>
     <name>TypingTab</name>
@@ -880,6 +1056,37 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>翻译为</source>
         <translation>번역할 언어</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeDialog</name>
+    <message>
+        <source>软件更新</source>
+        <translation>소프트웨어 업데이트</translation>
+    </message>
+    <message>
+        <source>发现新版本</source>
+        <translation>새 버전 발견</translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation>내용</translation>
+    </message>
+    <message>
+        <source>立即升级</source>
+        <translation>지금 업그레이드</translation>
+    </message>
+    <message>
+        <source>忽略</source>
+        <translation>무시</translation>
+    </message>
+    <message>
+        <source>隐藏下载页面</source>
+        <translation>숨기기</translation>
+    </message>
+    <message>
+        <source>停止更新</source>
+        <translation>업데이트 중지</translation>
     </message>
 </context>
 </TS>

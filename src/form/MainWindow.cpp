@@ -461,7 +461,7 @@ void MainWindow::upgrade_downloadComplete(const QString &path)
 
 void MainWindow::upgrade_downloadStop()
 {
-    if (m_upgradeDialog) {
+    if (m_upgradeDialog && !UpgradeLink::keepDialogAfterStop(m_upgradeDialog)) {
         m_upgradeDialog->hide();
         m_upgradeDialog->deleteLater();
         m_upgradeDialog = nullptr;

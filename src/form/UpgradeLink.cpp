@@ -1,10 +1,15 @@
 #include "form/UpgradeLink.h"
 
 #include "form/MainWindow.h"
-#include "logging/QsLog.h"
+#include "form/dialog/UpgradeDialog.h"
+#include "qui/Toast.h"
 #include "util/UpgradeHelper.h"
 
 namespace UpgradeLink {
+namespace {
+bool s_stopAsked = false;
+bool s_lastStopFailed = false;
+} // namespace
 
 void connectSignals(MainWindow *window)
 {
@@ -12,9 +17,12 @@ void connectSignals(MainWindow *window)
     QObject::connect(&helper, &UpgradeHelper::newVersion, window, &MainWindow::upgrade_newVersion);
     QObject::connect(&helper, &UpgradeHelper::downloadProgress, window, &MainWindow::upgrade_downloadProgress);
     QObject::connect(&helper, &UpgradeHelper::downloadComplete, window, &MainWindow::upgrade_downloadComplete);
-    // The stop's message is not shown here: the dialog that would show it goes away.
-    QObject::connect(&helper, &UpgradeHelper::downloadStop, window, [window](const QString &) {
+    QObject::connect(&helper, &UpgradeHelper::downloadStop, window, [window](const QString &message) {
+        s_lastStopFailed = !s_stopAsked;
+        if (s_lastStopFailed)
+            Toast::instance().showMessage(2, message, FailureToastMs);
         window->upgrade_downloadStop();
+        s_lastStopFailed = false;
     });
 }
 
@@ -23,20 +31,39 @@ void checkUpdate(bool silentWhenLatest, bool skipIgnored)
     UpgradeHelper::instance().checkUpdate(silentWhenLatest, skipIgnored);
 }
 
+void download()
+{
+    UpgradeHelper::instance().download();
+}
+
 void stopDownload()
 {
+    // The helper reports the stop synchronously.
+    s_stopAsked = true;
     UpgradeHelper::instance().stopDownload();
+    s_stopAsked = false;
 }
 
-// GAP: the upgrade dialog is built by a later step.
-QDialog *createDialog(QWidget *, const QString &version, bool, const QString &, const QString &)
+QDialog *createDialog(QWidget *parent, const QString &version, bool isMandatory, const QString &title,
+                      const QString &content)
 {
-    QLOG_INFO() << "new version" << version << "offered; the upgrade dialog is not part of this build";
-    return nullptr;
+    auto *dialog = new UpgradeDialog(parent);
+    dialog->setVersionInfo(version, isMandatory, title, content);
+    return dialog;
 }
 
-void setProgress(QDialog *, int)
+void setProgress(QDialog *dialog, int percent)
 {
+    if (auto *upgrade = qobject_cast<UpgradeDialog *>(dialog))
+        upgrade->setProgress(percent);
 }
 
+bool keepDialogAfterStop(QDialog *dialog)
+{
+    auto *upgrade = qobject_cast<UpgradeDialog *>(dialog);
+    if (!upgrade || !upgrade->isMandatory() || !s_lastStopFailed)
+        return false;
+    upgrade->showOffer();
+    return true;
+}
 } // namespace UpgradeLink

@@ -1,6 +1,10 @@
 #include "form/dialog/ButtonStateStyle.h"
 
 #include "form/dialog/ContainerDialog.h"
+#include "form/dialog/FeedbackDialog.h"
+#include "form/tab/AboutTab.h"
+#include "form/tab/GuideTab.h"
+#include "form/tab/SoftwareSettingTab.h"
 #include "logging/QsLog.h"
 #include "util/AppHelper.h"
 #include "util/TrContexts.h"
@@ -17,16 +21,21 @@ QString entryName(int index)
     default: return QString();
     }
 }
-// The page of entries 0, 1 and 3; null while that page is not part of the program.
-QWidget *createPage(int)
+// The page of entries 0, 1 and 3.
+QWidget *createPage(int index)
 {
-    return nullptr;
+    switch (index) {
+    case 0: return new SoftwareSettingTab;
+    case 1: return new GuideTab;
+    case 3: return new AboutTab;
+    default: return nullptr;
+    }
 }
 
 // The dialog of entry 2.
-QDialog *createDialog(int, QWidget *)
+QDialog *createDialog(int, QWidget *parent)
 {
-    return nullptr;
+    return new FeedbackDialog(parent);
 }
 } // namespace
 

@@ -1,0 +1,258 @@
+// The feedback dialog against the loopback TLS mail server.
+#include "form/dialog/FeedbackDialog.h"
+#include "form/dialog/LogAttachments.h"
+#include "logic/businessLogic/login/LoginBL.h"
+#include "qui/control/AnimationButton.h"
+#include "qui/control/ImageSwitch.h"
+#include "support/ReceivedMail.h"
+#include "support/SmtpTestServer.h"
+#include "support/TestHome.h"
+#include "support/ToastRecorder.h"
+#include "util/AppHelper.h"
+#include "util/SmtpHelper.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextEdit>
+#include <QtTest>
+#include <memory>
+
+class TestFeedbackDialog : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<SmtpTestServer> m_server;
+
+    static QLineEdit *nameEdit(FeedbackDialog &d) { return d.findChild<QLineEdit *>("leUserName"); }
+    static QLineEdit *phoneEdit(FeedbackDialog &d) { return d.findChild<QLineEdit *>("lePhone"); }
+    static QTextEdit *contentEdit(FeedbackDialog &d) { return d.findChild<QTextEdit *>("teContent"); }
+    static AnimationButton *submit(FeedbackDialog &d) { return d.findChild<AnimationButton *>("btnSubmit"); }
+    static ImageSwitch *logSwitch(FeedbackDialog &d) { return d.findChild<ImageSwitch *>("switchLogUpload"); }
+
+    void fill(FeedbackDialog &dialog, const QString &name, const QString &phone, const QString &content)
+    {
+        nameEdit(dialog)->setText(name);
+        phoneEdit(dialog)->setText(phone);
+        contentEdit(dialog)->setPlainText(content);
+    }
+
+    ReceivedMail sendOne(FeedbackDialog &dialog)
+    {
+        dialog.on_btnSubmit_clicked();
+        if (m_server->sessions.size() != 1)
+            return {};
+        return ReceivedMail::parse(m_server->sessions.first().data);
+    }
+
+    void writeLogsAndDumps()
+    {
+        m_home->write(QStringLiteral("log/log.txt"), "today");
+        m_home->write(QStringLiteral("log/log.txt.1"), "yesterday");
+        m_home->write(QStringLiteral("log/old/log.txt.9"), "in a subfolder");
+        m_home->write(QStringLiteral("crash-1.dmp"), "dump");
+        m_home->write(QStringLiteral("dumps/crash-2.dmp"), "dump in a subfolder");
+        m_home->write(QStringLiteral("notes.txt"), "not a dump");
+    }
+
+private slots:
+    void initTestCase() { QCoreApplication::setApplicationVersion(QStringLiteral("3.1.4")); }
+
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        LoginBL::instance().reloadFromDisk();
+        m_server = std::make_unique<SmtpTestServer>();
+        ReceivedMail::configure(*m_server);
+    }
+
+    void cleanup()
+    {
+        ReceivedMail::reset();
+        m_server.reset();
+        m_home.reset();
+        LoginBL::instance().reloadFromDisk();
+    }
+
+    void opensWithTheMachineIdAndTheSwitchOn()
+    {
+        FeedbackDialog dialog;
+        const QString id = AppHelper::getMacAddress().remove(QLatin1Char(':'));
+        QCOMPARE(dialog.findChild<QLabel *>("lbMac")->text(), QStringLiteral("机器标识: %1").arg(id));
+        QVERIFY(logSwitch(dialog)->isChecked());
+        QVERIFY(nameEdit(dialog)->text().isEmpty());
+        QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
+    }
+
+    void loggedInUserIsTheContact()
+    {
+        m_home->write(QStringLiteral("config/user"), R"({"id": 42, "name": "李四", "phone": "13800138000"})");
+        LoginBL::instance().reloadFromDisk();
+        FeedbackDialog dialog;
+        QCOMPARE(nameEdit(dialog)->text(), QStringLiteral("李四"));
+        QVERIFY(phoneEdit(dialog)->text().isEmpty());
+    }
+
+    void missingFieldsAreRefusedInOrder_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("both empty: the name first") << "" << "" << "请填写用户名, 方便售后沟通!";
+        QTest::newRow("no name") << "" << "坏了" << "请填写用户名, 方便售后沟通!";
+        QTest::newRow("no content") << "张三" << "" << "请填写反馈的意见";
+    }
+
+    void missingFieldsAreRefusedInOrder()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, content);
+        QFETCH(QString, warning);
+        ToastRecorder toasts;
+        FeedbackDialog dialog;
+        fill(dialog, name, QString(), content);
+        dialog.on_btnSubmit_clicked();
+        QCOMPARE(toasts.texts(), QStringList{warning});
+        QCOMPARE(toasts.entries.first().type, 1);
+        QTest::qWait(50);
+        QVERIFY(m_server->sessions.isEmpty());
+        QCOMPARE(nameEdit(dialog)->text(), name);
+    }
+
+    void subjectCarriesContactMachineAndVersion_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("phone");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("name only") << "张三" << "" << "张三";
+        QTest::newRow("name and number") << "张三" << "13800138000" << "张三-13800138000";
+        QTest::newRow("%2 stays literal") << "a%2b%1" << "1%3" << "a%2b%1-1%3";
+        QTest::newRow("line breaks cannot start a header") << "x\r\nBcc: evil@example.com" << ""
+                                                           << "xBcc: evil@example.com";
+    }
+
+    void subjectCarriesContactMachineAndVersion()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, phone);
+        QFETCH(QString, first);
+        ToastRecorder toasts;
+        FeedbackDialog dialog;
+        fill(dialog, name, phone, QStringLiteral("第一行\n第二行"));
+        const ReceivedMail mail = sendOne(dialog);
+        const QString id = AppHelper::getMacAddress().remove(QLatin1Char(':'));
+        QCOMPARE(mail.subject, QStringLiteral("[%1] [%2] 用户反馈 - QtVellobox V3.1.4").arg(first, id));
+        QCOMPARE(mail.body, QStringLiteral("第一行\n第二行"));
+        QVERIFY(!m_server->sessions.first().data.contains("\r\nBcc:"));
+        QCOMPARE(toasts.texts(), QStringList{QStringLiteral("邮件发送成功!")});
+        QCOMPARE(toasts.entries.first().type, 0);
+        QCOMPARE(submit(dialog)->text(), QStringLiteral("提交"));
+        QVERIFY(!submit(dialog)->isAnimating());
+        QCOMPARE(contentEdit(dialog)->toPlainText(), QStringLiteral("第一行\n第二行"));
+    }
+
+    void attachmentsAreTopLevelLogsAndDumpsOnlyWhenAllowed_data()
+    {
+        QTest::addColumn<bool>("allowed");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("allowed") << true << QStringList{"crash-1.dmp", "log.txt", "log.txt.1"};
+        QTest::newRow("switched off") << false << QStringList();
+    }
+
+    void attachmentsAreTopLevelLogsAndDumpsOnlyWhenAllowed()
+    {
+        QFETCH(bool, allowed);
+        QFETCH(QStringList, names);
+        writeLogsAndDumps();
+        FeedbackDialog dialog;
+        if (!allowed)
+            QTest::mouseClick(logSwitch(dialog), Qt::LeftButton);
+        QCOMPARE(logSwitch(dialog)->isChecked(), allowed);
+        fill(dialog, QStringLiteral("张三"), QString(), QStringLiteral("内容"));
+        const ReceivedMail mail = sendOne(dialog);
+        QStringList got = mail.attachmentNames;
+        got.sort();
+        QCOMPARE(got, names);
+        if (allowed)
+            QCOMPARE(mail.attachments.value(QStringLiteral("log.txt")), QByteArray("today"));
+        QCOMPARE(mail.body, QStringLiteral("内容"));
+    }
+
+    void filesBeyondTheCapAreNamedInTheText()
+    {
+        for (int i = 0; i < LogAttachments::MaxFiles + 2; ++i)
+            m_home->write(QStringLiteral("log/log.txt.%1").arg(i), "x");
+        FeedbackDialog dialog;
+        fill(dialog, QStringLiteral("张三"), QString(), QStringLiteral("内容"));
+        const ReceivedMail mail = sendOne(dialog);
+        QCOMPARE(mail.attachmentNames.size(), LogAttachments::MaxFiles);
+        QVERIFY(mail.body.startsWith(QStringLiteral("内容\n\n")));
+        const QStringList named = mail.body.section(QStringLiteral(": "), -1).split(QStringLiteral(", "));
+        QCOMPARE(named.size(), 2);
+        for (const QString &name : named)
+            QVERIFY(name.startsWith(QStringLiteral("log.txt.")) && !mail.attachmentNames.contains(name));
+    }
+
+    void sizeCapLeavesOutWhatDoesNotFit()
+    {
+        m_home->write(QStringLiteral("log/small.txt"), "small");
+        m_home->write(QStringLiteral("log/big.txt"), QByteArray(300, 'b'));
+        const LogAttachments logs = LogAttachments::collect(m_home->path(), 10, 100);
+        QCOMPARE(logs.files, QStringList{m_home->file(QStringLiteral("log/small.txt"))});
+        QCOMPARE(logs.leftOut, QStringList{QStringLiteral("big.txt")});
+        QVERIFY(logs.notice().contains(QStringLiteral("big.txt")));
+    }
+
+    void failedSendRestoresTheButton()
+    {
+        ToastRecorder toasts;
+        m_server->setCredentials(QStringLiteral("feedback@example.com"), QStringLiteral("another"));
+        FeedbackDialog dialog;
+        fill(dialog, QStringLiteral("张三"), QString(), QStringLiteral("内容"));
+        dialog.on_btnSubmit_clicked();
+        QCOMPARE(toasts.texts(), QStringList{QStringLiteral("邮件服务器验证失败!")});
+        QCOMPARE(toasts.entries.first().type, 2);
+        QCOMPARE(submit(dialog)->text(), QStringLiteral("提交"));
+        QVERIFY(!submit(dialog)->isAnimating());
+    }
+
+    void secondPressWhileSendingIsRefused()
+    {
+        ToastRecorder toasts;
+        FeedbackDialog dialog;
+        fill(dialog, QStringLiteral("张三"), QString(), QStringLiteral("内容"));
+        bool blinking = false;
+        QString textWhileSending;
+        // Runs inside the mail's own waiting, as a user's second click would.
+        QTimer::singleShot(0, &dialog, [&] {
+            blinking = submit(dialog)->isAnimating();
+            textWhileSending = submit(dialog)->text();
+            dialog.on_btnSubmit_clicked();
+        });
+        dialog.on_btnSubmit_clicked();
+        QVERIFY(blinking);
+        QCOMPARE(textWhileSending, QStringLiteral("提交中..."));
+        QCOMPARE(toasts.texts(), (QStringList{QStringLiteral("邮件已经在发送中!"), QStringLiteral("邮件发送成功!")}));
+        QTest::qWait(50);
+        QCOMPARE(m_server->sessions.size(), 1);
+    }
+
+    void closingWhileSendingTouchesNothingAfterwards()
+    {
+        ToastRecorder toasts;
+        m_server->setSilent(true);
+        SmtpHelper::setLimits({300, 300, 300});
+        QPointer<FeedbackDialog> dialog = new FeedbackDialog;
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->show();
+        fill(*dialog, QStringLiteral("张三"), QString(), QStringLiteral("内容"));
+        QTimer::singleShot(50, dialog, [dialog] { dialog->findChild<QPushButton *>("btnCancel")->click(); });
+        dialog->on_btnSubmit_clicked();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!dialog);
+        QVERIFY(toasts.entries.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestFeedbackDialog)
+#include "tst_feedbackdialog.moc"

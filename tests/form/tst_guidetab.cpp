@@ -1,0 +1,177 @@
+// The support page: the service picture by language and the log upload by mail.
+#include "config/Configurations.h"
+#include "form/tab/GuideTab.h"
+#include "logic/businessLogic/login/LoginBL.h"
+#include "qui/control/AnimationButton.h"
+#include "support/ReceivedMail.h"
+#include "support/SmtpTestServer.h"
+#include "support/TestHome.h"
+#include "support/ToastRecorder.h"
+#include "util/AppHelper.h"
+#include "util/SmtpHelper.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QtTest>
+#include <memory>
+
+class TestGuideTab : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<SmtpTestServer> m_server;
+
+    static AnimationButton *upload(GuideTab &page) { return page.findChild<AnimationButton *>("btnUploadLog"); }
+
+    void writePicture(const QString &relative, const QColor &colour)
+    {
+        QImage image(32, 32, QImage::Format_RGB32);
+        image.fill(colour);
+        QDir().mkpath(QFileInfo(m_home->file(relative)).absolutePath());
+        QVERIFY(image.save(m_home->file(relative)));
+    }
+
+private slots:
+    void initTestCase() { QCoreApplication::setApplicationVersion(QStringLiteral("3.1.4")); }
+
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        LoginBL::instance().reloadFromDisk();
+        m_server = std::make_unique<SmtpTestServer>();
+        ReceivedMail::configure(*m_server);
+    }
+
+    void cleanup()
+    {
+        ReceivedMail::reset();
+        m_server.reset();
+        m_home.reset();
+        LoginBL::instance().reloadFromDisk();
+    }
+
+    void pictureFollowsTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("chinese");
+        QTest::newRow("zh") << "zh" << true;
+        QTest::newRow("ZH") << "ZH" << true;
+        QTest::newRow("en") << "en" << false;
+        QTest::newRow("ko") << "ko" << false;
+        QTest::newRow("tr") << "tr" << false;
+    }
+
+    void pictureFollowsTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, chinese);
+        writePicture(QStringLiteral("assets/vellobox/image/customer_service_zh.png"), Qt::red);
+        writePicture(QStringLiteral("assets/vellobox/image/customer_service.png"), Qt::blue);
+        Configurations::instance().setLanguage(language);
+        GuideTab page;
+        const QPixmap *picture = page.findChild<QLabel *>("lbCustomerService")->pixmap();
+        QVERIFY(picture && !picture->isNull());
+        QCOMPARE(picture->toImage().pixelColor(1, 1), QColor(chinese ? Qt::red : Qt::blue));
+    }
+
+    void missingPictureLeavesTheLabelEmpty()
+    {
+        GuideTab page;
+        const QPixmap *picture = page.findChild<QLabel *>("lbCustomerService")->pixmap();
+        QVERIFY(!picture || picture->isNull());
+        QVERIFY(upload(page)->isVisible() || !page.isVisible());
+    }
+
+    void noLogsGivesANoticeAndNoMail()
+    {
+        ToastRecorder toasts;
+        m_home->write(QStringLiteral("log/old/log.txt.3"), "only in a subfolder");
+        GuideTab page;
+        page.show();
+        page.on_btnUploadLog_clicked();
+        QCOMPARE(toasts.texts(), QStringList{QStringLiteral("无日志生成, 请确定后上传!")});
+        QCOMPARE(toasts.entries.first().type, 0);
+        QTest::qWait(50);
+        QVERIFY(m_server->sessions.isEmpty());
+        QVERIFY(upload(page)->isVisible());
+    }
+
+    void uploadMailsTopLevelLogsAndDumpsThenHidesTheButton_data()
+    {
+        QTest::addColumn<bool>("loggedIn");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("nobody logged in") << false << "";
+        QTest::newRow("logged in") << true << "李四";
+    }
+
+    void uploadMailsTopLevelLogsAndDumpsThenHidesTheButton()
+    {
+        QFETCH(bool, loggedIn);
+        QFETCH(QString, first);
+        ToastRecorder toasts;
+        if (loggedIn) {
+            m_home->write(QStringLiteral("config/user"), R"({"id": 42, "name": "李四"})");
+            LoginBL::instance().reloadFromDisk();
+        }
+        m_home->write(QStringLiteral("log/log.txt"), "today");
+        m_home->write(QStringLiteral("log/old/log.txt.9"), "in a subfolder");
+        m_home->write(QStringLiteral("crash-1.dmp"), "dump");
+        m_home->write(QStringLiteral("dumps/crash-2.dmp"), "dump in a subfolder");
+        GuideTab page;
+        page.show();
+        page.on_btnUploadLog_clicked();
+        QCOMPARE(m_server->sessions.size(), 1);
+        const ReceivedMail mail = ReceivedMail::parse(m_server->sessions.first().data);
+        const QString id = AppHelper::getMacAddress().remove(QLatin1Char(':'));
+        QCOMPARE(mail.subject, QStringLiteral("[%1] [%2] 日志上传 - QtVellobox V3.1.4").arg(first, id));
+        QStringList names = mail.attachmentNames;
+        names.sort();
+        QCOMPARE(names, (QStringList{"crash-1.dmp", "log.txt"}));
+        QVERIFY(mail.body.isEmpty());
+        QCOMPARE(toasts.texts(), QStringList{QStringLiteral("日志上传成功")});
+        QCOMPARE(toasts.entries.first().type, 0);
+        QVERIFY(!upload(page)->isVisible());
+        QVERIFY(!upload(page)->isAnimating());
+    }
+
+    void failedUploadHidesTheButtonUntilThePageIsOpenedAgain()
+    {
+        ToastRecorder toasts;
+        m_home->write(QStringLiteral("log/log.txt"), "today");
+        m_server->setRejectData(true);
+        {
+            GuideTab page;
+            page.show();
+            page.on_btnUploadLog_clicked();
+            QCOMPARE(toasts.texts(), QStringList{QStringLiteral("邮件发送失败!")});
+            QCOMPARE(toasts.entries.first().type, 2);
+            QVERIFY(!upload(page)->isVisible());
+            QCOMPARE(upload(page)->text(), QStringLiteral("上传日志"));
+        }
+        GuideTab reopened;
+        reopened.show();
+        QVERIFY(upload(reopened)->isVisible());
+    }
+
+    void secondPressWhileUploadingIsRefused()
+    {
+        ToastRecorder toasts;
+        m_home->write(QStringLiteral("log/log.txt"), "today");
+        GuideTab page;
+        page.show();
+        QString textWhileSending;
+        QTimer::singleShot(0, &page, [&] {
+            textWhileSending = upload(page)->text();
+            page.on_btnUploadLog_clicked();
+        });
+        page.on_btnUploadLog_clicked();
+        QCOMPARE(textWhileSending, QStringLiteral("上传中..."));
+        QCOMPARE(toasts.texts(), (QStringList{QStringLiteral("邮件已经在发送中!"), QStringLiteral("日志上传成功")}));
+        QTest::qWait(50);
+        QCOMPARE(m_server->sessions.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestGuideTab)
+#include "tst_guidetab.moc"

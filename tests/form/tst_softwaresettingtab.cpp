@@ -1,0 +1,224 @@
+// The software settings page: auto start, interface language with its restart, update check.
+#include "SimulatedDevice.h"
+
+#include "config/BaseSetting.h"
+#include "config/Configurations.h"
+#include "config/DeviceConfigHelper.h"
+#include "databinding/ZComboBox.h"
+#include "device/DeviceMap.h"
+#include "form/AppExit.h"
+#include "form/DeviceHub.h"
+#include "form/MainWindow.h"
+#include "form/tab/SoftwareSettingTab.h"
+#include "platform/SingleInstanceGuard.h"
+#include "qui/control/ImageSwitch.h"
+#include "support/LoopbackHttpServer.h"
+#include "support/PromptRecorder.h"
+#include "support/TestHome.h"
+#include "support/ToastRecorder.h"
+#include "util/AppHelper.h"
+#include "util/UpgradeHelper.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+namespace {
+const QString kLanguageKey = QStringLiteral("/Setting/Language");
+const QString kRestartQuestion = QStringLiteral("修改生效需要重启程序，是否重启?");
+} // namespace
+
+class TestSoftwareSettingTab : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<QTemporaryDir> m_config;
+
+    QString autostartFile() const { return m_config->path() + QStringLiteral("/autostart/vellobox.desktop"); }
+    QByteArray ini() const { return m_home->read(QStringLiteral("config/vellobox.ini")); }
+
+    static void clickSwitch(ImageSwitch *toggle) { QTest::mouseClick(toggle, Qt::LeftButton); }
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        m_config = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", m_config->path().toLocal8Bit());
+        Configurations::instance().setLanguage(QStringLiteral("zh"));
+    }
+
+    void cleanup()
+    {
+        AppExit::setProcessStarter({});
+        AppExit::setLockRelease({});
+        AppHelper::instance().setMainWindow(nullptr);
+        m_config.reset();
+        m_home.reset();
+    }
+
+    void openingWritesNothingAndHidesTheSystemSection()
+    {
+        PromptRecorder prompts;
+        const QByteArray before = ini();
+        SoftwareSettingTab page;
+        page.show();
+        QCOMPARE(ini(), before);
+        QVERIFY(!QFile::exists(autostartFile()));
+        QVERIFY(prompts.texts.isEmpty());
+        QVERIFY(!page.findChild<QLabel *>("lbTitle2")->isVisible());
+        QVERIFY(!page.findChild<QWidget *>("frame2")->isVisible());
+        QCOMPARE(page.findChild<QLabel *>("lbVersion")->text(), QCoreApplication::applicationVersion());
+        QCOMPARE(page.languageCombo()->currentText(), QStringLiteral("简体中文"));
+    }
+
+    void languagesAreListedInOrderWithTheirCodes()
+    {
+        SoftwareSettingTab page;
+        const QStringList texts{"简体中文", "English", "한국어", "Türkçe"};
+        const QStringList codes{"zh", "en", "ko", "tr"};
+        QCOMPARE(page.languageCombo()->count(), 4);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(page.languageCombo()->itemText(i), texts.at(i));
+            QCOMPARE(page.languageCombo()->itemData(i).toString(), codes.at(i));
+        }
+    }
+
+    void switchMirrorsAnExistingEntry()
+    {
+        QVERIFY(AppHelper::setAutoStart(true));
+        SoftwareSettingTab page;
+        QVERIFY(page.autoStartSwitch()->isChecked());
+    }
+
+    void autoStartIsWrittenAndRemovedAtEachChange()
+    {
+        SoftwareSettingTab page;
+        QVERIFY(!page.autoStartSwitch()->isChecked());
+        for (int round = 0; round < 2; ++round) {
+            clickSwitch(page.autoStartSwitch());
+            QVERIFY(QFile::exists(autostartFile()));
+            QVERIFY(AppHelper::isAutoStart());
+            clickSwitch(page.autoStartSwitch());
+            QVERIFY(!QFile::exists(autostartFile()));
+        }
+    }
+
+    void failedAutoStartWriteTurnsTheSwitchBack()
+    {
+        ToastRecorder toasts;
+        // A file where the folder should be: the entry cannot be written.
+        QFile blocker(m_config->path() + QStringLiteral("/autostart"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        SoftwareSettingTab page;
+        clickSwitch(page.autoStartSwitch());
+        QVERIFY(!page.autoStartSwitch()->isChecked());
+        QCOMPARE(toasts.entries.size(), 1);
+        QCOMPARE(toasts.entries.first().type, 2);
+    }
+
+    void languageChoice_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<int>("restarts");
+        QTest::newRow("English, declined") << 1 << int(QMessageBox::No) << "en" << true << 0;
+        QTest::newRow("Korean, box closed") << 2 << int(QMessageBox::Cancel) << "ko" << true << 0;
+        QTest::newRow("Türkçe stores tr") << 3 << int(QMessageBox::No) << "tr" << true << 0;
+        QTest::newRow("the language in effect") << 0 << int(QMessageBox::Yes) << "zh" << false << 0;
+    }
+
+    void languageChoice()
+    {
+        QFETCH(int, index);
+        QFETCH(int, answer);
+        QFETCH(QString, stored);
+        QFETCH(bool, asked);
+        QFETCH(int, restarts);
+        int started = 0;
+        AppExit::setProcessStarter([&started](const QString &, const QStringList &) { return ++started > 0; });
+        PromptRecorder prompts(answer);
+        SoftwareSettingTab page;
+        if (index == 0) {
+            // Away without a signal, so that choosing the language in effect is a change.
+            const QSignalBlocker blocker(page.languageCombo());
+            page.languageCombo()->setCurrentIndex(1);
+        }
+        page.languageCombo()->setCurrentIndex(index);
+        QCOMPARE(Configurations::instance().value(kLanguageKey).toString(), stored);
+        QCOMPARE(prompts.texts, asked ? QStringList{kRestartQuestion} : QStringList());
+        QCOMPARE(started, restarts);
+    }
+
+    void updateCheckOffersEvenAnIgnoredVersion()
+    {
+        LoopbackHttpServer server;
+        Configurations::instance().setValue(QStringLiteral("/Server/UpgradeUrl"), server.url(QStringLiteral("/up")));
+        Configurations::instance().addIgnoredVersion(QStringLiteral("9.0.0"));
+        server.setEnvelope(QStringLiteral("/up"), 0, QString(),
+                           QJsonObject{{"version", "9.0.0"}, {"isMandatory", false}, {"title", ""}, {"content", ""},
+                                       {"downloadUrl", server.url(QStringLiteral("/f"))}});
+        QSignalSpy offered(&UpgradeHelper::instance(), &UpgradeHelper::newVersion);
+        SoftwareSettingTab page;
+        QTest::mouseClick(page.findChild<QPushButton *>("btnCheckUpdate"), Qt::LeftButton);
+        QVERIFY(offered.wait(5000));
+        QCOMPARE(offered.first().first().toString(), QStringLiteral("9.0.0"));
+    }
+
+    // The window's orderly exit ends event loops: keep this last.
+    void confirmedRestartStartsOneCopyAfterSavingAndReleasingTheLock()
+    {
+        QTemporaryDir runtime;
+        SingleInstanceGuard guard(QStringLiteral("vellobox-test"), runtime.path());
+        QVERIFY(guard.tryAcquire());
+        AppExit::setLockRelease([&guard] { guard.release(); });
+        MainWindow::setTrayAvailableForTest(true);
+        auto window = std::make_unique<MainWindow>();
+        AppHelper::instance().setMainWindow(window.get());
+        QStringList journal;
+        DeviceContext *device = makeSimulatedDevice(QStringLiteral("mouse"), QStringLiteral("智能鼠标"), &journal, 1);
+        DeviceMap::instance().insert(device->key(), device);
+        window->addDevice(device);
+        // Stored straight into the record: only the exit's save brings it to the file.
+        device->setting->snapshot_shortcut = QStringLiteral("Ctrl+Alt+R");
+        const QString settingsFile = DeviceConfigHelper::instance().filePath(device->key());
+
+        struct Start {
+            QString program;
+            QStringList arguments;
+            bool saved;
+            bool lockFree;
+        };
+        QVector<Start> starts;
+        AppExit::setProcessStarter([&](const QString &program, const QStringList &arguments) {
+            QFile file(settingsFile);
+            file.open(QIODevice::ReadOnly);
+            SingleInstanceGuard next(QStringLiteral("vellobox-test"), runtime.path());
+            starts.append({program, arguments, file.readAll().contains("Ctrl+Alt+R"), next.tryAcquire()});
+            return true;
+        });
+        PromptRecorder prompts(QMessageBox::Yes);
+        SoftwareSettingTab page;
+        page.languageCombo()->setCurrentIndex(1);
+
+        QCOMPARE(prompts.texts, QStringList{kRestartQuestion});
+        QCOMPARE(Configurations::instance().language(), QStringLiteral("en"));
+        QCOMPARE(starts.size(), 1);
+        QCOMPARE(starts.first().program, QCoreApplication::applicationFilePath());
+        QVERIFY(starts.first().arguments.isEmpty());
+        QVERIFY2(starts.first().saved, "the device settings are saved before the new copy starts");
+        QVERIFY2(starts.first().lockFree, "the new copy is not refused by the single-instance lock");
+        QCOMPARE(DeviceMap::instance().size(), 0);
+        window.reset();
+        MainWindow::setTrayAvailableForTest(std::nullopt);
+    }
+};
+
+QTEST_MAIN(TestSoftwareSettingTab)
+#include "tst_softwaresettingtab.moc"
