@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QUrl>
 #include <QtTest>
 
 namespace {
@@ -262,7 +263,8 @@ void TestDeviceFactory::storedRecordIsReused()
     MouseSetting earlier;
     earlier.mKey_functions = QStringLiteral("16,7");
     earlier.mKey_functionIndex = 1;
-    home.write(QStringLiteral("config/setting/") + QFileInfo(DeviceConfigHelper::instance().filePath(key)).fileName(),
+    // Named as earlier runs named settings files: the key percent-encoded.
+    home.write(QStringLiteral("config/setting/") + QString::fromLatin1(QUrl::toPercentEncoding(key, " ()#&+=@")) + QStringLiteral(".json"),
                earlier.toJsonText());
     home.reload();
 

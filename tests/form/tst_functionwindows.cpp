@@ -11,6 +11,7 @@
 #include "support/TestHome.h"
 #include "util/AppHelper.h"
 
+#include <QFileInfo>
 #include <QtTest>
 
 // The hub drives its floating windows: effects, gear steps, subtitles, and their lifetime.
@@ -54,7 +55,7 @@ private slots:
         const int before = context.setting->value("mKey_spotLightRadius").toInt();
         hub->invokeFunction(Action_Volume, Flag_Up, QString());
         QVERIFY(context.setting->value("mKey_spotLightRadius").toInt() > before);
-        QVERIFY(home.read("config/setting/presenter.json").contains(
+        QVERIFY(home.read("config/setting/" + QFileInfo(DeviceConfigHelper::instance().filePath(QStringLiteral("presenter"))).fileName()).contains(
             context.setting->text("mKey_spotLightRadius").toUtf8()));
         hub->invokeFunction(Action_Spotlight, Flag_Release, QString());
         QVERIFY(!overlay->isVisible());

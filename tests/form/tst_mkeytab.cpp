@@ -331,7 +331,8 @@ private slots:
         QMetaObject::invokeMethod(logic, "doubleClick", Qt::BlockingQueuedConnection);
         QTRY_COMPARE(ticked(page), ids({0}));
 
-        QMetaObject::invokeMethod(logic, "deleteLater");
+        // Blocking, so the deletion is posted before the loop is told to quit.
+        QMetaObject::invokeMethod(logic, "deleteLater", Qt::BlockingQueuedConnection);
         thread.quit();
         thread.wait();
     }
