@@ -961,16 +961,8 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
         <translation>Please log in</translation>
     </message>
     <message>
-        <source>登录后代表您已同意</source>
-        <translation>By signing in you accept the </translation>
-    </message>
-    <message>
         <source>《用户协议》</source>
         <translation>User Agreement</translation>
-    </message>
-    <message>
-        <source>和</source>
-        <translation> and the </translation>
     </message>
     <message>
         <source>《隐私政策》</source>
@@ -979,6 +971,10 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>找回密码</source>
         <translation>Reset password</translation>
+    </message>
+    <message>
+        <source>登录后代表您已同意%1和%2</source>
+        <translation>By signing in you accept the %1 and the %2</translation>
     </message>
 </context>
 <context>

@@ -961,24 +961,20 @@
         <translation>로그인하세요</translation>
     </message>
     <message>
-        <source>登录后代表您已同意</source>
-        <translation>로그인하면 다음에 동의하게 됩니다: </translation>
-    </message>
-    <message>
         <source>《用户协议》</source>
-        <translation>《이용약관》</translation>
-    </message>
-    <message>
-        <source>和</source>
-        <translation> 및 </translation>
+        <translation>이용약관</translation>
     </message>
     <message>
         <source>《隐私政策》</source>
-        <translation>《개인정보 처리방침》</translation>
+        <translation>개인정보 처리방침</translation>
     </message>
     <message>
         <source>找回密码</source>
         <translation>비밀번호 재설정</translation>
+    </message>
+    <message>
+        <source>登录后代表您已同意%1和%2</source>
+        <translation>로그인하면 %1 및 %2에 동의하게 됩니다</translation>
     </message>
 </context>
 <context>

@@ -26,8 +26,10 @@ namespace AccountAgreement {
 
 QString text()
 {
-    return TUI::tr("登录后代表您已同意") + link(QStringLiteral("/user-policy.html"), TUI::tr("《用户协议》"))
-        + TUI::tr("和") + link(QStringLiteral("/privacy-agreement.html"), TUI::tr("《隐私政策》"));
+    // One sentence with the links as markers: other languages need blanks and another order.
+    return TUI::tr("登录后代表您已同意%1和%2")
+        .arg(link(QStringLiteral("/user-policy.html"), TUI::tr("《用户协议》")),
+             link(QStringLiteral("/privacy-agreement.html"), TUI::tr("《隐私政策》")));
 }
 
 void install(QLabel *label)

@@ -51,7 +51,11 @@ void CodeCountdown::start()
 
 void CodeCountdown::tick()
 {
-    const qint64 remaining = LengthSeconds - (Clock::nowMs() - m_startMs) / 1000;
+    const qint64 now = Clock::nowMs();
+    // A clock set back must not stretch the wait beyond a minute.
+    if (now < m_startMs)
+        m_startMs = now;
+    const qint64 remaining = LengthSeconds - (now - m_startMs) / 1000;
     if (remaining <= 0) {
         m_timer.stop();
         m_button->setText(m_idleText);

@@ -58,9 +58,9 @@ void LoginDialog::on_btnLogin1_clicked(bool)
         ui->btnLogin1->setEnabled(false);
     LoginBL::instance().login(
         account, password, code,
-        [this](const QString &message, int code) {
+        [this](const QString &message, int result) {
             ui->btnLogin1->setEnabled(true);
-            if (code != 0) {
+            if (result != 0) {
                 Toast::instance().showMessage(2, message, 2000);
                 return;
             }
