@@ -289,17 +289,25 @@ private slots:
         }
     }
 
-    void formIsTheDialogsShape()
+    void policyLinksWithoutAServerSaySo()
     {
-        QCOMPARE(m_dialog->windowTitle(), QStringLiteral("  "));
-        QVERIFY(!(m_dialog->windowFlags() & Qt::WindowContextHelpButtonHint));
-        QVERIFY(m_dialog->isModal());
-        QVERIFY(!m_dialog->testAttribute(Qt::WA_QuitOnClose));
-        QVERIFY(AccountFixture::child<QWidget>(m_dialog, "lineFrame")->isHidden());
-        QVERIFY(AccountFixture::child<QWidget>(m_dialog, "thirdPartyWidget")->isHidden());
-        QVERIFY(AccountFixture::child<QCheckBox>(m_dialog, "cbAgreed")->isChecked());
-        QCOMPARE(edit("lePassword")->echoMode(), QLineEdit::Password);
-        QCOMPARE(edit("leCode")->echoMode(), QLineEdit::Password);
+        Configurations::instance().setValue(QStringLiteral("/Server/PolicyUrl"), QString());
+        UrlCatcher urls;
+        ToastRecorder toasts;
+        LoginDialog dialog;
+        auto *label = AccountFixture::child<QLabel>(&dialog, "lbAgreement");
+        QVERIFY(label->text().contains(QStringLiteral("href=\"/user-policy.html\"")));
+        emit label->linkActivated(QStringLiteral("/user-policy.html"));
+        QVERIFY(urls.urls.isEmpty());
+        QCOMPARE(toasts.texts(), QStringList{QStringLiteral("服务器地址未配置 (/Server/PolicyUrl)")});
+    }
+
+    void closingWithNoOtherWindowNeverEndsTheProgram()
+    {
+        QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+        m_dialog->close();
+        QTRY_VERIFY(!m_dialog);
+        QCOMPARE(lastClosed.count(), 0);
     }
 };
 
