@@ -206,6 +206,57 @@
     </message>
 </context>
 <context>
+    <name>LoginDialog</name>
+    <message>
+        <source>密码登录</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>请输入手机号或者邮箱</source>
+        <translation>Mobile number or e-mail</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>验证码登录</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>请输入验证码</source>
+        <translation>Verification code</translation>
+    </message>
+    <message>
+        <source>获取验证码</source>
+        <translation>Get code</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos; text-decoration: none&apos;&gt;注册&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos; text-decoration: none&apos;&gt;Register&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos; text-decoration: none&apos;&gt;忘记密码?&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos; text-decoration: none&apos;&gt;Forgot password?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>登录</source>
+        <translation>Sign in</translation>
+    </message>
+    <message>
+        <source>或者</source>
+        <translation>or</translation>
+    </message>
+    <message>
+        <source>微信</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>抖音</source>
+        <translation>Douyin</translation>
+    </message>
+</context>
+<context>
     <name>MKeyTab</name>
     <message>
         <source>飞鼠设置</source>
@@ -264,6 +315,49 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterDialog</name>
+    <message>
+        <source>请输入手机号或者邮箱</source>
+        <translation>Mobile number or e-mail</translation>
+    </message>
+    <message>
+        <source>请输入验证码</source>
+        <translation>Verification code</translation>
+    </message>
+    <message>
+        <source>获取验证码</source>
+        <translation>Get code</translation>
+    </message>
+    <message>
+        <source>请输入您的密码</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>请再次输入您的密码</source>
+        <translation>Repeat the password</translation>
+    </message>
+    <message>
+        <source>注册</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>或者</source>
+        <translation>or</translation>
+    </message>
+    <message>
+        <source>微信</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>抖音</source>
+        <translation>Douyin</translation>
     </message>
 </context>
 <context>
@@ -643,6 +737,32 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>界面语言保存失败!</source>
         <translation>Could not save the interface language!</translation>
+        <source>请同意用户协议和隐私协议!</source>
+        <translation>Please accept the user agreement and the privacy policy!</translation>
+    </message>
+    <message>
+        <source>登录成功</source>
+        <translation>Signed in</translation>
+    </message>
+    <message>
+        <source>用户名不能为空!</source>
+        <translation>The account must not be empty!</translation>
+    </message>
+    <message>
+        <source>密码不能为空!</source>
+        <translation>The password must not be empty!</translation>
+    </message>
+    <message>
+        <source>两次密码不一致, 请确认后再次输入!</source>
+        <translation>The two passwords differ, please enter them again!</translation>
+    </message>
+    <message>
+        <source>注册成功</source>
+        <translation>Registered</translation>
+    </message>
+    <message>
+        <source>重置成功, 返回登录页面登录!</source>
+        <translation>Password reset, please sign in again!</translation>
     </message>
 </context>
 <context>
@@ -1013,6 +1133,20 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>修改生效需要重启程序，是否重启?</source>
         <translation>The program must restart for the change to take effect. Restart now?</translation>
+        <source>《用户协议》</source>
+        <translation>User Agreement</translation>
+    </message>
+    <message>
+        <source>《隐私政策》</source>
+        <translation>Privacy Policy</translation>
+    </message>
+    <message>
+        <source>找回密码</source>
+        <translation>Reset password</translation>
+    </message>
+    <message>
+        <source>登录后代表您已同意%1和%2</source>
+        <translation>By signing in you accept the %1 and the %2</translation>
     </message>
 </context>
 <context>

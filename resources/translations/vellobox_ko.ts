@@ -206,6 +206,57 @@
     </message>
 </context>
 <context>
+    <name>LoginDialog</name>
+    <message>
+        <source>密码登录</source>
+        <translation>비밀번호 로그인</translation>
+    </message>
+    <message>
+        <source>请输入手机号或者邮箱</source>
+        <translation>휴대폰 번호 또는 이메일을 입력하세요</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>비밀번호를 입력하세요</translation>
+    </message>
+    <message>
+        <source>验证码登录</source>
+        <translation>인증 코드 로그인</translation>
+    </message>
+    <message>
+        <source>请输入验证码</source>
+        <translation>인증 코드를 입력하세요</translation>
+    </message>
+    <message>
+        <source>获取验证码</source>
+        <translation>코드 받기</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos; text-decoration: none&apos;&gt;注册&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos; text-decoration: none&apos;&gt;회원가입&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos; text-decoration: none&apos;&gt;忘记密码?&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos; text-decoration: none&apos;&gt;비밀번호를 잊으셨나요?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>登录</source>
+        <translation>로그인</translation>
+    </message>
+    <message>
+        <source>或者</source>
+        <translation>또는</translation>
+    </message>
+    <message>
+        <source>微信</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>抖音</source>
+        <translation>Douyin</translation>
+    </message>
+</context>
+<context>
     <name>MKeyTab</name>
     <message>
         <source>飞鼠设置</source>
@@ -264,6 +315,49 @@
     <message>
         <source>取消</source>
         <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterDialog</name>
+    <message>
+        <source>请输入手机号或者邮箱</source>
+        <translation>휴대폰 번호 또는 이메일을 입력하세요</translation>
+    </message>
+    <message>
+        <source>请输入验证码</source>
+        <translation>인증 코드를 입력하세요</translation>
+    </message>
+    <message>
+        <source>获取验证码</source>
+        <translation>코드 받기</translation>
+    </message>
+    <message>
+        <source>请输入您的密码</source>
+        <translation>비밀번호를 입력하세요</translation>
+    </message>
+    <message>
+        <source>请再次输入您的密码</source>
+        <translation>비밀번호를 다시 입력하세요</translation>
+    </message>
+    <message>
+        <source>注册</source>
+        <translation>회원가입</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>돌아가기</translation>
+    </message>
+    <message>
+        <source>或者</source>
+        <translation>또는</translation>
+    </message>
+    <message>
+        <source>微信</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>抖音</source>
+        <translation>Douyin</translation>
     </message>
 </context>
 <context>
@@ -643,6 +737,32 @@
     <message>
         <source>界面语言保存失败!</source>
         <translation>인터페이스 언어를 저장하지 못했습니다!</translation>
+        <source>请同意用户协议和隐私协议!</source>
+        <translation>이용약관과 개인정보 처리방침에 동의해 주세요!</translation>
+    </message>
+    <message>
+        <source>登录成功</source>
+        <translation>로그인되었습니다</translation>
+    </message>
+    <message>
+        <source>用户名不能为空!</source>
+        <translation>계정을 입력하세요!</translation>
+    </message>
+    <message>
+        <source>密码不能为空!</source>
+        <translation>비밀번호를 입력하세요!</translation>
+    </message>
+    <message>
+        <source>两次密码不一致, 请确认后再次输入!</source>
+        <translation>두 비밀번호가 일치하지 않습니다. 다시 입력하세요!</translation>
+    </message>
+    <message>
+        <source>注册成功</source>
+        <translation>가입되었습니다</translation>
+    </message>
+    <message>
+        <source>重置成功, 返回登录页面登录!</source>
+        <translation>비밀번호가 재설정되었습니다. 다시 로그인하세요!</translation>
     </message>
 </context>
 <context>
@@ -1013,6 +1133,20 @@
     <message>
         <source>修改生效需要重启程序，是否重启?</source>
         <translation>변경 사항을 적용하려면 프로그램을 다시 시작해야 합니다. 지금 다시 시작할까요?</translation>
+        <source>《用户协议》</source>
+        <translation>이용약관</translation>
+    </message>
+    <message>
+        <source>《隐私政策》</source>
+        <translation>개인정보 처리방침</translation>
+    </message>
+    <message>
+        <source>找回密码</source>
+        <translation>비밀번호 재설정</translation>
+    </message>
+    <message>
+        <source>登录后代表您已同意%1和%2</source>
+        <translation>로그인하면 %1 및 %2에 동의하게 됩니다</translation>
     </message>
 </context>
 <context>

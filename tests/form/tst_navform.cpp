@@ -1,3 +1,4 @@
+#include "form/dialog/LoginDialog.h"
 #include "form/dialog/TypingMicDialog.h"
 #include "form/floating/TextWidget.h"
 #include "form/panel/LeftTabbarPanel.h"
@@ -110,12 +111,16 @@ private slots:
         QCOMPARE(nav.userLine(), loggedIn ? QStringLiteral("用户: 小明") : QStringLiteral("请登录"));
     }
 
-    void logoWithoutUserAsksNothing()
+    void logoWithoutUserOpensTheLogin()
     {
         NavForm nav;
         PromptRecorder prompts;
         nav.findChild<QPushButton *>(QStringLiteral("lbLogo1"))->click();
         QVERIFY(prompts.texts.isEmpty());
+        auto *login = nav.findChild<LoginDialog *>();
+        QVERIFY(login && login->isVisible());
+        login->close(); // deletes itself
+        QTRY_VERIFY(!nav.findChild<LoginDialog *>());
     }
 
     void currentPageStaysInRange_data()

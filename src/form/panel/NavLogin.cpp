@@ -1,7 +1,7 @@
 #include "form/panel/NavLogin.h"
 
+#include "form/dialog/LoginDialog.h"
 #include "form/panel/NavForm.h"
-#include "logging/QsLog.h"
 #include "logic/businessLogic/login/LoginBL.h"
 #include "orm/data/UserVO.h"
 #include "qui/QUIHelper.h"
@@ -39,10 +39,10 @@ void logout()
     LoginBL::instance().logout();
 }
 
-void openLoginDialog(NavForm *)
+void openLoginDialog(NavForm *form)
 {
-    // GAP: the login dialog is built by a later step; until then the click only logs.
-    QLOG_INFO() << "login dialog not available yet";
+    auto *dialog = new LoginDialog(form);
+    dialog->show();
 }
 
 } // namespace NavLogin

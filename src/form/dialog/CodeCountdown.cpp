@@ -1,0 +1,66 @@
+#include "form/dialog/CodeCountdown.h"
+
+#include "logic/businessLogic/login/LoginBL.h"
+#include "qui/Toast.h"
+#include "util/Clock.h"
+
+#include <QPushButton>
+
+CodeCountdown::CodeCountdown(QPushButton *button, QObject *parent)
+    : QObject(parent)
+    , m_button(button)
+    , m_idleText(button->text())
+{
+    m_timer.setInterval(TickMs);
+    // Connected once: every countdown reuses the same tick.
+    connect(&m_timer, &QTimer::timeout, this, &CodeCountdown::tick);
+}
+
+void CodeCountdown::request(bool forRegister, const QString &account)
+{
+    // The login logic refuses other accounts with its own toast and never answers: the
+    // button must then stay usable.
+    if (LoginBL::isMobileNumber(account) || LoginBL::isEmailAddress(account))
+        m_button->setEnabled(false);
+    LoginBL::instance().sendVerifyCode(
+        forRegister, account,
+        [this](const QString &message, int code) {
+            if (code != 0) {
+                Toast::instance().showMessage(1, message, 2000);
+                m_button->setEnabled(true);
+                return;
+            }
+            Toast::instance().showMessage(0, message, 2000);
+            start();
+        },
+        this);
+}
+
+bool CodeCountdown::isCounting() const
+{
+    return m_timer.isActive();
+}
+
+void CodeCountdown::start()
+{
+    m_button->setEnabled(false);
+    m_startMs = Clock::nowMs();
+    m_timer.start();
+    tick();
+}
+
+void CodeCountdown::tick()
+{
+    const qint64 now = Clock::nowMs();
+    // A clock set back must not stretch the wait beyond a minute.
+    if (now < m_startMs)
+        m_startMs = now;
+    const qint64 remaining = LengthSeconds - (now - m_startMs) / 1000;
+    if (remaining <= 0) {
+        m_timer.stop();
+        m_button->setText(m_idleText);
+        m_button->setEnabled(true);
+        return;
+    }
+    m_button->setText(QStringLiteral("%1s").arg(remaining));
+}

@@ -1,0 +1,89 @@
+#include "AccountFixture.h"
+
+#include "form/dialog/LoginDialog.h"
+#include "form/dialog/RegisterDialog.h"
+#include "form/panel/NavForm.h"
+#include "qui/QUIHelper.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+// Pictures of the account dialogs and the navigation column, under build/ui-tour/accounts/.
+class TestTourAccounts : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<AccountFixture> m_fx;
+
+    static void save(QWidget *window, const QString &name)
+    {
+        // Laid out and painted as on screen, but never mapped: tests that read the screen's
+        // pixels run beside this one.
+        window->setAttribute(Qt::WA_DontShowOnScreen);
+        window->show();
+        QTest::qWait(50);
+        QVERIFY(QDir().mkpath(QStringLiteral(VB_TOUR_DIR)));
+        const QImage image = window->grab().toImage();
+        QVERIFY(!image.isNull());
+        QVERIFY(image.save(QStringLiteral(VB_TOUR_DIR "/%1.png").arg(name)));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QUIHelper::setStyle(QUIHelper::themeNames().value(0));
+        QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
+    }
+    void init() { m_fx = std::make_unique<AccountFixture>(); }
+    void cleanup() { m_fx.reset(); }
+
+    void loginPasswordTab()
+    {
+        auto *dialog = new LoginDialog;
+        AccountFixture::type(dialog, "leUserName1", QStringLiteral("13800138000"));
+        AccountFixture::type(dialog, "lePassword", QStringLiteral("secret"));
+        save(dialog, QStringLiteral("LoginDialog-password"));
+    }
+
+    void loginCodeTabCounting()
+    {
+        m_fx->server.setEnvelope(QStringLiteral("/api/getLoginVerifyCode.json"), 0, QString());
+        auto *dialog = new LoginDialog;
+        AccountFixture::child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(1);
+        AccountFixture::type(dialog, "leUserName2", QStringLiteral("13800138000"));
+        dialog->setAttribute(Qt::WA_DontShowOnScreen);
+        dialog->show();
+        AccountFixture::child<QPushButton>(dialog, "btnGetCode")->click();
+        QTRY_COMPARE(AccountFixture::child<QPushButton>(dialog, "btnGetCode")->text(), QStringLiteral("60s"));
+        save(dialog, QStringLiteral("LoginDialog-code"));
+    }
+
+    void registerDialog()
+    {
+        auto *dialog = new RegisterDialog(false);
+        save(dialog, QStringLiteral("RegisterDialog-register"));
+    }
+
+    void resetDialog()
+    {
+        auto *dialog = new RegisterDialog(true);
+        dialog->setUserName(QStringLiteral("me@example.com"));
+        save(dialog, QStringLiteral("RegisterDialog-reset"));
+    }
+
+    void navigationLoggedIn()
+    {
+        m_fx->home.write(QStringLiteral("config/user"),
+                         QStringLiteral("{\"id\":7,\"name\":\"小明\",\"entityType\":\"UserVO\"}").toUtf8());
+        LoginBL::instance().reloadFromDisk();
+        NavForm nav;
+        QCOMPARE(nav.userLine(), QStringLiteral("用户: 小明"));
+        nav.resize(210, 600);
+        save(&nav, QStringLiteral("NavForm-loggedIn"));
+    }
+};
+
+QTEST_MAIN(TestTourAccounts)
+#include "tst_tour_accounts.moc"
