@@ -2,7 +2,9 @@
 
 #include "device/IDeviceLogic.h"
 #include "device/mouse/common/ui/TypingTab.h"
+#include "device/pointer/common/ui/AiSubtitleTab.h"
 #include "device/pointer/common/ui/MKeyTab.h"
+#include "device/pointer/common/ui/VoiceTab.h"
 
 QWidget *DevicePages::create(const QString &pageClass, QWidget *parent)
 {
@@ -10,6 +12,10 @@ QWidget *DevicePages::create(const QString &pageClass, QWidget *parent)
         return new TypingTab(parent);
     if (pageClass == QLatin1String("MKeyTab"))
         return new MKeyTab(parent);
+    if (pageClass == QLatin1String("VoiceTab"))
+        return new VoiceTab(parent);
+    if (pageClass == QLatin1String("AiSubtitleTab"))
+        return new AiSubtitleTab(parent);
     return nullptr;
 }
 
