@@ -1,0 +1,435 @@
+#include "form/tab/RecordTab.h"
+#include "ui_RecordTab.h"
+
+#include "config/BaseSetting.h"
+#include "config/Configurations.h"
+#include "databinding/PageNavigator.h"
+#include "databinding/ZTableWidget.h"
+#include "device/DeviceContext.h"
+#include "device/DeviceHardwareInfo.h"
+#include "form/dialog/ContainerDialog.h"
+#include "form/tab/QRCodeTab.h"
+#include "logging/QsLog.h"
+#include "logic/businessLogic/AudioRecordBL.h"
+#include "logic/businessLogic/login/LoginBL.h"
+#include "orm/client/ApiClient.h"
+#include "orm/data/UserVO.h"
+#include "qui/QUIHelper.h"
+#include "qui/Toast.h"
+#include "qui/control/ClickableLabel.h"
+#include "util/AppHelper.h"
+#include "util/TrContexts.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QToolTip>
+#include <QUrl>
+#include <algorithm>
+
+using HttpRequest::Response;
+
+namespace {
+constexpr int DialogSide = 240;
+constexpr int TranscriptColumn = 3;
+const QString kAction = QStringLiteral("action");
+
+// Only sound files are handed to the desktop: a record's path comes from the server.
+bool isAudioFile(const QString &path)
+{
+    static const QStringList types{QStringLiteral("wav"), QStringLiteral("mp3"), QStringLiteral("m4a"),
+                                   QStringLiteral("aac"), QStringLiteral("ogg"), QStringLiteral("opus"),
+                                   QStringLiteral("flac"), QStringLiteral("amr"), QStringLiteral("wma")};
+    const QFileInfo info(path);
+    return !path.isEmpty() && info.isFile() && types.contains(info.suffix().toLower());
+}
+
+ClickableLabel *linkLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new ClickableLabel(parent);
+    label->setText(text);
+    label->setOpenExternalLinks(false);
+    label->setTextInteractionFlags(Qt::NoTextInteraction);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+RecordTab::FolderChooser &folderChooser()
+{
+    static RecordTab::FolderChooser chooser;
+    return chooser;
+}
+} // namespace
+
+void RecordTab::setFolderChooser(FolderChooser chooser)
+{
+    folderChooser() = std::move(chooser);
+}
+
+RecordTab::RecordTab(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::RecordTab)
+{
+    ui->setupUi(this);
+    ZTableWidget *table = ui->tvRecord;
+    table->init(AudioRecordVO::staticFieldTable(), QStringLiteral("AudioRecordVO"), true);
+    table->setAllChecked(false);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ui->pager->hide();
+
+    loadRecord();
+    ui->lePath->setText(AudioRecordBL::recordFolder());
+
+    m_qrDialog = new ContainerDialog(this);
+    m_qrDialog->setWindowFlags(Qt::Dialog);
+    m_qrDialog->initWindow();
+    m_qrDialog->layout()->setContentsMargins(0, 0, 0, 0);
+    m_qrDialog->setStyleSheet(QStringLiteral("background-color:rgb(255,255,255)"));
+    m_qrCodeTab = new QRCodeTab;
+    m_qrDialog->setWidget(m_qrCodeTab);
+    m_qrDialog->setFixedSize(DialogSide, DialogSide);
+
+    connect(ui->lbSn, &ClickableLabel::clicked, this, &RecordTab::copySn);
+    connect(table, &ZTableWidget::Table_ItemWidgetRender, this, &RecordTab::table_ItemWidgetRender);
+    connect(&LoginBL::instance(), &ILoginBL::userLogin, this, &RecordTab::userLogin);
+    connect(&LoginBL::instance(), &ILoginBL::userLogout, this, &RecordTab::userLogout);
+    connect(table, &QTableWidget::itemClicked, this, &RecordTab::table_closeQrCodeDialog);
+    connect(table, &QTableWidget::itemDoubleClicked, this, &RecordTab::table_closeQrCodeDialog);
+    connect(table, &QTableWidget::itemPressed, this, &RecordTab::table_closeQrCodeDialog);
+    connect(table, &QTableWidget::itemChanged, this, &RecordTab::table_checkbox_stateChanged);
+    connect(table, &ZTableWidget::Table_Checkbox_ChangeAll, this, [this](bool) { updateDeleteLink(); });
+    connect(table, &QAbstractItemView::entered, this, &RecordTab::showRowToolTip);
+    connect(ui->clickedlbDelete, &ClickableLabel::clicked, this, [this](QMouseEvent *) { deleteRecords(); });
+    table->setMouseTracking(true);
+    ui->clickedlbDelete->hide();
+}
+
+RecordTab::~RecordTab()
+{
+    delete ui;
+}
+
+ZTableWidget *RecordTab::table() const
+{
+    return ui->tvRecord;
+}
+
+PageNavigator *RecordTab::pager() const
+{
+    return ui->pager;
+}
+
+qint64 RecordTab::currentUserId() const
+{
+    const UserVO *user = LoginBL::instance().getUser();
+    return user ? user->id : 0;
+}
+
+bool RecordTab::isCurrent(quint64 generation, qint64 userId) const
+{
+    return generation == m_generation && userId == currentUserId();
+}
+
+void RecordTab::loadRecord(AudioRecordVO *)
+{
+    loadRecord();
+}
+
+void RecordTab::loadRecord()
+{
+    const UserVO *user = LoginBL::instance().getUser();
+    if (!user)
+        return;
+    const quint64 generation = ++m_generation;
+    const qint64 userId = user->id;
+    ApiClient::instance()
+        .getRecords(QString::number(userId))
+        ->context(this)
+        .success([this, generation, userId](const Response &, const QVector<AudioRecordVO> &records) {
+            if (isCurrent(generation, userId))
+                onRecordList(records);
+        })
+        .fail([this, generation, userId](const Response &response, int code) {
+            if (!isCurrent(generation, userId))
+                return;
+            // The list on screen stays as it was.
+            QLOG_WARN() << "record list failed:" << code << response.msg;
+            Toast::instance().showMessage(2, TNotify::tr("获取录音记录失败: %1").arg(response.msg), ToastMs);
+        });
+}
+
+void RecordTab::onRecordList(const QVector<AudioRecordVO> &records)
+{
+    m_records = records;
+    AudioRecordVO::fillDisplayFields(m_records);
+    m_recordView.clear();
+    for (AudioRecordVO &r : m_records)
+        m_recordView.append(&r);
+    // Newest first by time as a number (as text, 999 would come after 1000).
+    std::stable_sort(m_recordView.begin(), m_recordView.end(), [](DataCore *a, DataCore *b) {
+        return static_cast<AudioRecordVO *>(a)->createTime > static_cast<AudioRecordVO *>(b)->createTime;
+    });
+
+    // A new pager: the view starts again at page 1.
+    ui->horizontalLayout_4->removeWidget(ui->pager);
+    ui->pager->hide();
+    ui->pager->deleteLater();
+    ui->pager = new PageNavigator(this);
+    ui->pager->setMinimumSize(500, 50);
+    ui->horizontalLayout_4->addWidget(ui->pager);
+    ui->pager->show();
+    ui->pager->setTotal(m_records.size(), PageSize, 1, PageButtons);
+    connect(ui->pager, &PageNavigator::currentPageChanged, this, &RecordTab::pageChanged);
+    pageChanged(1);
+}
+
+void RecordTab::pageChanged(int currentPage)
+{
+    const int page = currentPage >= 1 ? currentPage : 1;
+    const int from = qMin((page - 1) * PageSize, m_recordView.size());
+    const int to = qMin(page * PageSize, m_recordView.size());
+    ui->tvRecord->setDatas(m_recordView.mid(from, to - from));
+    ui->tvRecord->bindData();
+    // The new rows start unchecked.
+    ui->tvRecord->setHeaderChecked(false);
+    updateDeleteLink();
+}
+
+void RecordTab::table_ItemWidgetRender(DataCore *pData, QString fieldName, QWidget **widget)
+{
+    if (fieldName != kAction || !pData || !widget)
+        return;
+    auto *frame = new QFrame;
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Raised);
+    frame->setStyleSheet(QStringLiteral("background-color:rgba(0,0,0,0)"));
+    auto *layout = new QHBoxLayout(frame);
+    layout->setSpacing(2);
+    layout->setContentsMargins(0, 0, 0, 0);
+    ClickableLabel *play = linkLabel(TUI::tr("<a style='color: green; text-decoration: none'>播放</a>"), frame);
+    ClickableLabel *share = linkLabel(TUI::tr("<a style='color: green; text-decoration: none'>分享</a>"), frame);
+    ClickableLabel *remove = linkLabel(TUI::tr("<a style='color: red; text-decoration: none'>删除</a>"), frame);
+    play->setObjectName(QStringLiteral("lbPlay"));
+    share->setObjectName(QStringLiteral("lbShare"));
+    remove->setObjectName(QStringLiteral("lbDelete"));
+    layout->addWidget(play);
+    layout->addWidget(share);
+    layout->addWidget(remove);
+    layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Maximum, QSizePolicy::Expanding));
+
+    // Each link keeps its own copy: a reload frees the list the row was built from.
+    const AudioRecordVO record = *static_cast<AudioRecordVO *>(pData);
+    const qint64 id = pData->value(QStringLiteral("id")).toLongLong();
+    connect(play, &ClickableLabel::clicked, this, [this, record](QMouseEvent *) { this->play(record); });
+    connect(share, &ClickableLabel::clicked, this, [this, record](QMouseEvent *e) {
+        this->share(record, e ? e->globalPos() : QCursor::pos());
+    });
+    connect(remove, &ClickableLabel::clicked, this, [this, id](QMouseEvent *) { deleteRecord(id); });
+    *widget = frame;
+}
+
+QString RecordTab::playTarget(const AudioRecordVO &record, const QString &recordFolder)
+{
+    if (QFileInfo(record.filepath).isAbsolute() && isAudioFile(record.filepath))
+        return record.filepath;
+    // The stored path is joined as it is: it carries its own leading separator.
+    const QString joined = recordFolder + record.filepath;
+    if (!record.filepath.isEmpty() && QFileInfo(joined).isAbsolute() && isAudioFile(joined))
+        return joined;
+    const QUrl link(record.attr1.trimmed());
+    const QString scheme = link.scheme().toLower();
+    if (link.isValid() && !link.host().isEmpty() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")))
+        return link.toString(QUrl::FullyEncoded);
+    return QString();
+}
+
+void RecordTab::play(const AudioRecordVO &record)
+{
+    const QString target = playTarget(record, AudioRecordBL::recordFolder());
+    if (target.isEmpty()) {
+        Toast::instance().showMessage(1, TNotify::tr("本地文件和云端都没有没有找到音频!"), ToastMs);
+        return;
+    }
+    if (QFileInfo(target).isAbsolute())
+        AppHelper::openLocalFile(target);
+    else
+        QDesktopServices::openUrl(QUrl(target));
+}
+
+void RecordTab::share(const AudioRecordVO &record, const QPoint &globalPos)
+{
+    const QPoint at(globalPos.x() - m_qrDialog->width() / 2, globalPos.y() + 20);
+    const qint64 userId = currentUserId();
+    ApiClient::instance()
+        .generateRecordShareKey(record.id)
+        ->context(this)
+        .success([this, record, at, userId](const Response &response) {
+            if (userId != currentUserId())
+                return;
+            m_qrDialog->move(at);
+            m_qrCodeTab->setShareCode(&record, response.data);
+            m_qrDialog->show();
+        })
+        .fail([this](const Response &, int) { onShareCodeFailed(); });
+}
+
+void RecordTab::onShareCodeFailed()
+{
+    Toast::instance().showMessage(1, TNotify::tr("获取二维码失败!"), ToastMs);
+}
+
+void RecordTab::deleteRecord(qint64 id)
+{
+    ApiClient::instance()
+        .deleteRecord(id)
+        ->context(this)
+        .success([this](const Response &) {
+            Toast::instance().showMessage(0, TNotify::tr("删除成功! "), ToastMs);
+            loadRecord();
+        })
+        .fail([](const Response &response, int) {
+            Toast::instance().showMessage(2, TNotify::tr("删除失败: %1").arg(response.msg), ToastMs);
+        });
+}
+
+void RecordTab::deleteRecords()
+{
+    // The ids are read before the question: the list may be reloaded while it is open.
+    QStringList ids;
+    const QVector<DataCore *> checked = ui->tvRecord->checkedRows();
+    for (const DataCore *record : checked)
+        ids << QString::number(record->value(QStringLiteral("id")).toLongLong());
+    if (ids.isEmpty())
+        return;
+    if (QUIHelper::showMessageBoxQuestion(TUI::tr("是否删除记录!")) != QMessageBox::Yes)
+        return;
+    ApiClient::instance()
+        .deleteRecords(ids.join(QLatin1Char('|')))
+        ->context(this)
+        .success([this](const Response &) {
+            Toast::instance().showMessage(0, TNotify::tr("删除成功!"), ToastMs);
+            ui->tvRecord->setHeaderChecked(false);
+            loadRecord();
+        })
+        .fail([this](const Response &response, int) { onDeleteResult(response); });
+}
+
+void RecordTab::onDeleteResult(const Response &response)
+{
+    QLOG_ERROR() << "删除记录失败:"
+                 << QStringLiteral(" status : %1; msg : %2; rc : %3; data: %4 ")
+                        .arg(response.status)
+                        .arg(response.msg, response.rc, response.data);
+    Toast::instance().showMessage(2, TNotify::tr("删除失败: %1").arg(response.msg), ToastMs);
+}
+
+QString RecordTab::rowToolTip(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return QString();
+    if (index.column() != TranscriptColumn)
+        return index.data(Qt::DisplayRole).toString();
+    const auto *record = static_cast<const AudioRecordVO *>(ui->tvRecord->rowData(index.row()));
+    if (!record) {
+        QLOG_WARN() << "记录表没有数据:第" << index.row() << "行";
+        return QString();
+    }
+    if (record->content.isEmpty() && record->translatedText.isEmpty())
+        return QString();
+    return record->content.trimmed() + QStringLiteral("\n\n") + record->translatedText.trimmed();
+}
+
+void RecordTab::showRowToolTip(const QModelIndex &index)
+{
+    const QString text = rowToolTip(index);
+    if (!text.isEmpty())
+        QToolTip::showText(QCursor::pos(), text, ui->tvRecord);
+}
+
+void RecordTab::onContextChanged()
+{
+    DeviceContext *c = context();
+    if (c && c->hardwareInfo)
+        ui->lbSnText->setText(c->hardwareInfo->serialNumber);
+}
+
+void RecordTab::notifyChange_serialNumber(NotifyType type, const QVariant &, const QVariant &)
+{
+    if (type == Notify_SerialNumber)
+        onContextChanged();
+}
+
+void RecordTab::copySn(QMouseEvent *)
+{
+    DeviceContext *c = context();
+    if (!c || !c->setting || c->setting->serialNumber.isEmpty())
+        return;
+    QApplication::clipboard()->setText(c->setting->serialNumber);
+    Toast::instance().showMessage(0, TNotify::tr("复制成功"), ToastMs);
+}
+
+void RecordTab::on_btnChangePath_clicked(bool)
+{
+    const QString caption = TUI::tr("默认路径");
+    const QString start = AudioRecordBL::recordFolder();
+    const QString folder = folderChooser() ? folderChooser()(this, caption, start)
+                                           : QFileDialog::getExistingDirectory(this, caption, start);
+    if (folder.isEmpty())
+        return;
+    Configurations::instance().setDefaultRecordPath(folder);
+    ui->lePath->setText(folder);
+}
+
+void RecordTab::on_btnOpenFolder_clicked(bool)
+{
+    AppHelper::openLocalFile(AudioRecordBL::recordFolder());
+}
+
+void RecordTab::updateDeleteLink()
+{
+    ui->clickedlbDelete->setVisible(!ui->tvRecord->checkedRows().isEmpty());
+}
+
+void RecordTab::table_checkbox_stateChanged(QTableWidgetItem *item)
+{
+    if (item && (!item->tableWidget() || item->column() != 0))
+        return;
+    updateDeleteLink();
+}
+
+void RecordTab::table_closeQrCodeDialog(QTableWidgetItem *)
+{
+    if (m_qrDialog->isVisible())
+        m_qrDialog->hide();
+}
+
+void RecordTab::mouseReleaseEvent(QMouseEvent *event)
+{
+    table_closeQrCodeDialog(nullptr);
+    event->ignore();
+}
+
+void RecordTab::userLogin(UserVO *)
+{
+    loadRecord();
+    ui->pager->show();
+}
+
+void RecordTab::userLogout()
+{
+    ++m_generation;
+    ui->tvRecord->refreshRows();
+    m_recordView.clear();
+    m_records.clear();
+    ui->pager->hide();
+    // The pop-up shows the previous user's recording.
+    m_qrDialog->hide();
+    updateDeleteLink();
+}
