@@ -7,6 +7,7 @@
 #include "form/floating/SubtitleWidget.h"
 #include "util/TrContexts.h"
 
+#include <QTextBrowser>
 #include <QTimer>
 
 namespace {
@@ -19,7 +20,7 @@ const QString kFontColor = QStringLiteral("subtitle_ui_identify_fontColor");
 const QString kTranslateColor = QStringLiteral("subtitle_ui_translate_fontColor");
 const QString kBackColor = QStringLiteral("subtitle_ui_bakColor");
 
-QString hintText(const QString &title, const QString &description)
+QString hintParagraphs(const QString &title, const QString &description)
 {
     static const QString paragraph = QStringLiteral(
         "<p style=\" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; "
@@ -41,7 +42,10 @@ AiSubtitleTab::AiSubtitleTab(QWidget *parent)
 
     auto *hint = new FormItem(frame);
     hint->setObjectName(QStringLiteral("fiHint"));
-    hint->addTextBrowser(hintText(TUI::tr("演讲设置"), TUI::tr("短按：开始/结束 录音    长按：连接录音")), 50);
+    QTextBrowser *hintText = hint->addTextBrowser(
+        hintParagraphs(TUI::tr("演讲设置"), TUI::tr("短按：开始/结束 录音    长按：连接录音")), 50);
+    // The theme frames every text browser; a row text has none.
+    hintText->setStyleSheet(QStringLiteral("QTextBrowser { border: none; }"));
     ui->vlt1->addWidget(hint);
 
     const QStringList chineseEnglish{TUI::tr("中文"), TUI::tr("英文")};

@@ -4,11 +4,13 @@
 #include "databinding/FormItem.h"
 #include "util/TrContexts.h"
 
+#include <QTextBrowser>
+
 namespace {
 const QString kLanguage = QStringLiteral("asr_identifyLanguage");
 constexpr int HintHeight = 80;
 
-QString hintText(const QString &title, const QString &description)
+QString hintParagraphs(const QString &title, const QString &description)
 {
     static const QString paragraph = QStringLiteral(
         "<p style=\" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; "
@@ -31,8 +33,10 @@ VoiceTab::VoiceTab(QWidget *parent)
 
     auto *hint = new FormItem(ui->fm1);
     hint->setObjectName(QStringLiteral("fiHint"));
-    hint->addTextBrowser(hintText(TUI::tr("提示:"), TUI::tr("「录音键」长按持续录音，松手结束；短按开始录音，再按停止")),
-                         HintHeight);
+    QTextBrowser *hintText = hint->addTextBrowser(
+        hintParagraphs(TUI::tr("提示:"), TUI::tr("「录音键」长按持续录音，松手结束；短按开始录音，再按停止")), HintHeight);
+    // The theme frames every text browser; a row text has none.
+    hintText->setStyleSheet(QStringLiteral("QTextBrowser { border: none; }"));
     ui->hlayout1->addWidget(hint);
 
     bindContextSetting(context());
