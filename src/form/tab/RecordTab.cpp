@@ -39,6 +39,10 @@ namespace {
 constexpr int DialogSide = 240;
 constexpr int TranscriptColumn = 3;
 const QString kAction = QStringLiteral("action");
+// The column titles of the AudioRecordVO table layout; the table translates them in TUI.
+[[maybe_unused]] const char *const kColumnTitles[] = {
+    QT_TRANSLATE_NOOP("TUI", "录音时间"), QT_TRANSLATE_NOOP("TUI", "时长"), QT_TRANSLATE_NOOP("TUI", "内容"),
+    QT_TRANSLATE_NOOP("TUI", "操作")};
 
 // Only sound files are handed to the desktop: a record's path comes from the server.
 bool isAudioFile(const QString &path)
