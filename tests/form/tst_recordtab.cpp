@@ -7,6 +7,7 @@
 #include "device/DeviceHardwareInfo.h"
 #include "form/dialog/ContainerDialog.h"
 #include "form/tab/QRCodeTab.h"
+#include "form/tab/RecordPlayback.h"
 #include "form/tab/RecordTab.h"
 #include "logic/businessLogic/login/LoginBL.h"
 #include "orm/data/UserVO.h"
@@ -164,6 +165,24 @@ private slots:
         QCOMPARE(tab.table()->rowCount(), 0);
         QVERIFY(tab.recordView().isEmpty());
         QVERIFY(tab.pager()->isHidden());
+    }
+
+    void replyToAnOlderRequestIsDropped()
+    {
+        LoopbackHttpServer::Reply slow = LoopbackHttpServer::envelope(0, QStringLiteral("ok"), records(3));
+        slow.mode = LoopbackHttpServer::Mode::Slow;
+        slow.chunkSize = 40;
+        slow.chunkDelayMs = 40;
+        m_server->setReply(kList, slow);
+        logIn();
+        RecordTab tab;
+        QVERIFY(m_server->waitForRequests(1));
+        m_server->setEnvelope(kList, 0, QStringLiteral("ok"), records(1));
+        tab.loadRecord();
+        waitForList(tab, 2, 1);
+        QTest::qWait(slow.body.size() / slow.chunkSize * slow.chunkDelayMs + 200);
+        QCOMPARE(tab.table()->rowCount(), 1);
+        QCOMPARE(tab.recordView().size(), 1);
     }
 
     void logoutEmptiesAndTheNextLoginFetchesAgain()
@@ -330,7 +349,7 @@ private slots:
         AudioRecordVO r;
         r.filepath = filepath;
         r.attr1 = attr1;
-        QCOMPARE(RecordTab::playTarget(r, home + QStringLiteral("/record")), target);
+        QCOMPARE(RecordPlayback::target(r, home + QStringLiteral("/record")), target);
     }
 
     void playWithoutAudioWarns()

@@ -9,6 +9,9 @@
 #include "device/DeviceHardwareInfo.h"
 #include "form/dialog/ContainerDialog.h"
 #include "form/tab/QRCodeTab.h"
+#include "form/tab/RecordActionCell.h"
+#include "form/tab/RecordPlayback.h"
+#include "form/tab/RecordStore.h"
 #include "logging/QsLog.h"
 #include "logic/businessLogic/AudioRecordBL.h"
 #include "logic/businessLogic/login/LoginBL.h"
@@ -23,15 +26,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
-#include <QDesktopServices>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QToolTip>
-#include <QUrl>
-#include <algorithm>
 
 using HttpRequest::Response;
 
@@ -44,30 +43,16 @@ const QString kAction = QStringLiteral("action");
     QT_TRANSLATE_NOOP("TUI", "录音时间"), QT_TRANSLATE_NOOP("TUI", "时长"), QT_TRANSLATE_NOOP("TUI", "内容"),
     QT_TRANSLATE_NOOP("TUI", "操作")};
 
-// Only sound files are handed to the desktop: a record's path comes from the server.
-bool isAudioFile(const QString &path)
-{
-    static const QStringList types{QStringLiteral("wav"), QStringLiteral("mp3"), QStringLiteral("m4a"),
-                                   QStringLiteral("aac"), QStringLiteral("ogg"), QStringLiteral("opus"),
-                                   QStringLiteral("flac"), QStringLiteral("amr"), QStringLiteral("wma")};
-    const QFileInfo info(path);
-    return !path.isEmpty() && info.isFile() && types.contains(info.suffix().toLower());
-}
-
-ClickableLabel *linkLabel(const QString &text, QWidget *parent)
-{
-    auto *label = new ClickableLabel(parent);
-    label->setText(text);
-    label->setOpenExternalLinks(false);
-    label->setTextInteractionFlags(Qt::NoTextInteraction);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
-
 RecordTab::FolderChooser &folderChooser()
 {
     static RecordTab::FolderChooser chooser;
     return chooser;
+}
+
+qint64 currentUserId()
+{
+    const UserVO *user = LoginBL::instance().getUser();
+    return user ? user->id : 0;
 }
 } // namespace
 
@@ -79,6 +64,7 @@ void RecordTab::setFolderChooser(FolderChooser chooser)
 RecordTab::RecordTab(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::RecordTab)
+    , m_store(new RecordStore(this))
 {
     ui->setupUi(this);
     ZTableWidget *table = ui->tvRecord;
@@ -88,9 +74,24 @@ RecordTab::RecordTab(QWidget *parent)
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ui->pager->hide();
 
+    connect(m_store, &RecordStore::listChanged, this, &RecordTab::onRecordList);
+    connect(m_store, &RecordStore::loadFailed, this, [](const QString &message) {
+        Toast::instance().showMessage(2, TNotify::tr("获取录音记录失败: %1").arg(message), ToastMs);
+    });
     loadRecord();
     ui->lePath->setText(AudioRecordBL::recordFolder());
+    createQrDialog();
+    connectTable();
+    ui->clickedlbDelete->hide();
+}
 
+RecordTab::~RecordTab()
+{
+    delete ui;
+}
+
+void RecordTab::createQrDialog()
+{
     m_qrDialog = new ContainerDialog(this);
     m_qrDialog->setWindowFlags(Qt::Dialog);
     m_qrDialog->initWindow();
@@ -99,7 +100,11 @@ RecordTab::RecordTab(QWidget *parent)
     m_qrCodeTab = new QRCodeTab;
     m_qrDialog->setWidget(m_qrCodeTab);
     m_qrDialog->setFixedSize(DialogSide, DialogSide);
+}
 
+void RecordTab::connectTable()
+{
+    ZTableWidget *table = ui->tvRecord;
     connect(ui->lbSn, &ClickableLabel::clicked, this, &RecordTab::copySn);
     connect(table, &ZTableWidget::Table_ItemWidgetRender, this, &RecordTab::table_ItemWidgetRender);
     connect(&LoginBL::instance(), &ILoginBL::userLogin, this, &RecordTab::userLogin);
@@ -112,12 +117,6 @@ RecordTab::RecordTab(QWidget *parent)
     connect(table, &QAbstractItemView::entered, this, &RecordTab::showRowToolTip);
     connect(ui->clickedlbDelete, &ClickableLabel::clicked, this, [this](QMouseEvent *) { deleteRecords(); });
     table->setMouseTracking(true);
-    ui->clickedlbDelete->hide();
-}
-
-RecordTab::~RecordTab()
-{
-    delete ui;
 }
 
 ZTableWidget *RecordTab::table() const
@@ -130,15 +129,9 @@ PageNavigator *RecordTab::pager() const
     return ui->pager;
 }
 
-qint64 RecordTab::currentUserId() const
+const QVector<DataCore *> &RecordTab::recordView() const
 {
-    const UserVO *user = LoginBL::instance().getUser();
-    return user ? user->id : 0;
-}
-
-bool RecordTab::isCurrent(quint64 generation, qint64 userId) const
-{
-    return generation == m_generation && userId == currentUserId();
+    return m_store->view();
 }
 
 void RecordTab::loadRecord(AudioRecordVO *)
@@ -148,39 +141,11 @@ void RecordTab::loadRecord(AudioRecordVO *)
 
 void RecordTab::loadRecord()
 {
-    const UserVO *user = LoginBL::instance().getUser();
-    if (!user)
-        return;
-    const quint64 generation = ++m_generation;
-    const qint64 userId = user->id;
-    ApiClient::instance()
-        .getRecords(QString::number(userId))
-        ->context(this)
-        .success([this, generation, userId](const Response &, const QVector<AudioRecordVO> &records) {
-            if (isCurrent(generation, userId))
-                onRecordList(records);
-        })
-        .fail([this, generation, userId](const Response &response, int code) {
-            if (!isCurrent(generation, userId))
-                return;
-            // The list on screen stays as it was.
-            QLOG_WARN() << "record list failed:" << code << response.msg;
-            Toast::instance().showMessage(2, TNotify::tr("获取录音记录失败: %1").arg(response.msg), ToastMs);
-        });
+    m_store->reload();
 }
 
-void RecordTab::onRecordList(const QVector<AudioRecordVO> &records)
+void RecordTab::onRecordList()
 {
-    m_records = records;
-    AudioRecordVO::fillDisplayFields(m_records);
-    m_recordView.clear();
-    for (AudioRecordVO &r : m_records)
-        m_recordView.append(&r);
-    // Newest first by time as a number (as text, 999 would come after 1000).
-    std::stable_sort(m_recordView.begin(), m_recordView.end(), [](DataCore *a, DataCore *b) {
-        return static_cast<AudioRecordVO *>(a)->createTime > static_cast<AudioRecordVO *>(b)->createTime;
-    });
-
     // A new pager: the view starts again at page 1.
     ui->horizontalLayout_4->removeWidget(ui->pager);
     ui->pager->hide();
@@ -189,17 +154,14 @@ void RecordTab::onRecordList(const QVector<AudioRecordVO> &records)
     ui->pager->setMinimumSize(500, 50);
     ui->horizontalLayout_4->addWidget(ui->pager);
     ui->pager->show();
-    ui->pager->setTotal(m_records.size(), PageSize, 1, PageButtons);
+    ui->pager->setTotal(m_store->view().size(), PageSize, 1, PageButtons);
     connect(ui->pager, &PageNavigator::currentPageChanged, this, &RecordTab::pageChanged);
     pageChanged(1);
 }
 
 void RecordTab::pageChanged(int currentPage)
 {
-    const int page = currentPage >= 1 ? currentPage : 1;
-    const int from = qMin((page - 1) * PageSize, m_recordView.size());
-    const int to = qMin(page * PageSize, m_recordView.size());
-    ui->tvRecord->setDatas(m_recordView.mid(from, to - from));
+    ui->tvRecord->setDatas(m_store->page(currentPage, PageSize));
     ui->tvRecord->bindData();
     // The new rows start unchecked.
     ui->tvRecord->setHeaderChecked(false);
@@ -210,61 +172,15 @@ void RecordTab::table_ItemWidgetRender(DataCore *pData, QString fieldName, QWidg
 {
     if (fieldName != kAction || !pData || !widget)
         return;
-    auto *frame = new QFrame;
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setFrameShadow(QFrame::Raised);
-    frame->setStyleSheet(QStringLiteral("background-color:rgba(0,0,0,0)"));
-    auto *layout = new QHBoxLayout(frame);
-    layout->setSpacing(2);
-    layout->setContentsMargins(0, 0, 0, 0);
-    ClickableLabel *play = linkLabel(TUI::tr("<a style='color: green; text-decoration: none'>播放</a>"), frame);
-    ClickableLabel *share = linkLabel(TUI::tr("<a style='color: green; text-decoration: none'>分享</a>"), frame);
-    ClickableLabel *remove = linkLabel(TUI::tr("<a style='color: red; text-decoration: none'>删除</a>"), frame);
-    play->setObjectName(QStringLiteral("lbPlay"));
-    share->setObjectName(QStringLiteral("lbShare"));
-    remove->setObjectName(QStringLiteral("lbDelete"));
-    layout->addWidget(play);
-    layout->addWidget(share);
-    layout->addWidget(remove);
-    layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Maximum, QSizePolicy::Expanding));
-
-    // Each link keeps its own copy: a reload frees the list the row was built from.
+    auto *cell = new RecordActionCell;
+    // The links keep their own copy: a reload frees the list the row was built from.
     const AudioRecordVO record = *static_cast<AudioRecordVO *>(pData);
     const qint64 id = pData->value(QStringLiteral("id")).toLongLong();
-    connect(play, &ClickableLabel::clicked, this, [this, record](QMouseEvent *) { this->play(record); });
-    connect(share, &ClickableLabel::clicked, this, [this, record](QMouseEvent *e) {
-        this->share(record, e ? e->globalPos() : QCursor::pos());
-    });
-    connect(remove, &ClickableLabel::clicked, this, [this, id](QMouseEvent *) { deleteRecord(id); });
-    *widget = frame;
-}
-
-QString RecordTab::playTarget(const AudioRecordVO &record, const QString &recordFolder)
-{
-    if (QFileInfo(record.filepath).isAbsolute() && isAudioFile(record.filepath))
-        return record.filepath;
-    // The stored path is joined as it is: it carries its own leading separator.
-    const QString joined = recordFolder + record.filepath;
-    if (!record.filepath.isEmpty() && QFileInfo(joined).isAbsolute() && isAudioFile(joined))
-        return joined;
-    const QUrl link(record.attr1.trimmed());
-    const QString scheme = link.scheme().toLower();
-    if (link.isValid() && !link.host().isEmpty() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")))
-        return link.toString(QUrl::FullyEncoded);
-    return QString();
-}
-
-void RecordTab::play(const AudioRecordVO &record)
-{
-    const QString target = playTarget(record, AudioRecordBL::recordFolder());
-    if (target.isEmpty()) {
-        Toast::instance().showMessage(1, TNotify::tr("本地文件和云端都没有没有找到音频!"), ToastMs);
-        return;
-    }
-    if (QFileInfo(target).isAbsolute())
-        AppHelper::openLocalFile(target);
-    else
-        QDesktopServices::openUrl(QUrl(target));
+    connect(cell, &RecordActionCell::playClicked, this,
+            [record] { RecordPlayback::play(record, AudioRecordBL::recordFolder()); });
+    connect(cell, &RecordActionCell::shareClicked, this, [this, record](const QPoint &at) { share(record, at); });
+    connect(cell, &RecordActionCell::deleteClicked, this, [this, id] { deleteRecord(id); });
+    *widget = cell;
 }
 
 void RecordTab::share(const AudioRecordVO &record, const QPoint &globalPos)
@@ -275,6 +191,7 @@ void RecordTab::share(const AudioRecordVO &record, const QPoint &globalPos)
         .generateRecordShareKey(record.id)
         ->context(this)
         .success([this, record, at, userId](const Response &response) {
+            // The pop-up never shows a recording of a user who has left.
             if (userId != currentUserId())
                 return;
             m_qrDialog->move(at);
@@ -428,10 +345,8 @@ void RecordTab::userLogin(UserVO *)
 
 void RecordTab::userLogout()
 {
-    ++m_generation;
     ui->tvRecord->refreshRows();
-    m_recordView.clear();
-    m_records.clear();
+    m_store->clear();
     ui->pager->hide();
     // The pop-up shows the previous user's recording.
     m_qrDialog->hide();

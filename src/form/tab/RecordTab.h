@@ -2,13 +2,13 @@
 
 #include "device/IContextBinder.h"
 #include "device/VelloboxTypes.h"
-#include "orm/data/AudioRecordVO.h"
 
 #include <QVariant>
 #include <QVector>
 #include <QWidget>
 #include <functional>
 
+class AudioRecordVO;
 class ContainerDialog;
 class DataCore;
 class PageNavigator;
@@ -16,6 +16,7 @@ class QMouseEvent;
 class QModelIndex;
 class QRCodeTab;
 class QTableWidgetItem;
+class RecordStore;
 class UserVO;
 class ZTableWidget;
 namespace HttpRequest {
@@ -50,13 +51,9 @@ public:
     ContainerDialog *qrDialog() const { return m_qrDialog; }
     QRCodeTab *qrCodeTab() const { return m_qrCodeTab; }
     // All recordings of the last list, newest first.
-    const QVector<DataCore *> &recordView() const { return m_recordView; }
+    const QVector<DataCore *> &recordView() const;
     // The hover tip of a cell; empty when it shows none.
     QString rowToolTip(const QModelIndex &index) const;
-
-    // The audio a record plays: its file, the file below the record folder, else its cloud
-    // link; empty when there is none that may be opened.
-    static QString playTarget(const AudioRecordVO &record, const QString &recordFolder);
 
 public slots:
     void on_btnOpenFolder_clicked(bool checked = false);
@@ -79,23 +76,18 @@ protected:
     void onContextChanged() override;
 
 private:
-    void onRecordList(const QVector<AudioRecordVO> &records);
+    void onRecordList();
     void showRowToolTip(const QModelIndex &index);
     void onShareCodeFailed();
     void onDeleteResult(const HttpRequest::Response &response);
-    void play(const AudioRecordVO &record);
     void share(const AudioRecordVO &record, const QPoint &globalPos);
     void deleteRecord(qint64 id);
     void updateDeleteLink();
-    // True while the reply of the request with that tag is still wanted.
-    bool isCurrent(quint64 generation, qint64 userId) const;
-    qint64 currentUserId() const;
+    void createQrDialog();
+    void connectTable();
 
     Ui::RecordTab *ui;
+    RecordStore *m_store;
     ContainerDialog *m_qrDialog = nullptr;
     QRCodeTab *m_qrCodeTab = nullptr;
-    QVector<AudioRecordVO> m_records;
-    QVector<DataCore *> m_recordView;
-    // Bumped by every list request and by logout: an older list reply is dropped.
-    quint64 m_generation = 0;
 };
