@@ -5,10 +5,14 @@
 #include "databinding/PageNavigator.h"
 #include "databinding/ZTableWidget.h"
 #include "device/DeviceHardwareInfo.h"
+#include "device/common/ui/DevicePages.h"
+#include "device/pointer/common/PointerDevice.h"
 #include "form/dialog/ContainerDialog.h"
 #include "form/tab/QRCodeTab.h"
 #include "form/tab/RecordPlayback.h"
 #include "form/tab/RecordTab.h"
+#include "logic/businessLogic/AudioRecordBL.h"
+#include "logic/businessLogic/FunctionImpl.h"
 #include "logic/businessLogic/login/LoginBL.h"
 #include "orm/data/UserVO.h"
 #include "qui/control/ClickableLabel.h"
@@ -399,6 +403,31 @@ private slots:
         tab.copySn(nullptr);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("SN-42"));
         QCOMPARE(toasts.texts(), QStringList{QStringLiteral("复制成功")});
+        m_device->context.hardwareInfo = nullptr;
+    }
+
+    // As the presenter's page table builds it: the device's serial number and every saved
+    // recording reach the page.
+    void builtPageFollowsTheDevice()
+    {
+        DeviceHardwareInfo info;
+        m_device->context.hardwareInfo = &info;
+        PointerDevice logic(&m_device->context);
+        FunctionImpl hub(nullptr, &m_device->context);
+        logIn();
+        std::unique_ptr<QWidget> page(DevicePages::create(QStringLiteral("RecordTab")));
+        auto *tab = qobject_cast<RecordTab *>(page.get());
+        QVERIFY(tab);
+        DevicePages::connectDevice(tab, &logic);
+        tab->setContext(&m_device->context);
+        waitForList(*tab, 1, 3);
+
+        emit hub.audioRecord()->SaveRecord_Finish(nullptr, 0, QString());
+        QTRY_COMPARE(m_server->count(kList), 2);
+        info.serialNumber = QStringLiteral("SN-NEW");
+        emit logic.notifyChange(Notify_SerialNumber, QString(), info.serialNumber);
+        QCOMPARE(tab->findChild<QLabel *>(QStringLiteral("lbSnText"))->text(), QStringLiteral("SN-NEW"));
+        page.reset();
         m_device->context.hardwareInfo = nullptr;
     }
 
