@@ -81,6 +81,17 @@ private slots:
         QVERIFY(!preview->text2Label()->text().isEmpty());
     }
 
+    // A colour from the record enters the preview's style sheet only when it is a colour.
+    void previewRefusesAColourThatIsNoColour()
+    {
+        DevicePageHome device(std::make_unique<PointerSetting>(),
+                              {{"subtitle_ui_identify_fontColor", "red;} QLabel{font-size:90px"}});
+        AiSubtitleTab page;
+        page.setContext(&device.context);
+        page.showPreview();
+        QCOMPARE(page.previews().value(0)->text1Label()->styleSheet(), QStringLiteral("color:#00ff00;"));
+    }
+
     void previewClosesItselfAfterTwoSeconds()
     {
         DevicePageHome device(std::make_unique<PointerSetting>());
