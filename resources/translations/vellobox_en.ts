@@ -60,6 +60,10 @@
     <message>
         <source>上传日志</source>
         <translation>Upload Logs</translation>
+    <name>AiSubtitleTab</name>
+    <message>
+        <source>演讲设置</source>
+        <translation>Presentation settings</translation>
     </message>
 </context>
 <context>
@@ -303,6 +307,17 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     </message>
 </context>
 <context>
+    <name>QRCodeTab</name>
+    <message>
+        <source>二维码已经过期</source>
+        <translation>The QR code has expired</translation>
+    </message>
+    <message>
+        <source>重新生成</source>
+        <translation>Regenerate</translation>
+    </message>
+</context>
+<context>
     <name>QuestionBox</name>
     <message>
         <source>提示</source>
@@ -358,6 +373,42 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>抖音</source>
         <translation>Douyin</translation>
+    <name>RecordTab</name>
+    <message>
+        <source>设备信息</source>
+        <translation>Device information</translation>
+    </message>
+    <message>
+        <source>SN序列号</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>录音记录</source>
+        <translation>Recordings</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: red; text-decoration: none&apos;&gt;删除选中记录&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: red; text-decoration: none&apos;&gt;Delete selected&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>保存路径</source>
+        <translation>Save location</translation>
+    </message>
+    <message>
+        <source>默认保存路径</source>
+        <translation>Default folder</translation>
+    </message>
+    <message>
+        <source>更改</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>前往</source>
+        <translation>Open</translation>
     </message>
 </context>
 <context>
@@ -763,6 +814,32 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>重置成功, 返回登录页面登录!</source>
         <translation>Password reset, please sign in again!</translation>
+        <source>分享码有效期更新失败!</source>
+        <translation>Could not renew the share link!</translation>
+    </message>
+    <message>
+        <source>获取录音记录失败: %1</source>
+        <translation>Could not load the recordings: %1</translation>
+    </message>
+    <message>
+        <source>本地文件和云端都没有没有找到音频!</source>
+        <translation>The audio was found neither locally nor in the cloud!</translation>
+    </message>
+    <message>
+        <source>获取二维码失败!</source>
+        <translation>Could not get the QR code!</translation>
+    </message>
+    <message>
+        <source>删除成功! </source>
+        <translation>Deleted! </translation>
+    </message>
+    <message>
+        <source>删除失败: %1</source>
+        <translation>Delete failed: %1</translation>
+    </message>
+    <message>
+        <source>删除成功!</source>
+        <translation>Deleted!</translation>
     </message>
 </context>
 <context>
@@ -1147,6 +1224,100 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>登录后代表您已同意%1和%2</source>
         <translation>By signing in you accept the %1 and the %2</translation>
+        <source>演讲设置</source>
+        <translation>Presentation settings</translation>
+    </message>
+    <message>
+        <source>短按：开始/结束 录音    长按：连接录音</source>
+        <translation>Short press: start/stop recording    Long press: record while held</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>英文</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>识别语言</source>
+        <translation>Recognition language</translation>
+    </message>
+    <message>
+        <source>翻译语言</source>
+        <translation>Translation language</translation>
+    </message>
+    <message>
+        <source>字幕关闭</source>
+        <translation>Subtitles off</translation>
+    </message>
+    <message>
+        <source>翻译关闭</source>
+        <translation>Translation off</translation>
+    </message>
+    <message>
+        <source>字体大小</source>
+        <translation>Font size</translation>
+    </message>
+    <message>
+        <source>字体颜色</source>
+        <translation>Font colour</translation>
+    </message>
+    <message>
+        <source>翻译字体颜色</source>
+        <translation>Translation font colour</translation>
+    </message>
+    <message>
+        <source>背景颜色</source>
+        <translation>Background colour</translation>
+    </message>
+    <message>
+        <source>预览效果!</source>
+        <translation>Preview!</translation>
+    </message>
+    <message>
+        <source>提示:</source>
+        <translation>Tip:</translation>
+    </message>
+    <message>
+        <source>「录音键」长按持续录音，松手结束；短按开始录音，再按停止</source>
+        <translation>Hold the record key to record until you let go; press it briefly to start recording and again to stop</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: green; text-decoration: none&apos;&gt;播放&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: green; text-decoration: none&apos;&gt;Play&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: green; text-decoration: none&apos;&gt;分享&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: green; text-decoration: none&apos;&gt;Share&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: red; text-decoration: none&apos;&gt;删除&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: red; text-decoration: none&apos;&gt;Delete&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>是否删除记录!</source>
+        <translation>Delete the selected recordings?</translation>
+    </message>
+    <message>
+        <source>默认路径</source>
+        <translation>Default folder</translation>
+    </message>
+    <message>
+        <source>录音时间</source>
+        <translation>Recorded</translation>
+    </message>
+    <message>
+        <source>时长</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation>Transcript</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Actions</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1392,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>停止更新</source>
         <translation>Stop Update</translation>
+    <name>VoiceTab</name>
+    <message>
+        <source>智能录音设置</source>
+        <translation>Smart recording settings</translation>
     </message>
 </context>
 </TS>

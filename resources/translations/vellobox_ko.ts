@@ -60,6 +60,10 @@
     <message>
         <source>上传日志</source>
         <translation>로그 업로드</translation>
+    <name>AiSubtitleTab</name>
+    <message>
+        <source>演讲设置</source>
+        <translation>발표 설정</translation>
     </message>
 </context>
 <context>
@@ -303,6 +307,17 @@
     </message>
 </context>
 <context>
+    <name>QRCodeTab</name>
+    <message>
+        <source>二维码已经过期</source>
+        <translation>QR 코드가 만료되었습니다</translation>
+    </message>
+    <message>
+        <source>重新生成</source>
+        <translation>다시 생성</translation>
+    </message>
+</context>
+<context>
     <name>QuestionBox</name>
     <message>
         <source>提示</source>
@@ -358,6 +373,42 @@
     <message>
         <source>抖音</source>
         <translation>Douyin</translation>
+    <name>RecordTab</name>
+    <message>
+        <source>设备信息</source>
+        <translation>장치 정보</translation>
+    </message>
+    <message>
+        <source>SN序列号</source>
+        <translation>일련번호</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>录音记录</source>
+        <translation>녹음 기록</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: red; text-decoration: none&apos;&gt;删除选中记录&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: red; text-decoration: none&apos;&gt;선택 항목 삭제&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>保存路径</source>
+        <translation>저장 위치</translation>
+    </message>
+    <message>
+        <source>默认保存路径</source>
+        <translation>기본 저장 폴더</translation>
+    </message>
+    <message>
+        <source>更改</source>
+        <translation>변경</translation>
+    </message>
+    <message>
+        <source>前往</source>
+        <translation>열기</translation>
     </message>
 </context>
 <context>
@@ -763,6 +814,32 @@
     <message>
         <source>重置成功, 返回登录页面登录!</source>
         <translation>비밀번호가 재설정되었습니다. 다시 로그인하세요!</translation>
+        <source>分享码有效期更新失败!</source>
+        <translation>공유 링크를 갱신하지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>获取录音记录失败: %1</source>
+        <translation>녹음 기록을 불러오지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>本地文件和云端都没有没有找到音频!</source>
+        <translation>로컬과 클라우드 어디에서도 오디오를 찾을 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>获取二维码失败!</source>
+        <translation>QR 코드를 가져오지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>删除成功! </source>
+        <translation>삭제되었습니다! </translation>
+    </message>
+    <message>
+        <source>删除失败: %1</source>
+        <translation>삭제 실패: %1</translation>
+    </message>
+    <message>
+        <source>删除成功!</source>
+        <translation>삭제되었습니다!</translation>
     </message>
 </context>
 <context>
@@ -1147,6 +1224,100 @@
     <message>
         <source>登录后代表您已同意%1和%2</source>
         <translation>로그인하면 %1 및 %2에 동의하게 됩니다</translation>
+        <source>演讲设置</source>
+        <translation>발표 설정</translation>
+    </message>
+    <message>
+        <source>短按：开始/结束 录音    长按：连接录音</source>
+        <translation>짧게 누르기: 녹음 시작/종료    길게 누르기: 누르는 동안 녹음</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>중국어</translation>
+    </message>
+    <message>
+        <source>英文</source>
+        <translation>영어</translation>
+    </message>
+    <message>
+        <source>识别语言</source>
+        <translation>인식 언어</translation>
+    </message>
+    <message>
+        <source>翻译语言</source>
+        <translation>번역 언어</translation>
+    </message>
+    <message>
+        <source>字幕关闭</source>
+        <translation>자막 끄기</translation>
+    </message>
+    <message>
+        <source>翻译关闭</source>
+        <translation>번역 끄기</translation>
+    </message>
+    <message>
+        <source>字体大小</source>
+        <translation>글꼴 크기</translation>
+    </message>
+    <message>
+        <source>字体颜色</source>
+        <translation>글꼴 색상</translation>
+    </message>
+    <message>
+        <source>翻译字体颜色</source>
+        <translation>번역 글꼴 색상</translation>
+    </message>
+    <message>
+        <source>背景颜色</source>
+        <translation>배경 색상</translation>
+    </message>
+    <message>
+        <source>预览效果!</source>
+        <translation>미리 보기!</translation>
+    </message>
+    <message>
+        <source>提示:</source>
+        <translation>팁:</translation>
+    </message>
+    <message>
+        <source>「录音键」长按持续录音，松手结束；短按开始录音，再按停止</source>
+        <translation>녹음 키를 누르고 있으면 손을 뗄 때까지 녹음하고, 짧게 누르면 녹음을 시작하며 다시 누르면 멈춥니다</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: green; text-decoration: none&apos;&gt;播放&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: green; text-decoration: none&apos;&gt;재생&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: green; text-decoration: none&apos;&gt;分享&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: green; text-decoration: none&apos;&gt;공유&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: red; text-decoration: none&apos;&gt;删除&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: red; text-decoration: none&apos;&gt;삭제&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>是否删除记录!</source>
+        <translation>선택한 녹음을 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>默认路径</source>
+        <translation>기본 폴더</translation>
+    </message>
+    <message>
+        <source>录音时间</source>
+        <translation>녹음 시간</translation>
+    </message>
+    <message>
+        <source>时长</source>
+        <translation>길이</translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation>내용</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>작업</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1392,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>停止更新</source>
         <translation>업데이트 중지</translation>
+    <name>VoiceTab</name>
+    <message>
+        <source>智能录音设置</source>
+        <translation>스마트 녹음 설정</translation>
     </message>
 </context>
 </TS>

@@ -24,6 +24,8 @@ public:
     QString subtitle_ui_identify_fontColor = QStringLiteral("#00ff00");
     QString subtitle_ui_translate_fontColor = QStringLiteral("#ffffff");
     QString subtitle_ui_bakColor = QStringLiteral("#000000");
+    // Recognition language of recordings ("zh" or "en").
+    QString asr_identifyLanguage = QStringLiteral("zh");
     QString mKey_cursorColor = QStringLiteral("#FF0000");
     int mKey_cursorRadius = 25;
     int mKey_spotLightRadius = 150;

@@ -343,15 +343,15 @@ void TestBinding::missingFieldIsReportedAndNeverWritten()
 {
     FormContainer page;
     FormItem *row = page.addLabeledComboBoxItem(QStringLiteral("识别语言"), {"中文", "英文"}, {"zh", "en"}, &page,
-                                                {"asr_identifyLanguage"});
+                                                {"asr_unknownLanguage"});
     page.setData(record(), true);
-    QCOMPARE(page.missingFields(), QStringList{"asr_identifyLanguage"});
+    QCOMPARE(page.missingFields(), QStringList{"asr_unknownLanguage"});
     page.bindData();
     QCOMPARE(row->comboBox()->currentIndex(), -1);
     ChangeCounter changes(record());
     row->comboBox()->setCurrentIndex(1);
     QVERIFY(changes.fields.isEmpty());
-    QVERIFY(!savedFile().contains("asr_identifyLanguage"));
+    QVERIFY(!savedFile().contains("asr_unknownLanguage"));
 }
 
 void TestBinding::colourOutsideTheNamesIsShown()

@@ -14,6 +14,7 @@ public:
     // A new page of that class, or null for a page that is not built yet.
     static QWidget *create(const QString &pageClass, QWidget *parent = nullptr);
     // Connects the device's signals to a page that follows the device (the M-key page
-    // re-selects the current function and re-reads its sizes). Nothing for other pages.
+    // re-selects the current function and re-reads its sizes; the record list shows the serial
+    // number and reloads after each saved recording). Nothing for other pages.
     static void connectDevice(QWidget *page, IDeviceLogic *logic);
 };
