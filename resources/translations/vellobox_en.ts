@@ -891,7 +891,7 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     </message>
     <message>
         <source>识别引擎信息:</source>
-        <translation>Recognition engine: </translation>
+        <translation>Recognition engine:</translation>
     </message>
     <message>
         <source>    操作系统: </source>
@@ -907,7 +907,7 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     </message>
     <message>
         <source>键，启动该功能</source>
-        <translation> key to start it</translation>
+        <translation>key to start it</translation>
     </message>
     <message>
         <source>M键常用设置</source>
@@ -915,11 +915,11 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     </message>
     <message>
         <source>自定义设置常用功能，双击  </source>
-        <translation>Set up your common functions; double-click the </translation>
+        <translation>Set up your common functions; double-click the  </translation>
     </message>
     <message>
         <source>键，轮循功能切换</source>
-        <translation> key to switch between them in turn</translation>
+        <translation>key to switch between them in turn</translation>
     </message>
     <message>
         <source>窗口切换</source>

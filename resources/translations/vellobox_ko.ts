@@ -891,7 +891,7 @@
     </message>
     <message>
         <source>识别引擎信息:</source>
-        <translation>인식 엔진: </translation>
+        <translation>인식 엔진:</translation>
     </message>
     <message>
         <source>    操作系统: </source>
@@ -907,7 +907,7 @@
     </message>
     <message>
         <source>键，启动该功能</source>
-        <translation> 키를 눌러 실행하세요</translation>
+        <translation>키를 눌러 실행하세요</translation>
     </message>
     <message>
         <source>M键常用设置</source>
@@ -915,11 +915,11 @@
     </message>
     <message>
         <source>自定义设置常用功能，双击  </source>
-        <translation>자주 쓰는 기능을 설정하고 </translation>
+        <translation>자주 쓰는 기능을 설정하고  </translation>
     </message>
     <message>
         <source>键，轮循功能切换</source>
-        <translation> 키를 두 번 눌러 차례로 전환하세요</translation>
+        <translation>키를 두 번 눌러 차례로 전환하세요</translation>
     </message>
     <message>
         <source>窗口切换</source>

@@ -266,6 +266,17 @@ private slots:
         QCOMPARE(got, samples);
     }
 
+    // Whatever inputs this machine has: the capture runs, or fails and says why.
+    void theRealCaptureStartsOrSaysWhy()
+    {
+        MicrophoneVolumeTest capture{QAudioDeviceInfo()};
+        QSignalSpy failed(&capture, &IAudioDevice::failed);
+        const bool started = capture.start();
+        QCOMPARE(started, failed.isEmpty());
+        capture.stop();
+        QVERIFY(!capture.isRunning());
+    }
+
     void theTestAsksForSignedSamples()
     {
         const QAudioFormat format = MicrophoneVolumeTest::requestedFormat();

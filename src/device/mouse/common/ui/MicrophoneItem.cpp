@@ -109,7 +109,8 @@ void MicrophoneItem::fillInputs()
     for (auto it = m_inputs.cbegin(); it != m_inputs.cend(); ++it)
         m_sourceRow->addComboBox(it.key(), position++);
     if (ZComboBox *combo = m_sourceRow->comboBox()) {
-        combo->setFixedWidth(qMax(120, 10 * longest));
+        // Wide enough for the longest name, within what the row can show.
+        combo->setFixedWidth(qBound(120, 10 * longest, 400));
         combo->setCurrentIndex(0);
     }
 }

@@ -47,12 +47,16 @@ MicrophoneVolumeTest::MicrophoneVolumeTest(const QAudioDeviceInfo &device, QObje
     , m_format(requestedFormat())
     , m_sink(new AudioData(this))
 {
-    connect(m_sink, &AudioData::goWriteData, this, [this](const char *data, qlonglong len) {
-        const QByteArray block = QByteArray::fromRawData(data, int(len));
-        const bool native = m_format.sampleSize() == 16 && m_format.sampleType() == QAudioFormat::SignedInt
-                            && m_format.byteOrder() == QAudioFormat::LittleEndian && m_format.channelCount() == 1;
-        emit handleData(native ? QByteArray(data, int(len)) : toPcm16(block, m_format));
-    });
+    // Direct: the block is only valid during the write; what leaves here is a copy.
+    connect(
+        m_sink, &AudioData::goWriteData, this,
+        [this](const char *data, qlonglong len) {
+            const bool native = m_format.sampleSize() == 16 && m_format.sampleType() == QAudioFormat::SignedInt
+                                && m_format.byteOrder() == QAudioFormat::LittleEndian && m_format.channelCount() == 1;
+            emit handleData(native ? QByteArray(data, int(len))
+                                   : toPcm16(QByteArray::fromRawData(data, int(len)), m_format));
+        },
+        Qt::DirectConnection);
 }
 
 MicrophoneVolumeTest::~MicrophoneVolumeTest()
