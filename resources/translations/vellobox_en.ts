@@ -292,6 +292,21 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     </message>
 </context>
 <context>
+    <name>MouseInfoTab</name>
+    <message>
+        <source>鼠标设置</source>
+        <translation>Mouse Settings</translation>
+    </message>
+    <message>
+        <source>设备状态</source>
+        <translation>Device Status</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>Microphone</translation>
+    </message>
+</context>
+<context>
     <name>NavForm</name>
     <message>
         <source>用户: 未登录</source>
@@ -1318,6 +1333,108 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>操作</source>
         <translation>Actions</translation>
+        <source>开始测试</source>
+        <translation>Start Test</translation>
+    </message>
+    <message>
+        <source>测试麦克风</source>
+        <translation>Test Microphone</translation>
+    </message>
+    <message>
+        <source>点击&quot;开始测试&quot;,并以正常音量说话至少几秒钟，然后点击&quot;停止测试&quot;即可</source>
+        <translation>Click &quot;Start Test&quot;, speak at a normal volume for at least a few seconds, then click &quot;Stop Test&quot;.</translation>
+    </message>
+    <message>
+        <source>声音来源</source>
+        <translation>Sound Source</translation>
+    </message>
+    <message>
+        <source>停止测试</source>
+        <translation>Stop Test</translation>
+    </message>
+    <message>
+        <source>滚轮灵敏度</source>
+        <translation>Wheel Sensitivity</translation>
+    </message>
+    <message>
+        <source>长按滚轮</source>
+        <translation>Long-Press Wheel</translation>
+    </message>
+    <message>
+        <source>长按滚轮弹出下载地址</source>
+        <translation>Long-press the wheel to show the download address</translation>
+    </message>
+    <message>
+        <source>非Win11</source>
+        <translation>not Win11</translation>
+    </message>
+    <message>
+        <source>识别引擎信息:</source>
+        <translation>Recognition engine:</translation>
+    </message>
+    <message>
+        <source>    操作系统: </source>
+        <translation>    Operating system: </translation>
+    </message>
+    <message>
+        <source>功能中心</source>
+        <translation>Function Center</translation>
+    </message>
+    <message>
+        <source>选择以下你常用的功能后，按下 </source>
+        <translation>Choose a function you often use below, then press the </translation>
+    </message>
+    <message>
+        <source>键，启动该功能</source>
+        <translation>key to start it</translation>
+    </message>
+    <message>
+        <source>M键常用设置</source>
+        <translation>M Key Common Functions</translation>
+    </message>
+    <message>
+        <source>自定义设置常用功能，双击  </source>
+        <translation>Set up your common functions; double-click the  </translation>
+    </message>
+    <message>
+        <source>键，轮循功能切换</source>
+        <translation>key to switch between them in turn</translation>
+    </message>
+    <message>
+        <source>窗口切换</source>
+        <translation>Switch Window</translation>
+    </message>
+    <message>
+        <source>&lt;u&gt;设置&lt;/u&gt;</source>
+        <translation>&lt;u&gt;Settings&lt;/u&gt;</translation>
+    </message>
+    <message>
+        <source>快捷键设置成功</source>
+        <translation>Shortcut set</translation>
+    </message>
+    <message>
+        <source>电子档说明书</source>
+        <translation>User Manual</translation>
+    </message>
+    <message>
+        <source>设备</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>接受器</source>
+        <translation>Receiver</translation>
+    </message>
+    <message>
+        <source>App软件</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>云端服务</source>
+        <translation>Cloud Service</translation>
+    </message>
+    <message>
+        <source>提示:</source>
+        <translation>Note:</translation>
     </message>
 </context>
 <context>

@@ -292,6 +292,21 @@
     </message>
 </context>
 <context>
+    <name>MouseInfoTab</name>
+    <message>
+        <source>鼠标设置</source>
+        <translation>마우스 설정</translation>
+    </message>
+    <message>
+        <source>设备状态</source>
+        <translation>장치 상태</translation>
+    </message>
+    <message>
+        <source>麦克风</source>
+        <translation>마이크</translation>
+    </message>
+</context>
+<context>
     <name>NavForm</name>
     <message>
         <source>用户: 未登录</source>
@@ -1318,6 +1333,108 @@
     <message>
         <source>操作</source>
         <translation>작업</translation>
+        <source>开始测试</source>
+        <translation>테스트 시작</translation>
+    </message>
+    <message>
+        <source>测试麦克风</source>
+        <translation>마이크 테스트</translation>
+    </message>
+    <message>
+        <source>点击&quot;开始测试&quot;,并以正常音量说话至少几秒钟，然后点击&quot;停止测试&quot;即可</source>
+        <translation>&quot;테스트 시작&quot;을 클릭하고 보통 음량으로 몇 초 이상 말한 다음 &quot;테스트 중지&quot;를 클릭하세요.</translation>
+    </message>
+    <message>
+        <source>声音来源</source>
+        <translation>소리 입력</translation>
+    </message>
+    <message>
+        <source>停止测试</source>
+        <translation>테스트 중지</translation>
+    </message>
+    <message>
+        <source>滚轮灵敏度</source>
+        <translation>휠 감도</translation>
+    </message>
+    <message>
+        <source>长按滚轮</source>
+        <translation>휠 길게 누르기</translation>
+    </message>
+    <message>
+        <source>长按滚轮弹出下载地址</source>
+        <translation>휠을 길게 누르면 다운로드 주소가 표시됩니다</translation>
+    </message>
+    <message>
+        <source>非Win11</source>
+        <translation>Win11 아님</translation>
+    </message>
+    <message>
+        <source>识别引擎信息:</source>
+        <translation>인식 엔진:</translation>
+    </message>
+    <message>
+        <source>    操作系统: </source>
+        <translation>    운영 체제: </translation>
+    </message>
+    <message>
+        <source>功能中心</source>
+        <translation>기능 센터</translation>
+    </message>
+    <message>
+        <source>选择以下你常用的功能后，按下 </source>
+        <translation>아래에서 자주 쓰는 기능을 선택한 후 </translation>
+    </message>
+    <message>
+        <source>键，启动该功能</source>
+        <translation>키를 눌러 실행하세요</translation>
+    </message>
+    <message>
+        <source>M键常用设置</source>
+        <translation>M 키 자주 쓰는 기능</translation>
+    </message>
+    <message>
+        <source>自定义设置常用功能，双击  </source>
+        <translation>자주 쓰는 기능을 설정하고  </translation>
+    </message>
+    <message>
+        <source>键，轮循功能切换</source>
+        <translation>키를 두 번 눌러 차례로 전환하세요</translation>
+    </message>
+    <message>
+        <source>窗口切换</source>
+        <translation>창 전환</translation>
+    </message>
+    <message>
+        <source>&lt;u&gt;设置&lt;/u&gt;</source>
+        <translation>&lt;u&gt;설정&lt;/u&gt;</translation>
+    </message>
+    <message>
+        <source>快捷键设置成功</source>
+        <translation>단축키가 설정되었습니다</translation>
+    </message>
+    <message>
+        <source>电子档说明书</source>
+        <translation>사용 설명서</translation>
+    </message>
+    <message>
+        <source>设备</source>
+        <translation>장치</translation>
+    </message>
+    <message>
+        <source>接受器</source>
+        <translation>수신기</translation>
+    </message>
+    <message>
+        <source>App软件</source>
+        <translation>앱</translation>
+    </message>
+    <message>
+        <source>云端服务</source>
+        <translation>클라우드 서비스</translation>
+    </message>
+    <message>
+        <source>提示:</source>
+        <translation>알림:</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,9 @@
 
 #include "device/DeviceContext.h"
 #include "device/IDeviceLogic.h"
+#include "device/mouse/common/MouseDevice.h"
+#include "device/mouse/common/ui/MouseInfoTab.h"
+#include "device/mouse/common/ui/MouseMKeyTab.h"
 #include "device/mouse/common/ui/TypingTab.h"
 #include "device/pointer/common/ui/AiSubtitleTab.h"
 #include "device/pointer/common/ui/MKeyTab.h"
@@ -22,6 +25,10 @@ QWidget *DevicePages::create(const QString &pageClass, QWidget *parent)
         return new AiSubtitleTab(parent);
     if (pageClass == QLatin1String("RecordTab"))
         return new RecordTab(parent);
+    if (pageClass == QLatin1String("MouseInfoTab"))
+        return new MouseInfoTab(parent);
+    if (pageClass == QLatin1String("MouseMKeyTab"))
+        return new MouseMKeyTab(parent);
     return nullptr;
 }
 
@@ -38,5 +45,14 @@ void DevicePages::connectDevice(QWidget *page, IDeviceLogic *logic)
         if (context && context->functionImpl && context->functionImpl->audioRecord())
             QObject::connect(context->functionImpl->audioRecord(), &AudioRecordBL::SaveRecord_Finish, records,
                              QOverload<AudioRecordVO *>::of(&RecordTab::loadRecord));
+    }
+    // The mouse's M-key page follows a double click of the M key as the presenter's does.
+    if (auto *mouseMKey = qobject_cast<MouseMKeyTab *>(page))
+        QObject::connect(logic, &IDeviceLogic::invokeFunction, mouseMKey, &MouseMKeyTab::mkeyTab_invokeFunction);
+    auto *info = qobject_cast<MouseInfoTab *>(page);
+    auto *mouse = qobject_cast<MouseDevice *>(logic);
+    if (info && mouse) {
+        QObject::connect(mouse, &MouseDevice::bluetoothConnectedChanged, info, &MouseInfoTab::setBluetoothConnected);
+        QObject::connect(mouse, &MouseDevice::receiverStatusChanged, info, &MouseInfoTab::setReceiverStatus);
     }
 }

@@ -13,8 +13,9 @@ class DevicePages
 public:
     // A new page of that class, or null for a page that is not built yet.
     static QWidget *create(const QString &pageClass, QWidget *parent = nullptr);
-    // Connects the device's signals to a page that follows the device (the M-key page
-    // re-selects the current function and re-reads its sizes; the record list shows the serial
-    // number and reloads after each saved recording). Nothing for other pages.
+    // Connects the device's signals to a page that follows the device (the M-key pages
+    // re-select the current function and the presenter's re-reads its sizes; the mouse's
+    // information page shows its link states; the record list shows the serial number and
+    // reloads after each saved recording). Nothing for other pages.
     static void connectDevice(QWidget *page, IDeviceLogic *logic);
 };

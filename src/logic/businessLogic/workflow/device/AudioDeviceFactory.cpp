@@ -1,6 +1,7 @@
 #include "logic/businessLogic/workflow/device/AudioDeviceFactory.h"
 
 #include "device/DeviceContext.h"
+#include "logic/businessLogic/workflow/device/MicrophoneVolumeTest.h"
 #include "logic/businessLogic/workflow/device/PcAudioDevice.h"
 
 namespace {
@@ -25,4 +26,13 @@ AudioDeviceFactory::Source AudioDeviceFactory::create(DeviceContext *context)
     if (context && context->audio)
         return {context->audio, false};
     return {new PcAudioDevice, true};
+}
+
+AudioDeviceFactory::Source AudioDeviceFactory::createInput(DeviceContext *context, const QAudioDeviceInfo &input)
+{
+    if (overrideFn()) {
+        if (IAudioDevice *device = overrideFn()(context))
+            return {device, false};
+    }
+    return {new MicrophoneVolumeTest(input), true};
 }

@@ -1,0 +1,115 @@
+#include "DevicePageHome.h"
+
+#include "config/MouseSetting.h"
+#include "device/ProductInfo.h"
+#include "device/mouse/common/ui/MicrophoneItem.h"
+#include "device/mouse/common/ui/MouseInfoTab.h"
+#include "device/mouse/common/ui/MouseMKeyTab.h"
+#include "logic/businessLogic/workflow/device/AudioDeviceFactory.h"
+#include "logic/businessLogic/workflow/device/InjectedAudioDevice.h"
+#include "qui/QUIHelper.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QPushButton>
+#include <QtEndian>
+#include <QtTest>
+
+// Pictures of the mouse's information and M-key pages under build/ui-tour/mousepages/.
+class TestTourMousePages : public QObject
+{
+    Q_OBJECT
+
+    static void save(QWidget *page, const QString &name)
+    {
+        // Laid out and painted as on screen, but never mapped: tests that read the screen's
+        // pixels run beside this one.
+        page->setAttribute(Qt::WA_DontShowOnScreen);
+        page->resize(860, 760);
+        page->show();
+        QTest::qWait(50);
+        QVERIFY(QDir().mkpath(QStringLiteral(VB_TOUR_DIR)));
+        const QImage image = page->grab().toImage();
+        QVERIFY(!image.isNull());
+        QVERIFY(image.save(QStringLiteral(VB_TOUR_DIR "/%1.png").arg(name)));
+    }
+
+    static ProductInfo product(bool bluetooth)
+    {
+        ProductInfo p;
+        p.brand = QStringLiteral("Vellobox");
+        p.name = bluetooth ? QStringLiteral("AI 语音鼠标 M2 蓝牙版") : QStringLiteral("AI 语音鼠标 M1");
+        p.picture = QStringLiteral(":/logo/logo.png");
+        p.logo = QStringLiteral(":/resource/image/tip_mic.png");
+        p.productIntroUrl = QStringLiteral("https://manual.example/m1");
+        p.description = QStringLiteral("<p><b>%1</b></p><p>按住语音键说话，松开即输入文字；双击 M 键切换常用功能。</p>"
+                                       "<p>支持语音打字、翻译打字、语音搜索与截屏翻译。</p>")
+                            .arg(p.name);
+        if (bluetooth)
+            p.serviceUuid = QStringLiteral("0000fff0-0000-1000-8000-00805f9b34fb");
+        return p;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        registerVelloboxMetaTypes();
+        QUIHelper::setStyle(QUIHelper::themeNames().value(0));
+        QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
+    }
+
+    // The information page while a microphone test runs, for a receiver mouse and a
+    // Bluetooth mouse.
+    void mouseInfoTab_data()
+    {
+        QTest::addColumn<bool>("bluetooth");
+        QTest::newRow("usb") << false;
+        QTest::newRow("bluetooth") << true;
+    }
+
+    void mouseInfoTab()
+    {
+        QFETCH(bool, bluetooth);
+        InjectedAudioDevice source;
+        AudioDeviceFactory::setOverride([&source](DeviceContext *) { return &source; });
+        DevicePageHome device(std::make_unique<MouseSetting>());
+        const ProductInfo info = product(bluetooth);
+        device.context.product = &info;
+        MouseInfoTab page;
+        page.setContext(&device.context);
+        if (bluetooth)
+            page.setBluetoothConnected(true);
+        else
+            page.setReceiverStatus(1);
+        page.microphone()->startButton()->click();
+        QByteArray pcm(3200, Qt::Uninitialized);
+        for (int i = 0; i < pcm.size() / 2; ++i)
+            qToLittleEndian<qint16>(i % 2 ? 4000 : -4000, pcm.data() + 2 * i); // about 72 dB
+        source.push(pcm);
+        save(&page, QStringLiteral("MouseInfoTab-%1").arg(bluetooth ? "bluetooth" : "usb"));
+        page.microphone()->startButton()->click();
+        AudioDeviceFactory::setOverride({});
+    }
+
+    void mouseMKeyTab_data()
+    {
+        QTest::addColumn<int>("function");
+        for (int id : MouseMKeyTab::functionIds())
+            QTest::newRow(qPrintable(QString::number(id))) << id;
+    }
+
+    void mouseMKeyTab()
+    {
+        QFETCH(int, function);
+        DevicePageHome device(std::make_unique<MouseSetting>(),
+                              {{"mKey_function", function}, {"mKey_functions", "11,8,16"},
+                               {"mKey_url", "https://www.example.com"}, {"mKey_shortcut_Str", "Ctrl+Alt+F5"}});
+        MouseMKeyTab page;
+        page.setContext(&device.context);
+        QVERIFY(page.functionButton(function)->isChecked());
+        save(&page, QStringLiteral("MouseMKeyTab-%1").arg(function));
+    }
+};
+
+QTEST_MAIN(TestTourMousePages)
+#include "tst_tour_mousepages.moc"
