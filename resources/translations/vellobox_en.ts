@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>AiSubtitleTab</name>
+    <message>
+        <source>演讲设置</source>
+        <translation>Presentation settings</translation>
+    </message>
+</context>
+<context>
     <name>FeedbackDialog</name>
     <message>
         <source>意见反馈</source>
@@ -60,10 +67,6 @@
     <message>
         <source>上传日志</source>
         <translation>Upload Logs</translation>
-    <name>AiSubtitleTab</name>
-    <message>
-        <source>演讲设置</source>
-        <translation>Presentation settings</translation>
     </message>
 </context>
 <context>
@@ -348,6 +351,45 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     </message>
 </context>
 <context>
+    <name>RecordTab</name>
+    <message>
+        <source>设备信息</source>
+        <translation>Device information</translation>
+    </message>
+    <message>
+        <source>SN序列号</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>录音记录</source>
+        <translation>Recordings</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: red; text-decoration: none&apos;&gt;删除选中记录&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: red; text-decoration: none&apos;&gt;Delete selected&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>保存路径</source>
+        <translation>Save location</translation>
+    </message>
+    <message>
+        <source>默认保存路径</source>
+        <translation>Default folder</translation>
+    </message>
+    <message>
+        <source>更改</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>前往</source>
+        <translation>Open</translation>
+    </message>
+</context>
+<context>
     <name>RegisterDialog</name>
     <message>
         <source>请输入手机号或者邮箱</source>
@@ -388,42 +430,6 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>抖音</source>
         <translation>Douyin</translation>
-    <name>RecordTab</name>
-    <message>
-        <source>设备信息</source>
-        <translation>Device information</translation>
-    </message>
-    <message>
-        <source>SN序列号</source>
-        <translation>Serial number</translation>
-    </message>
-    <message>
-        <source>复制</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <source>录音记录</source>
-        <translation>Recordings</translation>
-    </message>
-    <message>
-        <source>&lt;a style=&apos;color: red; text-decoration: none&apos;&gt;删除选中记录&lt;/a&gt;</source>
-        <translation>&lt;a style=&apos;color: red; text-decoration: none&apos;&gt;Delete selected&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>保存路径</source>
-        <translation>Save location</translation>
-    </message>
-    <message>
-        <source>默认保存路径</source>
-        <translation>Default folder</translation>
-    </message>
-    <message>
-        <source>更改</source>
-        <translation>Change</translation>
-    </message>
-    <message>
-        <source>前往</source>
-        <translation>Open</translation>
     </message>
 </context>
 <context>
@@ -612,6 +618,14 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>邮件发送成功!</source>
         <translation>Email sent!</translation>
+    </message>
+    <message>
+        <source>服务器返回的数据过大, 已中止</source>
+        <translation>The server sent too much data; the request was stopped</translation>
+    </message>
+    <message>
+        <source>服务器将请求转到其他地址, 已拒绝: %1</source>
+        <translation>The server redirected the request to another address, which was refused: %1</translation>
     </message>
 </context>
 <context>
@@ -803,6 +817,8 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>界面语言保存失败!</source>
         <translation>Could not save the interface language!</translation>
+    </message>
+    <message>
         <source>请同意用户协议和隐私协议!</source>
         <translation>Please accept the user agreement and the privacy policy!</translation>
     </message>
@@ -829,6 +845,8 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>重置成功, 返回登录页面登录!</source>
         <translation>Password reset, please sign in again!</translation>
+    </message>
+    <message>
         <source>分享码有效期更新失败!</source>
         <translation>Could not renew the share link!</translation>
     </message>
@@ -855,6 +873,18 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>删除成功!</source>
         <translation>Deleted!</translation>
+    </message>
+    <message>
+        <source>设备设置无法保存: %1</source>
+        <translation>The device settings cannot be saved: %1</translation>
+    </message>
+    <message>
+        <source>下载地址无效</source>
+        <translation>invalid download address</translation>
+    </message>
+    <message>
+        <source>文件过大</source>
+        <translation>file too large</translation>
     </message>
 </context>
 <context>
@@ -1225,6 +1255,8 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>修改生效需要重启程序，是否重启?</source>
         <translation>The program must restart for the change to take effect. Restart now?</translation>
+    </message>
+    <message>
         <source>《用户协议》</source>
         <translation>User Agreement</translation>
     </message>
@@ -1239,6 +1271,8 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>登录后代表您已同意%1和%2</source>
         <translation>By signing in you accept the %1 and the %2</translation>
+    </message>
+    <message>
         <source>演讲设置</source>
         <translation>Presentation settings</translation>
     </message>
@@ -1333,6 +1367,8 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>操作</source>
         <translation>Actions</translation>
+    </message>
+    <message>
         <source>开始测试</source>
         <translation>Start Test</translation>
     </message>
@@ -1432,10 +1468,6 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
         <source>云端服务</source>
         <translation>Cloud Service</translation>
     </message>
-    <message>
-        <source>提示:</source>
-        <translation>Note:</translation>
-    </message>
 </context>
 <context>
     <name>TypingTab</name>
@@ -1509,6 +1541,9 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>停止更新</source>
         <translation>Stop Update</translation>
+    </message>
+</context>
+<context>
     <name>VoiceTab</name>
     <message>
         <source>智能录音设置</source>

@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>AiSubtitleTab</name>
+    <message>
+        <source>演讲设置</source>
+        <translation>발표 설정</translation>
+    </message>
+</context>
+<context>
     <name>FeedbackDialog</name>
     <message>
         <source>意见反馈</source>
@@ -60,10 +67,6 @@
     <message>
         <source>上传日志</source>
         <translation>로그 업로드</translation>
-    <name>AiSubtitleTab</name>
-    <message>
-        <source>演讲设置</source>
-        <translation>발표 설정</translation>
     </message>
 </context>
 <context>
@@ -348,6 +351,45 @@
     </message>
 </context>
 <context>
+    <name>RecordTab</name>
+    <message>
+        <source>设备信息</source>
+        <translation>장치 정보</translation>
+    </message>
+    <message>
+        <source>SN序列号</source>
+        <translation>일련번호</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>录音记录</source>
+        <translation>녹음 기록</translation>
+    </message>
+    <message>
+        <source>&lt;a style=&apos;color: red; text-decoration: none&apos;&gt;删除选中记录&lt;/a&gt;</source>
+        <translation>&lt;a style=&apos;color: red; text-decoration: none&apos;&gt;선택 항목 삭제&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>保存路径</source>
+        <translation>저장 위치</translation>
+    </message>
+    <message>
+        <source>默认保存路径</source>
+        <translation>기본 저장 폴더</translation>
+    </message>
+    <message>
+        <source>更改</source>
+        <translation>변경</translation>
+    </message>
+    <message>
+        <source>前往</source>
+        <translation>열기</translation>
+    </message>
+</context>
+<context>
     <name>RegisterDialog</name>
     <message>
         <source>请输入手机号或者邮箱</source>
@@ -388,42 +430,6 @@
     <message>
         <source>抖音</source>
         <translation>Douyin</translation>
-    <name>RecordTab</name>
-    <message>
-        <source>设备信息</source>
-        <translation>장치 정보</translation>
-    </message>
-    <message>
-        <source>SN序列号</source>
-        <translation>일련번호</translation>
-    </message>
-    <message>
-        <source>复制</source>
-        <translation>복사</translation>
-    </message>
-    <message>
-        <source>录音记录</source>
-        <translation>녹음 기록</translation>
-    </message>
-    <message>
-        <source>&lt;a style=&apos;color: red; text-decoration: none&apos;&gt;删除选中记录&lt;/a&gt;</source>
-        <translation>&lt;a style=&apos;color: red; text-decoration: none&apos;&gt;선택 항목 삭제&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>保存路径</source>
-        <translation>저장 위치</translation>
-    </message>
-    <message>
-        <source>默认保存路径</source>
-        <translation>기본 저장 폴더</translation>
-    </message>
-    <message>
-        <source>更改</source>
-        <translation>변경</translation>
-    </message>
-    <message>
-        <source>前往</source>
-        <translation>열기</translation>
     </message>
 </context>
 <context>
@@ -612,6 +618,14 @@
     <message>
         <source>邮件发送成功!</source>
         <translation>메일을 보냈습니다!</translation>
+    </message>
+    <message>
+        <source>服务器返回的数据过大, 已中止</source>
+        <translation>서버가 너무 많은 데이터를 보내 요청을 중단했습니다</translation>
+    </message>
+    <message>
+        <source>服务器将请求转到其他地址, 已拒绝: %1</source>
+        <translation>서버가 요청을 다른 주소로 돌렸으며 거부되었습니다: %1</translation>
     </message>
 </context>
 <context>
@@ -803,6 +817,8 @@
     <message>
         <source>界面语言保存失败!</source>
         <translation>인터페이스 언어를 저장하지 못했습니다!</translation>
+    </message>
+    <message>
         <source>请同意用户协议和隐私协议!</source>
         <translation>이용약관과 개인정보 처리방침에 동의해 주세요!</translation>
     </message>
@@ -829,6 +845,8 @@
     <message>
         <source>重置成功, 返回登录页面登录!</source>
         <translation>비밀번호가 재설정되었습니다. 다시 로그인하세요!</translation>
+    </message>
+    <message>
         <source>分享码有效期更新失败!</source>
         <translation>공유 링크를 갱신하지 못했습니다!</translation>
     </message>
@@ -855,6 +873,18 @@
     <message>
         <source>删除成功!</source>
         <translation>삭제되었습니다!</translation>
+    </message>
+    <message>
+        <source>设备设置无法保存: %1</source>
+        <translation>장치 설정을 저장할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>下载地址无效</source>
+        <translation>잘못된 다운로드 주소</translation>
+    </message>
+    <message>
+        <source>文件过大</source>
+        <translation>파일이 너무 큽니다</translation>
     </message>
 </context>
 <context>
@@ -1225,6 +1255,8 @@
     <message>
         <source>修改生效需要重启程序，是否重启?</source>
         <translation>변경 사항을 적용하려면 프로그램을 다시 시작해야 합니다. 지금 다시 시작할까요?</translation>
+    </message>
+    <message>
         <source>《用户协议》</source>
         <translation>이용약관</translation>
     </message>
@@ -1239,6 +1271,8 @@
     <message>
         <source>登录后代表您已同意%1和%2</source>
         <translation>로그인하면 %1 및 %2에 동의하게 됩니다</translation>
+    </message>
+    <message>
         <source>演讲设置</source>
         <translation>발표 설정</translation>
     </message>
@@ -1333,6 +1367,8 @@
     <message>
         <source>操作</source>
         <translation>작업</translation>
+    </message>
+    <message>
         <source>开始测试</source>
         <translation>테스트 시작</translation>
     </message>
@@ -1432,10 +1468,6 @@
         <source>云端服务</source>
         <translation>클라우드 서비스</translation>
     </message>
-    <message>
-        <source>提示:</source>
-        <translation>알림:</translation>
-    </message>
 </context>
 <context>
     <name>TypingTab</name>
@@ -1509,6 +1541,9 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>停止更新</source>
         <translation>업데이트 중지</translation>
+    </message>
+</context>
+<context>
     <name>VoiceTab</name>
     <message>
         <source>智能录音设置</source>
