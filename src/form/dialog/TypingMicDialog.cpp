@@ -77,8 +77,16 @@ void TypingMicDialog::setText(const QString &text)
 
 void TypingMicDialog::setMessage(const QString &text)
 {
-    m_textBox->setVisible(!text.isEmpty());
     m_textBox->setText(text);
+    // Placed before it shows: without a caret the tip never moves, and the box would
+    // otherwise appear wherever the window system puts a new window.
+    placeTextBox();
+    m_textBox->setVisible(!text.isEmpty());
+}
+
+void TypingMicDialog::placeTextBox()
+{
+    m_textBox->move(pos().x(), pos().y() + height());
 }
 
 void TypingMicDialog::setVolume(int level)
@@ -91,6 +99,7 @@ void TypingMicDialog::showTip()
     ui->volume->setValue(0);
     timer_updatePostion();
     show();
+    placeTextBox();
     if (m_follow)
         m_timer.start();
 }
@@ -102,6 +111,7 @@ void TypingMicDialog::hideTip()
     hide();
     ui->volume->setValue(0);
     m_textBox->setText(QString());
+    m_textBox->hide();
 }
 
 QString TypingMicDialog::title() const
@@ -128,5 +138,5 @@ void TypingMicDialog::timer_updatePostion()
         return;
     const QPoint tip(caret->x() + CaretOffsetX, caret->y() + CaretOffsetY);
     move(tip);
-    m_textBox->move(tip.x(), tip.y() + height());
+    placeTextBox();
 }
