@@ -1,6 +1,7 @@
 #include "device/common/ui/DevicePages.h"
 
 #include "device/IDeviceLogic.h"
+#include "device/common/ui/NoDeviceTab.h"
 #include "device/mouse/common/ui/TypingTab.h"
 #include "device/pointer/common/ui/MKeyTab.h"
 
@@ -10,6 +11,8 @@ QWidget *DevicePages::create(const QString &pageClass, QWidget *parent)
         return new TypingTab(parent);
     if (pageClass == QLatin1String("MKeyTab"))
         return new MKeyTab(parent);
+    if (pageClass == QLatin1String("NoDeviceTab"))
+        return new NoDeviceTab(parent);
     return nullptr;
 }
 
