@@ -16,6 +16,8 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QSocketNotifier>
+#include <QThread>
+#include <QKeyEvent>
 #include <QtTest>
 #include <cstdio>
 #include <memory>
@@ -23,13 +25,34 @@
 
 namespace {
 
+// Holds up a Ctrl+V before the line edit sees it, as a busy program would.
+class SlowPaste : public QObject
+{
+public:
+    int delayMs = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (delayMs > 0 && event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() == Qt::Key_V && (key->modifiers() & Qt::ControlModifier))
+                QThread::msleep(ulong(delayMs));
+        }
+        return false;
+    }
+};
+
 // Another program with a focused line edit: this executable run with "--line-edit".
 // Prints "ready" once focused; on standard input "text" prints the field's text
-// (percent-encoded), "set <encoded>" replaces it (cursor at the end) and prints "ok".
+// (percent-encoded), "set <encoded>" replaces it (cursor at the end) and prints "ok",
+// "slow <ms>" makes it take that long before it acts on a Ctrl+V and prints "ok".
 int runLineEdit(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QLineEdit edit;
+    SlowPaste slow;
+    edit.installEventFilter(&slow);
     edit.setGeometry(300, 300, 400, 40);
     edit.show();
     edit.activateWindow();
@@ -54,6 +77,9 @@ int runLineEdit(int argc, char **argv)
             pending.remove(0, end + 1);
             if (line == "text") {
                 std::printf("%s\n", edit.text().toUtf8().toPercentEncoding().constData());
+            } else if (line.startsWith("slow ")) {
+                slow.delayMs = line.mid(5).toInt();
+                std::printf("ok\n");
             } else if (line.startsWith("set ")) {
                 edit.setText(QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(4))));
                 edit.setCursorPosition(edit.text().size());
@@ -144,6 +170,35 @@ private slots:
         QTRY_COMPARE(editorText(), QStringLiteral("a好"));
         QTest::qWait(200);
         QCOMPARE(editorText(), QStringLiteral("a好"));
+    }
+
+    // A final result may follow its interim one within milliseconds: the target must still
+    // paste each text once, in order.
+    void quickFinalResultReplacesTheInterimOne_data()
+    {
+        QTest::addColumn<int>("gapMs");
+        QTest::addColumn<int>("targetDelayMs");
+        for (int gap : {0, 10, 20, 40})
+            QTest::addRow("%d ms apart", gap) << gap << 0;
+        QTest::newRow("slow target, 0 ms apart") << 0 << 150;
+        QTest::newRow("slow target, 20 ms apart") << 20 << 150;
+    }
+
+    void quickFinalResultReplacesTheInterimOne()
+    {
+        QFETCH(int, gapMs);
+        QFETCH(int, targetDelayMs);
+        QCOMPARE(ask("slow " + QByteArray::number(targetDelayMs)), QByteArray("ok"));
+        setEditorText(QString());
+        m_window->typingSlot(QStringLiteral("hello"), QString());
+        if (gapMs > 0)
+            QTest::qWait(gapMs);
+        m_window->typingSlot(QStringLiteral("hello world"), QStringLiteral("hello"));
+        QTRY_VERIFY(!m_window->typingOutput()->isBusy());
+        QTest::qWait(targetDelayMs + 300);
+        const QString text = editorText();
+        QCOMPARE(ask("slow 0"), QByteArray("ok"));
+        QCOMPARE(text, QStringLiteral("hello world"));
     }
 
     void ctrlQReachesTheFirstMatchingDeviceOnce()
