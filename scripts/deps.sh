@@ -12,8 +12,8 @@ PACKAGES=(
   fonts-font-awesome fonts-noto-cjk
 )
 if [ "${1:-}" = "--test" ]; then
-  # Headless X server and a QR decoder for the test suite.
-  PACKAGES+=(xvfb xauth zbar-tools)
+  # Headless X server, a QR decoder and a window manager (started by the tests that need one).
+  PACKAGES+=(xvfb xauth zbar-tools openbox)
 fi
 
 missing=()

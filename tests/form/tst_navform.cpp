@@ -192,7 +192,9 @@ private slots:
     {
         TypingMicDialog tip(7, true);
         QCOMPARE(tip.objectName(), QStringLiteral("TypingMicDialog"));
-        QCOMPARE(int(tip.windowFlags()), 0x40803);
+        QCOMPARE(int(tip.windowFlags() & ~Qt::WindowDoesNotAcceptFocus), 0x40803);
+        QVERIFY(tip.windowFlags() & Qt::WindowDoesNotAcceptFocus);
+        QVERIFY(tip.testAttribute(Qt::WA_ShowWithoutActivating));
         QCOMPARE(tip.windowOpacity(), 0.8);
         QVERIFY(tip.property("canMove").toBool());
         QCOMPARE(tip.minimumWidth(), 200);

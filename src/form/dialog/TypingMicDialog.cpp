@@ -24,7 +24,9 @@ TypingMicDialog::TypingMicDialog(int action, bool follow, QWidget *parent)
     , m_textBox(new TextWidget)
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    // The recognised text is pasted into the focused program: the tip must never take the focus.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setContentsMargins(0, 0, 0, 0);
     setWindowOpacity(0.8);
 

@@ -21,7 +21,9 @@ FullScreenWidget::FullScreenWidget(QWidget *parent)
     // The overlay only shows something: clicks and keys go to the presentation below.
     // Bypassing the window manager keeps it exactly on the screen's rectangle, above panels.
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput
-                   | Qt::X11BypassWindowManagerHint);
+                   | Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus);
+    // The keyboard stays with the presentation.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     m_composited = Compositing::isActive();
     if (m_composited)
         setAttribute(Qt::WA_TranslucentBackground);

@@ -23,7 +23,8 @@ Magnifier::Magnifier(QWidget *parent)
     setFixedSize(400, 300);
     // The lens only shows something: clicks go to the application below.
     setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
-                   | Qt::WindowTransparentForInput);
+                   | Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     // Without a compositor a translucent window is black where it should be clear; the dot
     // is cut out with a window mask instead.
     m_masked = !Compositing::isActive();
