@@ -1,3 +1,4 @@
+#include "EffectsFixture.h"
 #include "SimulatedDevice.h"
 
 #include "config/BaseSetting.h"
@@ -410,8 +411,12 @@ private slots:
         QFETCH(bool, tray);
         QFETCH(bool, shown);
         MainWindow::setTrayAvailableForTest(tray);
+        LogCapture log;
         StartupSequence::showWindow(m_window.get(), hidden);
         QCOMPARE(m_window->isVisible(), shown);
+        // Showing a window asked to stay hidden is explained in the log.
+        QCOMPARE(log.lines({"started hidden", "no system tray"}).size() + log.lines({"started hidden", "neither a system tray"}).size(),
+                 hidden && !tray ? 1 : 0);
     }
 
     void titleBarButtonsHideAndMinimise()
