@@ -14,7 +14,7 @@ ClipboardFetchWatcher *ClipboardFetchWatcher::instance()
 ClipboardFetchWatcher::ClipboardFetchWatcher()
     : QObject(QCoreApplication::instance())
 {
-    if (!QX11Info::isPlatformX11() || !QX11Info::display())
+    if (!QCoreApplication::instance() || !QX11Info::isPlatformX11() || !QX11Info::display())
         return;
     Display *display = QX11Info::display();
     m_clipboard = XInternAtom(display, "CLIPBOARD", False);

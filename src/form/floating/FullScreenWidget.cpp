@@ -210,13 +210,16 @@ void FullScreenWidget::stopFunction()
 void FullScreenWidget::gearUp()
 {
     adjustGear(true);
-    applySetting(m_mode);
+    // While the screen repaints, the start to come draws with the new step.
+    if (!m_settle.isActive())
+        applySetting(m_mode);
 }
 
 void FullScreenWidget::gearDown()
 {
     adjustGear(false);
-    applySetting(m_mode);
+    if (!m_settle.isActive())
+        applySetting(m_mode);
 }
 
 void FullScreenWidget::adjustGear(bool up)
