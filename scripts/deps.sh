@@ -12,8 +12,9 @@ PACKAGES=(
   fonts-font-awesome fonts-noto-cjk
 )
 if [ "${1:-}" = "--test" ]; then
-  # Headless X server and a QR decoder for the test suite.
-  PACKAGES+=(xvfb xauth zbar-tools desktop-file-utils)
+  # Headless X server, a QR decoder, a desktop entry checker and a window manager (started by
+  # the tests that need one).
+  PACKAGES+=(xvfb xauth zbar-tools desktop-file-utils openbox)
 fi
 
 missing=()

@@ -88,8 +88,8 @@ int main(int argc, char *argv[])
 
     const QString language = interfaceLanguage(config);
     QTranslator translator;
-    if (language != QLatin1String("zh")
-        && translator.load(QStringLiteral(":/translations/vellobox_%1.qm").arg(language)))
+    // Chinese too: its few texts whose source is a key need their sentence.
+    if (translator.load(QStringLiteral(":/translations/vellobox_%1.qm").arg(language)))
         app.installTranslator(&translator);
 
     const bool startHidden = app.arguments().contains(QStringLiteral("-h"));
@@ -101,7 +101,7 @@ int main(int argc, char *argv[])
     AppInit::instance().start();
     QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
 
-    SingleInstanceGuard guard;
+    SingleInstanceGuard guard(SingleInstanceGuard::keyFor(AppHelper::programDir()));
     if (!guard.tryAcquire()) {
         QLOG_WARN() << "refusing a second instance";
         QMessageBox::warning(nullptr, AppHelper::appName(), TNotify::tr("程序已经在运行中!"));
@@ -129,8 +129,7 @@ int main(int argc, char *argv[])
                      [&window] { window.quitApplication(); });
     terminations.watch();
 
-    if (!startHidden)
-        window.show();
+    StartupSequence::showWindow(&window, startHidden);
     StartupSequence::connectMonitors(&window);
     StartupSequence::startDeferred(&window);
 

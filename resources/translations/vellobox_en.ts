@@ -886,6 +886,18 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
         <source>文件过大</source>
         <translation>file too large</translation>
     </message>
+    <message>
+        <source>无法发送按键 %1</source>
+        <translation>Cannot send the keys %1</translation>
+    </message>
+    <message>
+        <source>语音识别失败</source>
+        <translation>Speech recognition failed</translation>
+    </message>
+    <message>
+        <source>这个按键不能用作快捷键</source>
+        <translation>This key cannot be used in a shortcut</translation>
+    </message>
 </context>
 <context>
     <name>TPointer</name>
@@ -1467,6 +1479,74 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>云端服务</source>
         <translation>Cloud Service</translation>
+    </message>
+    <message>
+        <source>黑色</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>白色</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>灰色</source>
+        <translation>Grey</translation>
+    </message>
+    <message>
+        <source>红色</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>橙色</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>黄色</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>亮绿色</source>
+        <translation>Bright green</translation>
+    </message>
+    <message>
+        <source>绿色</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>青色</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>蓝色</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>紫色</source>
+        <translation>Purple</translation>
+    </message>
+    <message>
+        <source>品红色</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>粉色</source>
+        <translation>Pink</translation>
+    </message>
+    <message>
+        <source>棕色</source>
+        <translation>Brown</translation>
+    </message>
+    <message>
+        <source> 连接设备</source>
+        <translation> Connect a device</translation>
+    </message>
+    <message>
+        <source>未连接设备</source>
+        <translation>No device connected</translation>
+    </message>
+    <message>
+        <source>请用 USB 插入一个支持的演示器或语音鼠标，或按下右上角的蓝牙按钮搜索附近的设备。</source>
+        <translation>Plug a supported presenter or voice mouse in over USB, or press the Bluetooth button at the top right to search for devices nearby.</translation>
     </message>
 </context>
 <context>

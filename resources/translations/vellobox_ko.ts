@@ -886,6 +886,18 @@
         <source>文件过大</source>
         <translation>파일이 너무 큽니다</translation>
     </message>
+    <message>
+        <source>无法发送按键 %1</source>
+        <translation>키 %1을(를) 보낼 수 없습니다</translation>
+    </message>
+    <message>
+        <source>语音识别失败</source>
+        <translation>음성 인식에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>这个按键不能用作快捷键</source>
+        <translation>이 키는 단축키로 사용할 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>TPointer</name>
@@ -1467,6 +1479,74 @@
     <message>
         <source>云端服务</source>
         <translation>클라우드 서비스</translation>
+    </message>
+    <message>
+        <source>黑色</source>
+        <translation>검정</translation>
+    </message>
+    <message>
+        <source>白色</source>
+        <translation>흰색</translation>
+    </message>
+    <message>
+        <source>灰色</source>
+        <translation>회색</translation>
+    </message>
+    <message>
+        <source>红色</source>
+        <translation>빨강</translation>
+    </message>
+    <message>
+        <source>橙色</source>
+        <translation>주황</translation>
+    </message>
+    <message>
+        <source>黄色</source>
+        <translation>노랑</translation>
+    </message>
+    <message>
+        <source>亮绿色</source>
+        <translation>밝은 초록</translation>
+    </message>
+    <message>
+        <source>绿色</source>
+        <translation>초록</translation>
+    </message>
+    <message>
+        <source>青色</source>
+        <translation>청록</translation>
+    </message>
+    <message>
+        <source>蓝色</source>
+        <translation>파랑</translation>
+    </message>
+    <message>
+        <source>紫色</source>
+        <translation>보라</translation>
+    </message>
+    <message>
+        <source>品红色</source>
+        <translation>자홍</translation>
+    </message>
+    <message>
+        <source>粉色</source>
+        <translation>분홍</translation>
+    </message>
+    <message>
+        <source>棕色</source>
+        <translation>갈색</translation>
+    </message>
+    <message>
+        <source> 连接设备</source>
+        <translation> 장치 연결</translation>
+    </message>
+    <message>
+        <source>未连接设备</source>
+        <translation>연결된 장치가 없습니다</translation>
+    </message>
+    <message>
+        <source>请用 USB 插入一个支持的演示器或语音鼠标，或按下右上角的蓝牙按钮搜索附近的设备。</source>
+        <translation>지원되는 프레젠터나 음성 마우스를 USB로 연결하거나, 오른쪽 위의 블루투스 버튼을 눌러 주변 장치를 검색하세요.</translation>
     </message>
 </context>
 <context>

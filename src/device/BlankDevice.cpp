@@ -20,6 +20,6 @@ void BlankDevice::paintStatus(QPainter *, const QRect &) const
 
 QVector<IDeviceLogic::PageEntry> BlankDevice::pageTable() const
 {
-    // The pages shown without a device come with the main window's tabs.
-    return {};
+    // One page that tells a new user how to connect a device.
+    return {{TUI::tr(" 连接设备"), QStringLiteral("NoDeviceTab"), nullptr}};
 }

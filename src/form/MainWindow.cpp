@@ -65,6 +65,13 @@ QStringList styleNames()
             QStringLiteral("浅黑色"), QStringLiteral("深黑色"), QStringLiteral("PS黑色"), QStringLiteral("黑色扁平"),
             QStringLiteral("白色扁平"), QStringLiteral("Vellobox"), QStringLiteral("Vellobox2")};
 }
+
+// Opens a device's page stack on the page its navigation column marks.
+void showMarkedPage(const IDeviceLogic::DeviceUi &pages)
+{
+    if (pages.first && pages.second && pages.second->currentIndex() >= 0)
+        pages.first->setCurrentIndex(pages.second->currentIndex());
+}
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -293,6 +300,11 @@ void MainWindow::btnMenu_Max_clicked(bool)
 
 void MainWindow::btnMenu_Close_clicked(bool)
 {
+    if (!trayAvailable()) {
+        // Hidden without a tray, the program could be neither reached nor ended.
+        quitApplication();
+        return;
+    }
     hideUpgradeDialog();
     hide();
 }
@@ -337,13 +349,13 @@ void MainWindow::showProgressTriggered()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // The program keeps running in the tray; without a tray the window only goes down to
-    // the task bar so that the user always has a way back.
+    // The program keeps running in the tray; without a tray there is nothing left to quit
+    // from, so closing ends it in order.
     event->ignore();
     if (trayAvailable())
         hide();
     else
-        showMinimized();
+        quitApplication();
 }
 
 void MainWindow::paintEvent(QPaintEvent *)
@@ -506,7 +518,12 @@ DeviceContext *MainWindow::snapshotDeviceFor(int virtualKey, Qt::KeyboardModifie
     for (DeviceContext *context : devices) {
         if (!context || !context->setting || context->setting->snapshot_shortcut.isEmpty())
             continue;
-        const QKeySequence shortcut = QKeySequence::fromString(context->setting->snapshot_shortcut, QKeySequence::PortableText);
+        QKeySequence shortcut = QKeySequence::fromString(context->setting->snapshot_shortcut, QKeySequence::PortableText);
+        if (shortcut.count() == 1 && (shortcut[0] & Qt::ShiftModifier)) {
+            // Stored as typed ("Ctrl+Shift+!"): the listener hears the unshifted key.
+            const int storedKey = shortcut[0] & ~int(Qt::KeyboardModifierMask);
+            shortcut = QKeySequence((shortcut[0] & int(Qt::KeyboardModifierMask)) | unshiftedQtKey(storedKey));
+        }
         if (shortcut.matches(pressed) != QKeySequence::NoMatch)
             return context;
     }
@@ -533,8 +550,9 @@ void MainWindow::initDeviceTabs()
     ui->nav->addPage(pages.second);
     ui->nav->setCurrentPage(0);
     ui->tabWidget->addTab(pages.first, m_placeholder->typeName());
-    pages.first->setCurrentIndex(ui->nav->currentPage());
+    showMarkedPage(pages);
 }
+
 
 void MainWindow::addDevice(DeviceContext *context)
 {
@@ -560,7 +578,7 @@ void MainWindow::addDevice(DeviceContext *context)
         pages.second = new LeftTabbarPanel;
     ui->nav->addPage(pages.second);
     ui->tabWidget->addTab(pages.first, logic->typeName());
-    pages.first->setCurrentIndex(ui->nav->currentPage());
+    showMarkedPage(pages);
     bar->appendItem(context);
     bar->update();
     connect(logic, &IDeviceLogic::notifyChange, this, &MainWindow::deviceStatusChange);
@@ -616,9 +634,12 @@ void MainWindow::removeDevice(DeviceContext *context)
     delete stored;
 
     QLOG_TRACE() << "更新UI!";
-    ui->tabWidget->removeTab(index);
-    bar->removeItemAt(index);
+    // The column goes first: removeTab announces the new current tab while it still runs, and
+    // the column must already have the same pages as the tabs by then.
     ui->nav->removePage(index);
+    bar->removeItemAt(index);
+    ui->tabWidget->removeTab(index);
+    ui->nav->setCurrentPage(ui->tabWidget->currentIndex());
     if (tabPage)
         tabPage->deleteLater();
     if (navPage)

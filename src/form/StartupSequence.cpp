@@ -7,10 +7,29 @@
 #include "form/UpgradeLink.h"
 #include "logic/businessLogic/monitor/BlueToothMonitor.h"
 #include "logic/businessLogic/monitor/HidMonitor.h"
+#include "logging/QsLog.h"
+#include "platform/WindowManagerProbe.h"
 
 #include <QTimer>
 
 namespace StartupSequence {
+
+void showWindow(MainWindow *window, bool startHidden)
+{
+    if (!startHidden) {
+        window->show();
+        return;
+    }
+    if (MainWindow::trayAvailable())
+        return;
+    if (WindowManagerProbe::isRunning()) {
+        QLOG_WARN() << "started hidden, but there is no system tray to come back from: the window starts minimised";
+        window->showMinimized();
+    } else {
+        QLOG_WARN() << "started hidden, but there is neither a system tray nor a window manager: the window is shown";
+        window->show();
+    }
+}
 
 void connectMonitors(MainWindow *window)
 {

@@ -10,6 +10,9 @@ constexpr int BluetoothDelayMs = 1000;
 constexpr int FirstScanDelayMs = 2000;
 constexpr int UpdateCheckDelayMs = 5000;
 
+// Shows the window unless asked to start hidden. Hidden needs a tray to come back from:
+// without one the window shows anyway, minimised when a window manager can restore it.
+void showWindow(MainWindow *window, bool startHidden);
 // Connects HidMonitor and BlueToothMonitor (newDevice, deleteDevice) to the window, and the
 // settings store's save failures to their notice.
 void connectMonitors(MainWindow *window);

@@ -1,6 +1,7 @@
 #include "form/TypingOutput.h"
 
 #include "logging/QsLog.h"
+#include "platform/ClipboardFetchWatcher.h"
 #include "platform/VirtualKeys.h"
 
 using VirtualKeys::VK_BACK;
@@ -16,6 +17,23 @@ TypingOutput::TypingOutput(QObject *parent)
     m_pause.setSingleShot(true);
     m_pause.setInterval(PauseMs);
     connect(&m_pause, &QTimer::timeout, this, &TypingOutput::run);
+    m_fetchLimit.setSingleShot(true);
+    m_fetchLimit.setInterval(FetchWaitMs);
+    connect(&m_fetchLimit, &QTimer::timeout, this, [this] {
+        QLOG_DEBUG() << "TypingOutput: the pasted text was not fetched in time";
+        onFetched();
+    });
+    connect(ClipboardFetchWatcher::instance(), &ClipboardFetchWatcher::textFetched, this, [this] {
+        if (m_fetchLimit.isActive())
+            onFetched();
+    });
+}
+
+void TypingOutput::onFetched()
+{
+    m_fetchLimit.stop();
+    if (!m_pause.isActive() && !m_steps.isEmpty())
+        run();
 }
 
 int TypingOutput::eraseCount(const QString &text)
@@ -35,7 +53,7 @@ void TypingOutput::type(const QString &newText, const QString &oldText)
         steps.append({Step::Keys, IKeySender::taps(VK_BACK, count), {}});
     steps.append({Step::Clipboard, {}, newText});
     steps.append({Step::Pause, {}, {}});
-    steps.append({Step::Keys, IKeySender::chord(VK_CONTROL, 'V'), {}});
+    steps.append({Step::Paste, IKeySender::chord(VK_CONTROL, 'V'), {}});
     steps.append({Step::Pause, {}, {}});
     enqueue(steps);
 }
@@ -52,7 +70,7 @@ void TypingOutput::deleteWord()
 
 void TypingOutput::paste()
 {
-    enqueue({{Step::Keys, IKeySender::chord(VK_CONTROL, 'V'), {}}});
+    enqueue({{Step::Paste, IKeySender::chord(VK_CONTROL, 'V'), {}}});
 }
 
 void TypingOutput::enqueue(const QVector<Step> &steps)
@@ -67,10 +85,18 @@ void TypingOutput::enqueue(const QVector<Step> &steps)
 void TypingOutput::run()
 {
     while (!m_steps.isEmpty()) {
+        // The clipboard still holds the text of a paste the target has not fetched.
+        if (m_steps.head().kind == Step::Clipboard && isAwaitingFetch())
+            return;
         const Step step = m_steps.dequeue();
         switch (step.kind) {
         case Step::Keys:
             sendKeys(step.keys);
+            break;
+        case Step::Paste:
+            sendKeys(step.keys);
+            if (ClipboardFetchWatcher::instance()->isWatching())
+                m_fetchLimit.start();
             break;
         case Step::Clipboard:
             writeClipboard(step.text);

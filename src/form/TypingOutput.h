@@ -13,12 +13,19 @@
 // they arrived. The short pauses that let the target application catch up are single-shot
 // timers rather than sleeps: the event loop keeps serving the clipboard meanwhile, which is
 // what lets another X11 client paste from us at all.
+//
+// After a paste the clipboard keeps its text until the target has fetched it (or a time limit
+// has passed): the target asks for it after reading Ctrl+V, and a newer text set before that
+// would be pasted in its place.
 class TypingOutput : public QObject
 {
     Q_OBJECT
 public:
     // Pause after the clipboard is set and after the paste.
     static constexpr int PauseMs = 15;
+    // The longest wait for the target to fetch a pasted text; a window that takes no paste
+    // never asks.
+    static constexpr int FetchWaitMs = 400;
 
     explicit TypingOutput(QObject *parent = nullptr);
 
@@ -29,6 +36,8 @@ public:
     void paste();
 
     bool isBusy() const { return !m_steps.isEmpty() || m_pause.isActive(); }
+    // A paste went out whose text the target has not fetched yet.
+    bool isAwaitingFetch() const { return m_fetchLimit.isActive(); }
     // Backspaces that erase text: one per character as the user sees it (code point), so a
     // character outside the Basic Multilingual Plane costs one press, not two.
     static int eraseCount(const QString &text);
@@ -39,7 +48,7 @@ signals:
 
 private:
     struct Step {
-        enum Kind { Keys, Clipboard, Pause } kind;
+        enum Kind { Keys, Paste, Clipboard, Pause } kind;
         QVector<KeyRecord> keys;
         QString text;
     };
@@ -48,7 +57,9 @@ private:
     void run();
     void sendKeys(const QVector<KeyRecord> &records);
     void writeClipboard(const QString &text);
+    void onFetched();
 
     QQueue<Step> m_steps;
     QTimer m_pause;
+    QTimer m_fetchLimit;
 };

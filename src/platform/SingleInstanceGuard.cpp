@@ -2,6 +2,7 @@
 
 #include "logging/QsLog.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -22,6 +23,14 @@ SingleInstanceGuard::SingleInstanceGuard(const QString &key, const QString &runt
 SingleInstanceGuard::~SingleInstanceGuard()
 {
     release();
+}
+
+QString SingleInstanceGuard::keyFor(const QString &programDir)
+{
+    // Hashed: a local server's name must stay short, and a path may hold any character.
+    const QString folder = QDir::cleanPath(QDir(programDir).absolutePath());
+    const QByteArray hash = QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    return QStringLiteral("vellobox-") + QString::fromLatin1(hash);
 }
 
 QString SingleInstanceGuard::lockPath() const

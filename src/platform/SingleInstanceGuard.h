@@ -6,7 +6,7 @@
 
 class QLocalServer;
 
-// Keeps one running program per user: a lock file plus a local server. A second start is
+// Keeps one running program per user and program folder: a lock file plus a local server. A second start is
 // refused and the first one is told (anotherInstanceStarted). A stale lock left by a crashed
 // run is taken over.
 class SingleInstanceGuard : public QObject
@@ -18,6 +18,9 @@ public:
     explicit SingleInstanceGuard(const QString &key = QStringLiteral("vellobox"),
                                  const QString &runtimeDir = QString(), QObject *parent = nullptr);
     ~SingleInstanceGuard() override;
+
+    // The key of the program living in programDir: copies with other folders run side by side.
+    static QString keyFor(const QString &programDir);
 
     bool tryAcquire();
     bool isPrimary() const { return m_primary; }

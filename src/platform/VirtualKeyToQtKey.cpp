@@ -52,3 +52,37 @@ int virtualKeyToQtKey(int virtualKey)
     static const QHash<int, int> table = buildTable();
     return table.value(virtualKey, 0);
 }
+
+int qtKeyToVirtualKey(int qtKey)
+{
+    // The reverse of the table, built once; the first code of a key wins.
+    static const QHash<int, int> table = [] {
+        QHash<int, int> t;
+        for (int vk = 1; vk < 256; ++vk) {
+            const int key = virtualKeyToQtKey(vk);
+            if (key != 0 && !t.contains(key))
+                t.insert(key, vk);
+        }
+        t.insert(Qt::Key_Enter, 0x0D);
+        return t;
+    }();
+    return table.value(qtKey, 0);
+}
+
+int unshiftedQtKey(int qtKey)
+{
+    static const QHash<int, int> table{
+        {Qt::Key_Exclam, Qt::Key_1},        {Qt::Key_At, Qt::Key_2},
+        {Qt::Key_NumberSign, Qt::Key_3},    {Qt::Key_Dollar, Qt::Key_4},
+        {Qt::Key_Percent, Qt::Key_5},       {Qt::Key_AsciiCircum, Qt::Key_6},
+        {Qt::Key_Ampersand, Qt::Key_7},     {Qt::Key_Asterisk, Qt::Key_8},
+        {Qt::Key_ParenLeft, Qt::Key_9},     {Qt::Key_ParenRight, Qt::Key_0},
+        {Qt::Key_Underscore, Qt::Key_Minus}, {Qt::Key_Plus, Qt::Key_Equal},
+        {Qt::Key_BraceLeft, Qt::Key_BracketLeft}, {Qt::Key_BraceRight, Qt::Key_BracketRight},
+        {Qt::Key_Bar, Qt::Key_Backslash},   {Qt::Key_Colon, Qt::Key_Semicolon},
+        {Qt::Key_QuoteDbl, Qt::Key_Apostrophe}, {Qt::Key_AsciiTilde, Qt::Key_QuoteLeft},
+        {Qt::Key_Less, Qt::Key_Comma},      {Qt::Key_Greater, Qt::Key_Period},
+        {Qt::Key_Question, Qt::Key_Slash},
+    };
+    return table.value(qtKey, qtKey);
+}

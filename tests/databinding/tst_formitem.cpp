@@ -26,6 +26,7 @@ private slots:
     void labeledComboRow();
     void comboRowGrowsItemByItem();
     void colourRow();
+    void colourComboOffersAShortTranslatedList();
     void textWidgets();
     void sliderRow();
     void cutLine();
@@ -113,10 +114,24 @@ void TestFormItem::colourRow()
     QVERIFY(combo);
     QCOMPARE(row->comboBox(), nullptr);
     QCOMPARE(combo->width(), 200);
-    QVERIFY(combo->findText("red") >= 0);
-    QVERIFY(!combo->itemIcon(combo->findText("red")).isNull());
+    QVERIFY(combo->findData("red") >= 0);
+    QVERIFY(!combo->itemIcon(combo->findData("red")).isNull());
     QCOMPARE(combo->currentIndex(), -1);
 }
+
+void TestFormItem::colourComboOffersAShortTranslatedList()
+{
+    ZColorComboBox combo;
+    QVERIFY(combo.count() >= 8);
+    QVERIFY(combo.count() <= 20);
+    QCOMPARE(combo.itemText(combo.findData("red")), QStringLiteral("红色"));
+    for (int i = 0; i < combo.count(); ++i) {
+        const QString value = combo.itemData(i).toString();
+        QVERIFY2(QColor::isValidColor(value), qPrintable(value));
+        QVERIFY2(combo.itemText(i) != value, qPrintable(value)); // a name, not the colour code
+    }
+}
+
 
 void TestFormItem::textWidgets()
 {

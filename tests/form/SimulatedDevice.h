@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <functional>
 
-// A device logic as a test drives it: a type name, one page, and a journal of what was
+// A device logic as a test drives it: a type name, its pages (one unless a test sets more), and a journal of what was
 // done to it.
 class SimulatedLogic : public IDeviceLogic
 {
@@ -19,10 +19,7 @@ public:
     }
 
     QString typeName() const override { return m_typeName; }
-    QVector<PageEntry> pageTable() const override
-    {
-        return {{QStringLiteral(" 设备信息"), QStringLiteral("SimulatedInfo"), {}}};
-    }
+    QVector<PageEntry> pageTable() const override { return pages; }
     void releaseUI() override
     {
         if (m_journal)
@@ -32,6 +29,8 @@ public:
     }
 
     std::function<void()> onRelease;
+    // Read when the main window builds the device's panels.
+    QVector<PageEntry> pages{{QStringLiteral(" 设备信息"), QStringLiteral("SimulatedInfo"), {}}};
 
 private:
     QString m_typeName;

@@ -215,6 +215,81 @@ private slots:
         // The background picture, not the slide, lies behind the time.
         QVERIFY(shot.pixel(d.x() + 200, d.y() + 10) != m_slidePicture.pixel(d.x() + 200, d.y() + 10));
     }
+
+    void digitalLightDotHasNoDarkRim()
+    {
+        FullScreenWidget w;
+        w.setContext(&m_context);
+        w.startFunction(FullScreenWidget::DigitalLight);
+        QVERIFY(QTest::qWaitForWindowExposed(w.magnifier()));
+        settle();
+        const QImage shot = screenShot();
+        const QRect dot = w.magnifier()->geometry();
+        QVERIFY(dot.width() >= 40);
+        // Every pixel of the dot's square is the dot's colour or the slide: none is dark.
+        int red = 0;
+        int other = 0;
+        for (int y = dot.top(); y <= dot.bottom(); ++y) {
+            for (int x = dot.left(); x <= dot.right(); ++x) {
+                if (shot.pixelColor(x, y) == QColor(255, 0, 0))
+                    ++red;
+                else if (shot.pixel(x, y) != m_slidePicture.pixel(x, y))
+                    ++other;
+            }
+        }
+        QCOMPARE(other, 0);
+        QVERIFY(red > dot.width() * dot.height() * 3 / 4 - dot.width()); // about pi/4 of the square
+        w.stopFunction();
+        settle();
+    }
+
+    // Counts the pure red pixels of the dot in a rectangle of a picture.
+    static int redPixels(const QImage &image, const QRect &area)
+    {
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                n += image.pixelColor(x, y) == QColor(255, 0, 0) ? 1 : 0;
+        return n;
+    }
+
+    void switchingEffectsNeverFreezesThePreviousOne()
+    {
+        FullScreenWidget w;
+        w.setContext(&m_context);
+        w.startFunction(FullScreenWidget::DigitalLight);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.magnifier()));
+        settle();
+        QVERIFY(redPixels(screenShot(), QRect(650, 400, 100, 100)) > 1000);
+
+        // Dot straight to lens: the lens shows the slide, not the dot.
+        w.startFunction(FullScreenWidget::Lens);
+        w.show();
+        QTRY_VERIFY(w.magnifier()->isVisible());
+        settle();
+        const QImage lens = screenShot();
+        QVERIFY(lens.save(tourDir() + "/switch-dot-to-lens.png"));
+        QCOMPARE(redPixels(lens, w.magnifier()->geometry()), 0);
+
+        // Lens straight to spotlight: the clear circle shows the slide, not the lens.
+        w.startFunction(FullScreenWidget::Spotlight);
+        w.show();
+        QTRY_VERIFY(w.isVisible());
+        QTRY_VERIFY(w.spotlightReady());
+        settle();
+        const QImage spot = screenShot();
+        QVERIFY(spot.save(tourDir() + "/switch-lens-to-spotlight.png"));
+        int differing = 0;
+        for (int dx = -120; dx <= 120; dx += 10)
+            for (int dy = -120; dy <= 120; dy += 10)
+                if (dx * dx + dy * dy < 140 * 140)
+                    differing += spot.pixel(700 + dx, 450 + dy) != m_slidePicture.pixel(700 + dx, 450 + dy) ? 1 : 0;
+        QCOMPARE(differing, 0);
+        w.stopFunction();
+        w.hide();
+        settle();
+    }
 };
 
 QTEST_MAIN(TestEffectsX11)

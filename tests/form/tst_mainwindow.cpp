@@ -1,3 +1,4 @@
+#include "EffectsFixture.h"
 #include "SimulatedDevice.h"
 
 #include "config/BaseSetting.h"
@@ -5,7 +6,9 @@
 #include "databinding/ZTabBar.h"
 #include "databinding/ZTabWidget.h"
 #include "device/DeviceMap.h"
+#include "device/common/ui/NoDeviceTab.h"
 #include "form/SpeechTips.h"
+#include "form/StartupSequence.h"
 #include "form/floating/FunctionWindows.h"
 #include "form/DeviceHub.h"
 #include "form/MainWindow.h"
@@ -25,6 +28,7 @@
 #include "platform/RecordingKeySender.h"
 #include "platform/VirtualKeys.h"
 #include "qui/control/AnimationButton.h"
+#include "qui/control/KeyLineEdit.h"
 #include "support/TestHome.h"
 #include "support/ToastRecorder.h"
 
@@ -130,6 +134,18 @@ private slots:
         QCOMPARE(bar()->items(), QVector<DeviceContext *>{nullptr});
         QCOMPARE(m_window->navForm()->pageCount(), 1);
         QCOMPARE(m_window->navForm()->currentPage(), 0);
+        // A new user learns what to do: the page says it, the column leads to it.
+        auto *stack = qobject_cast<TabPanel *>(tabs()->widget(0));
+        QVERIFY(stack);
+        auto *page = qobject_cast<NoDeviceTab *>(stack->currentWidget());
+        QVERIFY(page);
+        QCOMPARE(page->title(), QStringLiteral("未连接设备"));
+        QVERIFY(page->hint().contains(QStringLiteral("USB")));
+        QVERIFY(page->hint().contains(QStringLiteral("蓝牙")));
+        auto *column = qobject_cast<LeftTabbarPanel *>(m_window->navForm()->page(0));
+        QVERIFY(column);
+        QCOMPARE(column->buttonCount(), 1);
+        QCOMPARE(column->currentIndex(), 0);
     }
 
     void firstDeviceReplacesThePlaceholder()
@@ -357,14 +373,50 @@ private slots:
         QVERIFY(m_window->trayIcon()->isVisible() || !QSystemTrayIcon::isSystemTrayAvailable());
     }
 
-    void closeMinimisesWithoutATray()
+    void closingWithoutATrayEndsTheProgramInOrder_data()
     {
+        QTest::addColumn<bool>("titleBarButton");
+        QTest::newRow("window system's close") << false;
+        QTest::newRow("title bar's close button") << true;
+    }
+
+    void closingWithoutATrayEndsTheProgramInOrder()
+    {
+        QFETCH(bool, titleBarButton);
         MainWindow::setTrayAvailableForTest(false);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        QVERIFY(!m_window->close());
-        QVERIFY(m_window->isVisible());
-        QVERIFY(m_window->isMinimized());
+        QSignalSpy quitting(m_window.get(), &MainWindow::quitting);
+        if (titleBarButton)
+            m_window->topRightPanel()->btnExit()->click();
+        else
+            m_window->close();
+        QCOMPARE(quitting.count(), 1);
+    }
+
+    void startingHiddenNeedsATray_data()
+    {
+        QTest::addColumn<bool>("hidden");
+        QTest::addColumn<bool>("tray");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("shown, tray") << false << true << true;
+        QTest::newRow("shown, no tray") << false << false << true;
+        QTest::newRow("hidden, tray") << true << true << false;
+        QTest::newRow("hidden, no tray") << true << false << true;
+    }
+
+    void startingHiddenNeedsATray()
+    {
+        QFETCH(bool, hidden);
+        QFETCH(bool, tray);
+        QFETCH(bool, shown);
+        MainWindow::setTrayAvailableForTest(tray);
+        LogCapture log;
+        StartupSequence::showWindow(m_window.get(), hidden);
+        QCOMPARE(m_window->isVisible(), shown);
+        // Showing a window asked to stay hidden is explained in the log.
+        QCOMPARE(log.lines({"started hidden", "no system tray"}).size() + log.lines({"started hidden", "neither a system tray"}).size(),
+                 hidden && !tray ? 1 : 0);
     }
 
     void titleBarButtonsHideAndMinimise()
@@ -425,6 +477,10 @@ private slots:
         QTest::newRow("other modifiers") << "Ctrl+Q" << "" << 0x51 << int(Qt::ShiftModifier) << 0;
         QTest::newRow("unknown key") << "Ctrl+Q" << "" << 0xFF << ctrl << 0;
         QTest::newRow("two-key sequence") << "Ctrl+Q, Ctrl+W" << "" << 0x51 << ctrl << 0;
+        const int ctrlShift = int(Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::newRow("recorded Ctrl+Shift+1")
+            << KeyLineEdit::keyName(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Exclam) << "" << 0x31 << ctrlShift << 1;
+        QTest::newRow("stored as typed, Ctrl+Shift+!") << "Ctrl+Shift+!" << "" << 0x31 << ctrlShift << 1;
     }
 
     void snapshotShortcutPicksTheFirstMatchingDevice()
@@ -451,6 +507,36 @@ private slots:
         QCOMPARE(m_window->navForm()->currentPage(), 1);
         tabs()->setCurrentIndex(0);
         QCOMPARE(m_window->navForm()->currentPage(), 0);
+    }
+
+    void pullingOutAnEarlierDeviceKeepsTheShownTabsColumn()
+    {
+        plugIn(QStringLiteral("a"), QStringLiteral("A"), 1);
+        DeviceContext *b = plugIn(QStringLiteral("b"), QStringLiteral("B"), 2);
+        DeviceContext *c = plugIn(QStringLiteral("c"), QStringLiteral("C"), 3);
+        tabs()->setCurrentIndex(2);
+        m_window->removeDevice(bar()->items().at(0));
+        QCOMPARE(bar()->items(), (QVector<DeviceContext *>{b, c}));
+        const int shown = tabs()->currentIndex();
+        QCOMPARE(tabs()->widget(shown), static_cast<QWidget *>(c->logic->deviceUi().first));
+        QCOMPARE(m_window->navForm()->page(m_window->navForm()->currentPage()),
+                 static_cast<QWidget *>(c->logic->deviceUi().second));
+    }
+
+    void newDeviceShowsThePageItsColumnMarks()
+    {
+        plugIn(QStringLiteral("a"), QStringLiteral("A"), 1);
+        plugIn(QStringLiteral("b"), QStringLiteral("B"), 2);
+        tabs()->setCurrentIndex(1);
+        DeviceContext *c = makeSimulatedDevice(QStringLiteral("c"), QStringLiteral("C"), &m_journal, 3);
+        simulatedLogic(c)->pages = {{QStringLiteral("one"), QStringLiteral("PageOne"), {}},
+                                    {QStringLiteral("two"), QStringLiteral("PageTwo"), {}},
+                                    {QStringLiteral("three"), QStringLiteral("PageThree"), {}}};
+        DeviceMap::instance().insert(c->key(), c);
+        m_window->addDevice(c);
+        const IDeviceLogic::DeviceUi pages = c->logic->deviceUi();
+        QCOMPARE(pages.second->currentIndex(), 0);
+        QCOMPARE(pages.first->currentIndex(), pages.second->currentIndex());
     }
 
     void titleBarMenus()

@@ -197,7 +197,9 @@ private slots:
     {
         TypingMicDialog tip(7, true);
         QCOMPARE(tip.objectName(), QStringLiteral("TypingMicDialog"));
-        QCOMPARE(int(tip.windowFlags()), 0x40803);
+        QCOMPARE(int(tip.windowFlags() & ~Qt::WindowDoesNotAcceptFocus), 0x40803);
+        QVERIFY(tip.windowFlags() & Qt::WindowDoesNotAcceptFocus);
+        QVERIFY(tip.testAttribute(Qt::WA_ShowWithoutActivating));
         QCOMPARE(tip.windowOpacity(), 0.8);
         QVERIFY(tip.property("canMove").toBool());
         QCOMPARE(tip.minimumWidth(), 200);
@@ -223,6 +225,41 @@ private slots:
         QCOMPARE(tip.volume(), 0);
         QVERIFY(tip.textBox()->text().isEmpty());
         QVERIFY(tip.isHidden());
+        // No empty box stays on screen once the run is over.
+        QVERIFY(tip.textBox()->isHidden());
+    }
+
+    void textBoxSitsUnderTheTipWithoutACaret()
+    {
+        PlacedCaret caret; // knows no caret
+        TypingMicDialog tip(7, true);
+        tip.move(400, 300);
+        tip.showTip();
+        tip.setMessage(QStringLiteral("你好"));
+        QVERIFY(tip.textBox()->isVisible());
+        QCOMPARE(tip.textBox()->pos(), QPoint(tip.x(), tip.y() + tip.height()));
+        tip.hideTip();
+    }
+
+    void tipPictureKeepsItsShape_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::newRow("voice typing") << 7;
+        QTest::newRow("translation typing") << 8;
+        QTest::newRow("voice search") << 16;
+    }
+
+    void tipPictureKeepsItsShape()
+    {
+        QFETCH(int, action);
+        TypingMicDialog tip(action, false);
+        tip.setMode(action);
+        tip.showTip();
+        const QLabel *picture = tip.findChild<QLabel *>(QStringLiteral("lbMic"));
+        QVERIFY(picture);
+        const QSize source = QImage(QStringLiteral(":/resource/image/tip_mic.png")).size();
+        QCOMPARE(picture->width() * source.height(), picture->height() * source.width());
+        tip.hideTip();
     }
 
     void tipFollowsTheCaretOnlyWhileShown()

@@ -1,4 +1,5 @@
 // Typing into another program and the global screenshot shortcut, on the real X server.
+#include "LineEditTarget.h"
 #include "SimulatedDevice.h"
 
 #include "config/BaseSetting.h"
@@ -12,61 +13,10 @@
 #include "support/TestHome.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QSocketNotifier>
 #include <QtTest>
-#include <cstdio>
 #include <memory>
-#include <unistd.h>
-
-namespace {
-
-// Another program with a focused line edit: this executable run with "--line-edit".
-// Prints "ready" once focused; on standard input "text" prints the field's text
-// (percent-encoded), "set <encoded>" replaces it (cursor at the end) and prints "ok".
-int runLineEdit(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QLineEdit edit;
-    edit.setGeometry(300, 300, 400, 40);
-    edit.show();
-    edit.activateWindow();
-    if (!QTest::qWaitForWindowActive(&edit))
-        return 2;
-    edit.setFocus();
-    std::printf("ready\n");
-    std::fflush(stdout);
-    QByteArray pending;
-    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-    QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
-        char buf[512];
-        const ssize_t n = ::read(STDIN_FILENO, buf, sizeof buf);
-        if (n <= 0) {
-            app.quit();
-            return;
-        }
-        pending.append(buf, int(n));
-        int end;
-        while ((end = pending.indexOf('\n')) >= 0) {
-            const QByteArray line = pending.left(end);
-            pending.remove(0, end + 1);
-            if (line == "text") {
-                std::printf("%s\n", edit.text().toUtf8().toPercentEncoding().constData());
-            } else if (line.startsWith("set ")) {
-                edit.setText(QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(4))));
-                edit.setCursorPosition(edit.text().size());
-                std::printf("ok\n");
-            }
-            std::fflush(stdout);
-        }
-    });
-    QTimer::singleShot(120000, &app, &QCoreApplication::quit);
-    return app.exec();
-}
-
-} // namespace
 
 class TestTypingX11 : public QObject
 {
@@ -146,6 +96,35 @@ private slots:
         QCOMPARE(editorText(), QStringLiteral("a好"));
     }
 
+    // A final result may follow its interim one within milliseconds: the target must still
+    // paste each text once, in order.
+    void quickFinalResultReplacesTheInterimOne_data()
+    {
+        QTest::addColumn<int>("gapMs");
+        QTest::addColumn<int>("targetDelayMs");
+        for (int gap : {0, 10, 20, 40})
+            QTest::addRow("%d ms apart", gap) << gap << 0;
+        QTest::newRow("slow target, 0 ms apart") << 0 << 150;
+        QTest::newRow("slow target, 20 ms apart") << 20 << 150;
+    }
+
+    void quickFinalResultReplacesTheInterimOne()
+    {
+        QFETCH(int, gapMs);
+        QFETCH(int, targetDelayMs);
+        QCOMPARE(ask("slow " + QByteArray::number(targetDelayMs)), QByteArray("ok"));
+        setEditorText(QString());
+        m_window->typingSlot(QStringLiteral("hello"), QString());
+        if (gapMs > 0)
+            QTest::qWait(gapMs);
+        m_window->typingSlot(QStringLiteral("hello world"), QStringLiteral("hello"));
+        QTRY_VERIFY(!m_window->typingOutput()->isBusy());
+        QTest::qWait(targetDelayMs + 300);
+        const QString text = editorText();
+        QCOMPARE(ask("slow 0"), QByteArray("ok"));
+        QCOMPARE(text, QStringLiteral("hello world"));
+    }
+
     void ctrlQReachesTheFirstMatchingDeviceOnce()
     {
         // Plugged in the other way round: the device map's key order decides.
@@ -178,7 +157,7 @@ private slots:
 int main(int argc, char **argv)
 {
     if (argc >= 2 && qstrcmp(argv[1], "--line-edit") == 0)
-        return runLineEdit(argc, argv);
+        return runLineEditTarget(argc, argv);
     QApplication app(argc, argv);
     TestTypingX11 test;
     return QTest::qExec(&test, argc, argv);

@@ -269,6 +269,33 @@ private slots:
         QCOMPARE(engine.state(), Disconnected);
     }
 
+    void engineFailureWithoutTextStillTellsTheUser()
+    {
+        TestHome home;
+        SpeechServer server;
+        QVERIFY(server.listen());
+        Configurations::instance().setValue("/Transfer/Enable", true);
+        Configurations::instance().setValue("/Transfer/Url", server.url());
+        server.onText = [](SpeechServer::Session &s, const QString &) {
+            SpeechServer::send(s, {{"type", "error"}, {"code", 9}});
+        };
+        InjectedAudioDevice source;
+        AudioDeviceFactory::setOverride([&](DeviceContext *) { return &source; });
+        MouseSetting setting;
+        DeviceContext context;
+        context.setting = &setting;
+        WorkNode node(&context);
+        QSignalSpy failed(&node, &WorkNode::failed);
+        ToastRecorder toasts;
+        node.start();
+        QTRY_COMPARE(failed.size(), 1);
+        QVERIFY(!failed[0][0].toString().isEmpty());
+        QCOMPARE(toasts.entries.size(), 1);
+        QCOMPARE(toasts.entries.at(0).type, 2);
+        QCOMPARE(toasts.entries.at(0).text, failed[0][0].toString());
+        QTRY_VERIFY(!node.isActive());
+    }
+
     void rfc1123Date()
     {
         const QDateTime t(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC);

@@ -1,6 +1,7 @@
 #include "logic/businessLogic/FunctionCatalog.h"
 
 #include <QComboBox>
+#include <QSignalSpy>
 #include <QtTest>
 
 class TestFunctionCatalog : public QObject
@@ -60,6 +61,19 @@ private slots:
             QCOMPARE(combo.itemData(i + 1, Qt::UserRole).toInt(), ids[i]);
         }
         FunctionCatalog::fillComboBox(nullptr, 0, {1}); // no combo: nothing happens
+    }
+
+    void fillingAnEmptyComboAnnouncesNoChoice()
+    {
+        // A bound combo writes its record on these signals: filling is not a choice.
+        QComboBox combo;
+        QSignalSpy index(&combo, QOverload<int>::of(&QComboBox::currentIndexChanged));
+        QSignalSpy text(&combo, &QComboBox::currentTextChanged);
+        FunctionCatalog::fillComboBox(&combo, 1000, {7, 8});
+        QCOMPARE(combo.count(), 2);
+        QCOMPARE(index.count(), 0);
+        QCOMPARE(text.count(), 0);
+        QVERIFY(!combo.signalsBlocked());
     }
 };
 

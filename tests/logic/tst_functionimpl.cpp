@@ -264,6 +264,49 @@ private slots:
                  (QVector<KeyRecord>{{VirtualKeys::VK_MENU, false}, {0x74, false}, {0x74, true}, {VirtualKeys::VK_MENU, true}}));
     }
 
+    void shortcutStoredAsTypedSymbolIsStillPressed_data()
+    {
+        using namespace VirtualKeys;
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QVector<KeyRecord>>("records");
+        QTest::newRow("recorded as heard") << "Ctrl+Shift+1"
+            << QVector<KeyRecord>{{VK_CONTROL, false}, {VK_SHIFT, false}, {'1', false}, {'1', true}, {VK_SHIFT, true}, {VK_CONTROL, true}};
+        QTest::newRow("recorded as typed") << "Ctrl+Shift+!"
+            << QVector<KeyRecord>{{VK_CONTROL, false}, {VK_SHIFT, false}, {'1', false}, {'1', true}, {VK_SHIFT, true}, {VK_CONTROL, true}};
+    }
+    void shortcutStoredAsTypedSymbolIsStillPressed()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QVector<KeyRecord>, records);
+        TestHome home;
+        RecordingKeySender keys;
+        MouseSetting setting;
+        setting.mKey_shortcut_Str = stored;
+        DeviceContext context;
+        context.setting = &setting;
+        FunctionImpl hub(nullptr, &context);
+        hub.invokeFunction(Action_CustomShortcut, Flag_Press, QString());
+        QCOMPARE(keys.batches().value(0), records);
+    }
+
+    void shortcutThatCannotBePressedIsReported()
+    {
+        TestHome home;
+        RecordingKeySender keys;
+        MouseSetting setting;
+        setting.mKey_shortcut_Str = QStringLiteral("Ctrl+\u00c9"); // no key of ours gives it
+        DeviceContext context;
+        context.setting = &setting;
+        FunctionImpl hub(nullptr, &context);
+        ToastRecorder toasts;
+        QSignalSpy sent(&hub, &FunctionImpl::keysSent);
+        hub.invokeFunction(Action_CustomShortcut, Flag_Press, QString());
+        QCOMPARE(keys.batches().size(), 0);
+        QCOMPARE(sent.value(0).value(1).toBool(), false);
+        QCOMPARE(toasts.entries.size(), 1);
+        QCOMPARE(toasts.entries.at(0).type, 1);
+    }
+
     void otherFunctions()
     {
         TestHome home;

@@ -130,6 +130,29 @@ private slots:
         QVERIFY(guard.isPrimary());
     }
 
+    void copiesWithOtherProgramFoldersRunSideBySide()
+    {
+        QTemporaryDir first;
+        QTemporaryDir second;
+        const QString firstKey = SingleInstanceGuard::keyFor(first.path());
+        QCOMPARE(SingleInstanceGuard::keyFor(first.path() + QStringLiteral("/")), firstKey);
+        QVERIFY(SingleInstanceGuard::keyFor(second.path()) != firstKey);
+
+        SingleInstanceGuard guard(SingleInstanceGuard::keyFor(second.path()), m_dir.path());
+        QVERIFY(guard.tryAcquire());
+        QProcess other;
+        other.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--guard-child"), firstKey, m_dir.path()});
+        QVERIFY(other.waitForStarted());
+        QCOMPARE(firstLine(other), QByteArray("primary"));
+        // The same folder again is refused.
+        QProcess same;
+        same.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--guard-child"), firstKey, m_dir.path()});
+        QVERIFY(same.waitForStarted());
+        QCOMPARE(firstLine(same), QByteArray("refused"));
+        other.closeWriteChannel();
+        QVERIFY(other.waitForFinished(10000));
+    }
+
     void releaseLetsARestartTakeIt()
     {
         SingleInstanceGuard guard(m_key, m_dir.path());

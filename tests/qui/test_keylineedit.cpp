@@ -1,3 +1,4 @@
+#include "platform/VirtualKeyToQtKey.h"
 #include "qui/control/KeyLineEdit.h"
 #include "support/ToastRecorder.h"
 
@@ -19,18 +20,24 @@ void TestKeyLineEdit::records_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QString>("expected"); // empty: refused
+    QTest::addColumn<int>("recorded");      // the key announced
 
-    QTest::newRow("ctrl+q") << int(Qt::Key_Q) << int(Qt::ControlModifier) << "Ctrl+Q";
-    QTest::newRow("ctrl+shift+s") << int(Qt::Key_S) << int(Qt::ControlModifier | Qt::ShiftModifier) << "Ctrl+Shift+S";
-    QTest::newRow("alt+5") << int(Qt::Key_5) << int(Qt::AltModifier) << "Alt+5";
-    QTest::newRow("meta+e") << int(Qt::Key_E) << int(Qt::MetaModifier) << "Meta+E";
-    QTest::newRow("f2 alone") << int(Qt::Key_F2) << 0 << "F2";
-    QTest::newRow("ctrl+tab") << int(Qt::Key_Tab) << int(Qt::ControlModifier) << "Ctrl+Tab";
-    QTest::newRow("shift+tab") << int(Qt::Key_Tab) << int(Qt::ShiftModifier) << "Shift+Tab";
-    QTest::newRow("lone letter") << int(Qt::Key_A) << 0 << "";
-    QTest::newRow("lone digit") << int(Qt::Key_7) << 0 << "";
-    QTest::newRow("shift+letter") << int(Qt::Key_Q) << int(Qt::ShiftModifier) << "";
-    QTest::newRow("keypad digit") << int(Qt::Key_3) << int(Qt::KeypadModifier) << "";
+    QTest::newRow("ctrl+q") << int(Qt::Key_Q) << int(Qt::ControlModifier) << "Ctrl+Q" << int(Qt::Key_Q);
+    QTest::newRow("ctrl+shift+s") << int(Qt::Key_S) << int(Qt::ControlModifier | Qt::ShiftModifier) << "Ctrl+Shift+S" << int(Qt::Key_S);
+    QTest::newRow("alt+5") << int(Qt::Key_5) << int(Qt::AltModifier) << "Alt+5" << int(Qt::Key_5);
+    QTest::newRow("meta+e") << int(Qt::Key_E) << int(Qt::MetaModifier) << "Meta+E" << int(Qt::Key_E);
+    QTest::newRow("f2 alone") << int(Qt::Key_F2) << 0 << "F2" << int(Qt::Key_F2);
+    QTest::newRow("ctrl+tab") << int(Qt::Key_Tab) << int(Qt::ControlModifier) << "Ctrl+Tab" << int(Qt::Key_Tab);
+    QTest::newRow("shift+tab") << int(Qt::Key_Tab) << int(Qt::ShiftModifier) << "Shift+Tab" << int(Qt::Key_Tab);
+    QTest::newRow("lone letter") << int(Qt::Key_A) << 0 << "" << int(Qt::Key_A);
+    QTest::newRow("lone digit") << int(Qt::Key_7) << 0 << "" << int(Qt::Key_7);
+    QTest::newRow("shift+letter") << int(Qt::Key_Q) << int(Qt::ShiftModifier) << "" << int(Qt::Key_Q);
+    QTest::newRow("ctrl+shift+1 arrives as !") << int(Qt::Key_Exclam) << int(Qt::ControlModifier | Qt::ShiftModifier)
+                                               << "Ctrl+Shift+1" << int(Qt::Key_1);
+    QTest::newRow("alt+shift+/ arrives as ?") << int(Qt::Key_Question) << int(Qt::AltModifier | Qt::ShiftModifier)
+                                              << "Alt+Shift+/" << int(Qt::Key_Slash);
+    QTest::newRow("key the program cannot press") << int(Qt::Key_Eacute) << int(Qt::ControlModifier) << "" << 0;
+    QTest::newRow("keypad digit") << int(Qt::Key_3) << int(Qt::KeypadModifier) << "" << int(Qt::Key_3);
 }
 
 void TestKeyLineEdit::records()
@@ -38,6 +45,7 @@ void TestKeyLineEdit::records()
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(QString, expected);
+    QFETCH(int, recorded);
 
     KeyLineEdit edit;
     edit.show();
@@ -63,11 +71,12 @@ void TestKeyLineEdit::records()
     QCOMPARE(changed.count(), 1);
     const QList<QVariant> args = changed.first();
     QCOMPARE(args.at(0).value<Qt::KeyboardModifiers>(), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(args.at(1).toInt(), key);
+    QCOMPARE(args.at(1).toInt(), recorded);
     QCOMPARE(args.at(2).toString(), expected);
     QVERIFY(toasts.entries.isEmpty());
-    // What is shown parses back to the same combination.
-    QCOMPARE(QKeySequence::fromString(expected, QKeySequence::PortableText)[0], key | modifiers);
+    // What is shown parses back to the same combination, and the program can press it.
+    QCOMPARE(QKeySequence::fromString(expected, QKeySequence::PortableText)[0], recorded | modifiers);
+    QVERIFY(qtKeyToVirtualKey(recorded) != 0);
 }
 
 void TestKeyLineEdit::modifierAloneWaits()

@@ -106,6 +106,8 @@ private slots:
         QTest::newRow("en menu accelerator") << "en" << "TUI" << "&打开" << "&Open";
         QTest::newRow("ko menu accelerator") << "ko" << "TUI" << "&检查更新" << "업데이트 확인(&U)";
         QTest::newRow("en dialog button") << "en" << "QuestionBox" << "取消" << "Cancel";
+        QTest::newRow("zh row description is a sentence")
+            << "zh" << "TUI" << "智能标点描述" << "说话时自动添加标点符号";
     }
 
     void knownTexts()

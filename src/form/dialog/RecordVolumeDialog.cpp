@@ -12,7 +12,9 @@ RecordVolumeDialog::RecordVolumeDialog(QWidget *parent)
     , ui(new Ui::RecordVolumeDialog)
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    // Shown while the user keeps working in another program, which keeps the keyboard.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setContentsMargins(0, 0, 0, 0);
     setWindowOpacity(0.8);
     ui->lbRecordTime->setStyleSheet(QStringLiteral("background:transparent;color:#000000;"));

@@ -24,7 +24,9 @@ TypingMicDialog::TypingMicDialog(int action, bool follow, QWidget *parent)
     , m_textBox(new TextWidget)
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    // The recognised text is pasted into the focused program: the tip must never take the focus.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setContentsMargins(0, 0, 0, 0);
     setWindowOpacity(0.8);
 
@@ -77,8 +79,16 @@ void TypingMicDialog::setText(const QString &text)
 
 void TypingMicDialog::setMessage(const QString &text)
 {
-    m_textBox->setVisible(!text.isEmpty());
     m_textBox->setText(text);
+    // Placed before it shows: without a caret the tip never moves, and the box would
+    // otherwise appear wherever the window system puts a new window.
+    placeTextBox();
+    m_textBox->setVisible(!text.isEmpty());
+}
+
+void TypingMicDialog::placeTextBox()
+{
+    m_textBox->move(pos().x(), pos().y() + height());
 }
 
 void TypingMicDialog::setVolume(int level)
@@ -91,6 +101,7 @@ void TypingMicDialog::showTip()
     ui->volume->setValue(0);
     timer_updatePostion();
     show();
+    placeTextBox();
     if (m_follow)
         m_timer.start();
 }
@@ -102,6 +113,7 @@ void TypingMicDialog::hideTip()
     hide();
     ui->volume->setValue(0);
     m_textBox->setText(QString());
+    m_textBox->hide();
 }
 
 QString TypingMicDialog::title() const
@@ -128,5 +140,5 @@ void TypingMicDialog::timer_updatePostion()
         return;
     const QPoint tip(caret->x() + CaretOffsetX, caret->y() + CaretOffsetY);
     move(tip);
-    m_textBox->move(tip.x(), tip.y() + height());
+    placeTextBox();
 }

@@ -40,6 +40,9 @@ public slots:
     void timer_updatePostion();
 
 private:
+    // Directly under the tip, wherever the tip is.
+    void placeTextBox();
+
     Ui::TypingMicDialog *ui;
     QTimer m_timer;
     bool m_follow;

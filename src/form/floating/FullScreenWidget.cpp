@@ -21,7 +21,9 @@ FullScreenWidget::FullScreenWidget(QWidget *parent)
     // The overlay only shows something: clicks and keys go to the presentation below.
     // Bypassing the window manager keeps it exactly on the screen's rectangle, above panels.
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput
-                   | Qt::X11BypassWindowManagerHint);
+                   | Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus);
+    // The keyboard stays with the presentation.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     m_composited = Compositing::isActive();
     if (m_composited)
         setAttribute(Qt::WA_TranslucentBackground);
@@ -34,6 +36,9 @@ FullScreenWidget::FullScreenWidget(QWidget *parent)
     m_timer.setInterval(TickMs);
     // Connected once here: starting an effect only starts the timer.
     connect(&m_timer, &QTimer::timeout, this, [this] { tick(); });
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(ScreenRepaintMs);
+    connect(&m_settle, &QTimer::timeout, this, [this] { startAfterRepaint(); });
 }
 
 FullScreenWidget::~FullScreenWidget()
@@ -127,29 +132,67 @@ void FullScreenWidget::startFunction(int mode)
     if (!m_magnifier)
         m_magnifier = new Magnifier();
 
+    const bool switching = m_mode != mode;
+    const bool effectShown = m_magnifier->isVisible() || (!m_composited && isVisible());
     // Switching effects: the old one's picture must not stay on screen.
-    if (m_mode != mode) {
+    if (switching) {
         if (mode != Spotlight && m_spotlightReady) {
             m_spotlightReady = false;
             update();
         }
         if (mode != Lens && mode != DigitalLight)
             m_magnifier->hide();
-        // The still picture behind a spotlight is taken afresh, not kept from an earlier one.
+        // The still pictures behind a spotlight and a lens are taken afresh, not kept from
+        // an earlier run: the screen has changed since.
         if (mode == Spotlight)
             m_spotlight.clear();
+        if (mode == Lens)
+            m_magnifierImage.reset();
     }
 
     m_mode = mode;
     QLOG_TRACE() << "启动功能: " << effectName(mode);
+
+    // The lens, and the spotlight without a compositor, start from a grab of the screen. No
+    // effect window may be in it: hide them all and let the windows below repaint first.
+    const bool grabs = mode == Lens || (mode == Spotlight && !m_composited);
+    if (switching && grabs) {
+        if (effectShown || (m_sinceHidden.isValid() && m_sinceHidden.elapsed() < ScreenRepaintMs)) {
+            m_magnifier->hide();
+            if (!m_composited)
+                QWidget::setVisible(false);
+            m_timer.stop();
+            m_settle.start();
+            return;
+        }
+    }
+    m_settle.stop();
     applySetting(mode);
     if (!m_composited && isVisible() && mode != Spotlight)
         QWidget::setVisible(false);
     m_timer.start();
 }
 
+void FullScreenWidget::startAfterRepaint()
+{
+    if (m_mode == NoEffect)
+        return;
+    applySetting(m_mode);
+    if (!m_composited && isVisible() && m_mode != Spotlight)
+        QWidget::setVisible(false);
+    m_timer.start();
+    if (m_showWhenSettled) {
+        m_showWhenSettled = false;
+        setVisible(true);
+    }
+}
+
 void FullScreenWidget::stopFunction()
 {
+    if ((m_magnifier && m_magnifier->isVisible()) || isVisible())
+        m_sinceHidden.restart();
+    m_settle.stop();
+    m_showWhenSettled = false;
     m_mode = NoEffect;
     m_magnifierImage.reset();
     m_spotlight.clear();
@@ -167,13 +210,16 @@ void FullScreenWidget::stopFunction()
 void FullScreenWidget::gearUp()
 {
     adjustGear(true);
-    applySetting(m_mode);
+    // While the screen repaints, the start to come draws with the new step.
+    if (!m_settle.isActive())
+        applySetting(m_mode);
 }
 
 void FullScreenWidget::gearDown()
 {
     adjustGear(false);
-    applySetting(m_mode);
+    if (!m_settle.isActive())
+        applySetting(m_mode);
 }
 
 void FullScreenWidget::adjustGear(bool up)
@@ -371,6 +417,12 @@ void FullScreenWidget::grabForMagnifier()
 
 void FullScreenWidget::setVisible(bool visible)
 {
+    // Shown once the effect has started: before, it would show an empty or stale picture.
+    m_showWhenSettled = visible && m_settle.isActive();
+    if (m_showWhenSettled)
+        return;
+    if (!visible && isVisible())
+        m_sinceHidden.restart();
     if (visible && !m_composited && m_mode != Spotlight)
         visible = false;
     QWidget::setVisible(visible);

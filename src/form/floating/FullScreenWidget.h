@@ -4,6 +4,7 @@
 #include "form/floating/PointerScreen.h"
 #include "form/floating/SpotlightFrame.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
@@ -27,6 +28,9 @@ class FullScreenWidget : public QWidget, public ContextContainer
 public:
     enum Mode { Spotlight = 0, Lens = 1, DigitalLight = 2, NoEffect = 3 };
     static constexpr int TickMs = 40;
+    // Time the windows below get to repaint once an effect window is gone, before the screen
+    // is grabbed: otherwise the grab still holds the effect that was just switched off.
+    static constexpr int ScreenRepaintMs = 150;
 
     explicit FullScreenWidget(QWidget *parent = nullptr);
     ~FullScreenWidget() override;
@@ -53,6 +57,8 @@ public:
     const QImage *spotlightImage() const { return m_spotlight.isNull() ? nullptr : &m_spotlight.image(); }
     bool spotlightReady() const { return m_spotlightReady; }
     bool isTicking() const { return m_timer.isActive(); }
+    // Between hiding the previous effect's windows and grabbing the screen for the next.
+    bool isWaitingForRepaint() const { return m_settle.isActive(); }
     const QTimer *tickTimer() const { return &m_timer; }
     int tickCount() const { return m_tickCount; }
     // The region the last spotlight frame asked to repaint.
@@ -65,6 +71,8 @@ protected:
 
 private:
     void tick();
+    // Starts the effect once the screen below has repainted.
+    void startAfterRepaint();
     bool makeSpotlightFrame(const QPoint &p, bool force);
     void grabForMagnifier();
     void placeOn(const QRect &geometry);
@@ -76,6 +84,9 @@ private:
 
     Ui::FullScreenWidget *ui;
     QTimer m_timer;
+    QTimer m_settle;
+    bool m_showWhenSettled = false;
+    QElapsedTimer m_sinceHidden;
     Magnifier *m_magnifier = nullptr;
     std::unique_ptr<QImage> m_magnifierImage;
     SpotlightFrame m_spotlight;

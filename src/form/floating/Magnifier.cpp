@@ -23,7 +23,8 @@ Magnifier::Magnifier(QWidget *parent)
     setFixedSize(400, 300);
     // The lens only shows something: clicks go to the application below.
     setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
-                   | Qt::WindowTransparentForInput);
+                   | Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     // Without a compositor a translucent window is black where it should be clear; the dot
     // is cut out with a window mask instead.
     m_masked = !Compositing::isActive();
@@ -200,8 +201,12 @@ void Magnifier::mouseMoveEvent(QMouseEvent *event)
 void Magnifier::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    if (m_shape == Dot) {
-        painter.setRenderHint(QPainter::Antialiasing, !m_masked);
+    if (m_shape == Dot && m_masked) {
+        // The mask alone gives the round shape: painting the whole window covers exactly the
+        // pixels it lets through, where a drawn circle would leave a dark rim.
+        painter.fillRect(rect(), m_color);
+    } else if (m_shape == Dot) {
+        painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setBrush(m_color);
         painter.setPen(Qt::NoPen);
         painter.drawEllipse(QRect(0, 0, 2 * m_radius, 2 * m_radius));

@@ -24,7 +24,9 @@ SubtitleWidget::SubtitleWidget(QWidget *parent)
 {
     ui->setupUi(this);
     ui->lbLogo->hide();
-    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    // Shown over whatever the user works in, which keeps the keyboard.
+    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     // Without a compositor the transparent parts would be black; the strip is then painted
     // opaque in its background colour.
     m_composited = Compositing::isActive();

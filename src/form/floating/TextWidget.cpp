@@ -12,7 +12,9 @@ TextWidget::TextWidget(QWidget *parent)
     if (objectName().isEmpty())
         setObjectName(QStringLiteral("TextWidget"));
     ui->setupUi(this);
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    // The recognised text is pasted into the focused program: this box must never take the focus.
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TranslucentBackground);
 }
 

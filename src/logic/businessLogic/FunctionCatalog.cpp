@@ -4,6 +4,7 @@
 #include "util/TrContexts.h"
 
 #include <QComboBox>
+#include <QSignalBlocker>
 #include <map>
 
 namespace {
@@ -53,6 +54,8 @@ void FunctionCatalog::fillComboBox(QComboBox *combo, int base, const QList<int> 
 {
     if (!combo)
         return;
+    // The first item added becomes current: a bound combo must not write it into its record.
+    const QSignalBlocker blocker(combo);
     for (int id : ids)
         combo->addItem(name(base, id), id);
 }

@@ -309,6 +309,8 @@ void FunctionImpl::runCustomShortcut()
 void FunctionImpl::pressKeys(const QKeySequence &keys)
 {
     const bool ok = KeyStroke::send(keys);
+    if (!ok)
+        Toast::instance().showMessage(1, TNotify::tr("无法发送按键 %1").arg(keys.toString(QKeySequence::NativeText)), 2000);
     emit keysSent(keys, ok);
 }
 

@@ -40,7 +40,6 @@ void GetwordTranslateImpl::start(DeviceContext *context)
     if (!clipboard->supportsSelection()) {
         QLOG_WARN() << "word pick: this platform has no selection";
     }
-    m_lastText = clipboard->text(QClipboard::Selection).trimmed(); // only new selections count
     connect(clipboard, &QClipboard::selectionChanged, this, [this] { m_settle.start(); });
     m_running = true;
     QLOG_INFO() << "word pick: started";
@@ -69,10 +68,10 @@ void GetwordTranslateImpl::onSelectionChanged()
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (clipboard->ownsSelection())
         return; // our own windows (the popup itself) select text too
+    // Every settled selection counts, the same word again too: its popup may have faded.
     const QString text = clipboard->text(QClipboard::Selection).trimmed();
-    if (text.isEmpty() || text == m_lastText)
+    if (text.isEmpty())
         return;
-    m_lastText = text;
     translateSelection(text, QCursor::pos());
 }
 

@@ -52,7 +52,6 @@ private:
     DeviceContext *m_context = nullptr;
     BaiduClient *m_client;
     QTimer m_settle;
-    QString m_lastText;
     bool m_running = false;
     bool m_fadeOut = true;
     quint64 m_generation = 0;

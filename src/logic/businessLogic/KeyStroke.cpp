@@ -4,32 +4,24 @@
 #include "platform/VirtualKeyToQtKey.h"
 #include "platform/VirtualKeys.h"
 
-#include <QHash>
-
 namespace KeyStroke {
 
 int virtualKey(int qtKey)
 {
-    // The platform maps virtual keys to Qt keys; the reverse is built once from it.
-    static const QHash<int, int> table = [] {
-        QHash<int, int> t;
-        for (int vk = 1; vk < 256; ++vk) {
-            const int key = virtualKeyToQtKey(vk);
-            if (key != 0 && !t.contains(key))
-                t.insert(key, vk);
-        }
-        t.insert(Qt::Key_Enter, VirtualKeys::VK_RETURN);
-        return t;
-    }();
-    return table.value(qtKey, 0);
+    return qtKeyToVirtualKey(qtKey);
 }
 
 QVector<KeyRecord> records(const QKeySequence &keys)
 {
     if (keys.isEmpty())
         return {};
-    const int combination = keys[0];
-    const int key = combination & ~int(Qt::KeyboardModifierMask);
+    int combination = keys[0];
+    int key = combination & ~int(Qt::KeyboardModifierMask);
+    if (virtualKey(key) == 0 && unshiftedQtKey(key) != key) {
+        // A symbol stored as typed ("Ctrl+Shift+!"): press its key with Shift.
+        key = unshiftedQtKey(key);
+        combination = (combination & int(Qt::KeyboardModifierMask)) | int(Qt::ShiftModifier) | key;
+    }
     const int vk = virtualKey(key);
     if (vk == 0) {
         QLOG_WARN() << "no virtual key for" << keys.toString(QKeySequence::PortableText);

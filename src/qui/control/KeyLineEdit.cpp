@@ -1,5 +1,6 @@
 #include "qui/control/KeyLineEdit.h"
 
+#include "platform/VirtualKeyToQtKey.h"
 #include "qui/Toast.h"
 #include "util/TrContexts.h"
 
@@ -54,9 +55,19 @@ bool KeyLineEdit::isPlainKey(Qt::KeyboardModifiers modifiers, int key)
     return letterOrDigit && !strong;
 }
 
+int KeyLineEdit::recordedKey(Qt::KeyboardModifiers modifiers, int key)
+{
+    // Shift+1 arrives as "!", but the key listener hears the 1 key with Shift held.
+    return (modifiers & Qt::ShiftModifier) ? unshiftedQtKey(key) : key;
+}
+
 QString KeyLineEdit::keyName(Qt::KeyboardModifiers modifiers, int key)
 {
+    key = recordedKey(modifiers, key);
     if (isModifierKey(key) || isPlainKey(modifiers, key))
+        return QString();
+    // A combination that cannot be pressed for the user would be a shortcut that never works.
+    if (qtKeyToVirtualKey(key) == 0)
         return QString();
     return QKeySequence(int(usable(modifiers)) | key).toString(QKeySequence::PortableText);
 }
@@ -91,10 +102,14 @@ void KeyLineEdit::keyPressEvent(QKeyEvent *event)
         return;
     }
     const QString name = keyName(modifiers, key);
-    if (name.isEmpty())
+    if (name.isEmpty()) {
+        const QString reason = TNotify::tr("这个按键不能用作快捷键");
+        Toast::instance().showMessage(1, reason, 2000);
+        emit keyRefused(reason);
         return;
+    }
     setText(name);
-    emit sigKeyChange(modifiers, key, name);
+    emit sigKeyChange(modifiers, recordedKey(modifiers, key), name);
 }
 
 void KeyLineEdit::inputMethodEvent(QInputMethodEvent *event)

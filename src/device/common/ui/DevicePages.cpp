@@ -5,6 +5,7 @@
 #include "device/mouse/common/MouseDevice.h"
 #include "device/mouse/common/ui/MouseInfoTab.h"
 #include "device/mouse/common/ui/MouseMKeyTab.h"
+#include "device/common/ui/NoDeviceTab.h"
 #include "device/mouse/common/ui/TypingTab.h"
 #include "device/pointer/common/ui/AiSubtitleTab.h"
 #include "device/pointer/common/ui/MKeyTab.h"
@@ -29,6 +30,8 @@ QWidget *DevicePages::create(const QString &pageClass, QWidget *parent)
         return new MouseInfoTab(parent);
     if (pageClass == QLatin1String("MouseMKeyTab"))
         return new MouseMKeyTab(parent);
+    if (pageClass == QLatin1String("NoDeviceTab"))
+        return new NoDeviceTab(parent);
     return nullptr;
 }
 

@@ -9,6 +9,7 @@
 #include "logic/businessLogic/workflow/device/IAudioDevice.h"
 #include "qui/Toast.h"
 #include "util/MediaHelper.h"
+#include "util/TrContexts.h"
 
 namespace {
 WorkNode::EngineFactory &engineFactory()
@@ -141,12 +142,12 @@ void WorkNode::onResult(const AsrResult &result)
 
 void WorkNode::report(const QString &message)
 {
-    if (message.isEmpty())
-        return;
-    Toast::instance().showMessage(2, message, 2000);
+    // An engine may fail without a word; the user still has to learn that the run ended.
+    const QString text = message.isEmpty() ? TNotify::tr("语音识别失败") : message;
+    Toast::instance().showMessage(2, text, 2000);
     if (m_next)
-        m_next->messageHandle(message);
-    emit failed(message);
+        m_next->messageHandle(text);
+    emit failed(text);
 }
 
 void WorkNode::onError(int code, const QString &message)

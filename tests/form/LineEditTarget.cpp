@@ -1,0 +1,79 @@
+#include "LineEditTarget.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSocketNotifier>
+#include <QThread>
+#include <QTimer>
+#include <QtTest>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+// Holds up a Ctrl+V before the line edit sees it, as a busy program would.
+class SlowPaste : public QObject
+{
+public:
+    int delayMs = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (delayMs > 0 && event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() == Qt::Key_V && (key->modifiers() & Qt::ControlModifier))
+                QThread::msleep(ulong(delayMs));
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+int runLineEditTarget(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QLineEdit edit;
+    SlowPaste slow;
+    edit.installEventFilter(&slow);
+    edit.setGeometry(300, 300, 400, 40);
+    edit.show();
+    edit.activateWindow();
+    if (!QTest::qWaitForWindowActive(&edit))
+        return 2;
+    edit.setFocus();
+    std::printf("ready\n");
+    std::fflush(stdout);
+    QByteArray pending;
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
+        char buf[512];
+        const ssize_t n = ::read(STDIN_FILENO, buf, sizeof buf);
+        if (n <= 0) {
+            app.quit();
+            return;
+        }
+        pending.append(buf, int(n));
+        int end;
+        while ((end = pending.indexOf('\n')) >= 0) {
+            const QByteArray line = pending.left(end);
+            pending.remove(0, end + 1);
+            if (line == "text") {
+                std::printf("%s\n", edit.text().toUtf8().toPercentEncoding().constData());
+            } else if (line.startsWith("slow ")) {
+                slow.delayMs = line.mid(5).toInt();
+                std::printf("ok\n");
+            } else if (line.startsWith("set ")) {
+                edit.setText(QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(4))));
+                edit.setCursorPosition(edit.text().size());
+                std::printf("ok\n");
+            }
+            std::fflush(stdout);
+        }
+    });
+    QTimer::singleShot(120000, &app, &QCoreApplication::quit);
+    return app.exec();
+}
+

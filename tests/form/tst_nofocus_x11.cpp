@@ -1,0 +1,156 @@
+// The floating windows under a real window manager: none of them takes the keyboard from the
+// program that recognised text is typed into.
+#include "LineEditTarget.h"
+
+#include "form/TypingOutput.h"
+#include "form/dialog/RecordVolumeDialog.h"
+#include "form/dialog/TypingMicDialog.h"
+#include "form/floating/FullScreenWidget.h"
+#include "form/floating/Magnifier.h"
+#include "form/floating/SubtitleWidget.h"
+#include "form/floating/TextWidget.h"
+#include "platform/WindowManagerProbe.h"
+#include "support/TestHome.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtTest>
+#include <memory>
+
+class TestNoFocusX11 : public QObject
+{
+    Q_OBJECT
+
+private:
+    enum Window { Tip, TextBox, Subtitle, Volume, Spotlight, Lens };
+
+    std::unique_ptr<TestHome> m_home;
+    QProcess m_windowManager;
+    QProcess m_editor;
+    TypingOutput m_output;
+
+    QByteArray ask(const QByteArray &command)
+    {
+        m_editor.write(command + '\n');
+        if (!QTest::qWaitFor([this] { return m_editor.canReadLine(); }, 5000))
+            return QByteArray("<no answer>");
+        return m_editor.readLine().trimmed();
+    }
+
+    QString editorText() { return QString::fromUtf8(QByteArray::fromPercentEncoding(ask("text"))); }
+
+private slots:
+    void initTestCase()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs the X server");
+        QVERIFY2(!WindowManagerProbe::isRunning(), "another window manager runs on this display");
+        const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
+        QVERIFY2(!openbox.isEmpty(), "openbox is missing: run scripts/deps.sh --test");
+        m_home = std::make_unique<TestHome>();
+        m_windowManager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_windowManager.start(openbox, {QStringLiteral("--sm-disable")});
+        QVERIFY(m_windowManager.waitForStarted());
+        QVERIFY(QTest::qWaitFor([] { return WindowManagerProbe::isRunning(); }, 10000));
+
+        m_editor.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_editor.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--line-edit")});
+        QVERIFY(m_editor.waitForStarted());
+        QVERIFY(QTest::qWaitFor([this] { return m_editor.canReadLine(); }, 15000));
+        QCOMPARE(m_editor.readLine().trimmed(), QByteArray("ready"));
+    }
+
+    void cleanupTestCase()
+    {
+        if (m_editor.state() != QProcess::NotRunning) {
+            m_editor.closeWriteChannel();
+            if (!m_editor.waitForFinished(5000))
+                m_editor.kill();
+        }
+        if (m_windowManager.state() != QProcess::NotRunning) {
+            m_windowManager.terminate();
+            if (!m_windowManager.waitForFinished(5000))
+                m_windowManager.kill();
+        }
+        m_home.reset();
+    }
+
+    void floatingWindowLeavesTheKeyboardToTheTarget_data()
+    {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("typing tip") << int(Tip) << "a";
+        QTest::newRow("text box under the tip") << int(TextBox) << "b";
+        QTest::newRow("subtitle window") << int(Subtitle) << "c";
+        QTest::newRow("recording volume window") << int(Volume) << "d";
+        QTest::newRow("spotlight overlay") << int(Spotlight) << "e";
+        QTest::newRow("lens") << int(Lens) << "f";
+    }
+
+    void floatingWindowLeavesTheKeyboardToTheTarget()
+    {
+        QFETCH(int, window);
+        QFETCH(QString, typed);
+        const QString before = editorText();
+
+        TypingMicDialog tip(7, false);
+        SubtitleWidget subtitle;
+        RecordVolumeDialog volume;
+        FullScreenWidget overlay;
+        QWidget *shown = nullptr;
+        switch (window) {
+        case Tip:
+            tip.move(600, 600);
+            tip.showTip();
+            shown = &tip;
+            break;
+        case TextBox:
+            tip.move(600, 600);
+            tip.showTip();
+            tip.setMessage(QStringLiteral("你好"));
+            shown = tip.textBox();
+            break;
+        case Subtitle:
+            subtitle.setText1(QStringLiteral("字幕"));
+            subtitle.show();
+            shown = &subtitle;
+            break;
+        case Volume:
+            volume.show();
+            shown = &volume;
+            break;
+        case Spotlight:
+            overlay.startFunction(FullScreenWidget::Spotlight);
+            overlay.show();
+            shown = &overlay;
+            break;
+        case Lens:
+            overlay.startFunction(FullScreenWidget::Lens);
+            overlay.show();
+            shown = overlay.magnifier();
+            break;
+        }
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        QTest::qWait(300); // the window manager has placed and, if it would, focused it
+
+        QVERIFY(!QApplication::activeWindow());
+        m_output.type(typed, QString());
+        QTRY_VERIFY(!m_output.isBusy());
+        QTRY_COMPARE(editorText(), before + typed);
+
+        overlay.stopFunction();
+        tip.hideTip();
+    }
+};
+
+int main(int argc, char **argv)
+{
+    if (argc >= 2 && qstrcmp(argv[1], "--line-edit") == 0)
+        return runLineEditTarget(argc, argv);
+    QApplication app(argc, argv);
+    TestNoFocusX11 test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_nofocus_x11.moc"
