@@ -12,10 +12,13 @@
 #include "logic/businessLogic/workflow/device/InjectedAudioDevice.h"
 #include "qui/control/ClickableLabel.h"
 #include "support/LoopbackHttpServer.h"
+#include "screenshot/ScreenShotWidget.h"
 #include "support/ToastRecorder.h"
+#include "util/AppHelper.h"
 
 #include <QClipboard>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QToolButton>
@@ -301,6 +304,53 @@ private slots:
         QCOMPARE(server.last(kPath).param("to"), QStringLiteral("jp"));
         QTRY_COMPARE(dialog->translationText(), QStringLiteral("konnichiwa"));
         wordPick.stop();
+    }
+
+    void aHubsScreenshotRequestRecognisesTheRegionAndTranslatesIt()
+    {
+        DevicePageHome device(std::make_unique<MouseSetting>(), snapshotFields("auto", "en"));
+        LoopbackHttpServer server;
+        configure(server);
+        server.setReply(kPath, answer("Hello world, hello world"));
+        QImage screen(800, 600, QImage::Format_RGB32);
+        screen.fill(Qt::white);
+        {
+            QPainter painter(&screen);
+            QFont font(QStringLiteral("Noto Sans CJK SC"));
+            font.setPixelSize(30);
+            painter.setFont(font);
+            painter.setPen(Qt::black);
+            painter.drawText(QPoint(120, 160), QStringLiteral("Hello world"));
+            painter.drawText(QPoint(120, 220), QStringLiteral("你好世界"));
+        }
+        AppHelper::setGrabber([screen](WId, int, int, int, int) { return screen; });
+        auto *context = new DeviceContext;
+        context->setting = device.setting();
+        auto *hub = new FunctionImpl(nullptr, context);
+        TranslationLink link;
+        link.attach(hub);
+
+        hub->invokeFunction(Action_SnapshotTranslation, Flag_Press, QStringLiteral("Start Snapshot Translation"));
+        ScreenShotWidget *tool = link.regionTool();
+        QVERIFY(tool && tool->isVisible());
+        QTest::mousePress(tool, Qt::LeftButton, {}, QPoint(100, 120));
+        QTest::mouseMove(tool, QPoint(400, 240));
+        QTest::mouseRelease(tool, Qt::LeftButton, {}, QPoint(400, 240));
+        tool->capture();
+        TranslationDialog *dialog = link.snapshotDialog();
+        QVERIFY(dialog && dialog->isVisible());
+        QVERIFY(!dialog->isCollapsed());
+        QTRY_COMPARE_WITH_TIMEOUT(dialog->sourceText(), QStringLiteral("Hello world,你好世界"), 30000);
+        QTRY_COMPARE(dialog->translationText(), QStringLiteral("Hello world, hello world"));
+        QCOMPARE(server.last(kPath).param("q"), QStringLiteral("Hello world,你好世界"));
+
+        // The device goes while its dialog is shown; a later translation finds no device.
+        DeviceHub::release(context);
+        delete context;
+        QCOMPARE(dialog->context(), nullptr);
+        dialog->toTranslateText(QString(), QString());
+        QCOMPARE(server.count(kPath), 1);
+        AppHelper::setGrabber({});
     }
 };
 
