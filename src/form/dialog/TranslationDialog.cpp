@@ -47,7 +47,9 @@ TranslationDialog::TranslationDialog(int mode, DeviceContext *context, const QSt
 
     useContext(context);
 
-    ui->btnTextSize->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    // Beside, as on the other buttons of the row: the style sheet's button height has no room
+    // for a text under the icon.
+    ui->btnTextSize->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     ui->btnTextSize->setText(TUI::tr("字体大小"));
     ui->btnCopy->setText(TUI::tr("复制"));
     ui->btnPlay->setText(TUI::tr("播报"));
