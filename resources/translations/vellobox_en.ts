@@ -176,6 +176,47 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     </message>
 </context>
 <context>
+    <name>MouseTextTranslationTab</name>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:6px; margin-bottom:6px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:12pt;&quot;&gt;划词翻译&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:6px; margin-bottom:6px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; color:#a6a6a6;&quot;&gt;选中一段文字，&lt;/span&gt;&lt;span style=&quot; color:#ffaa00;&quot;&gt;点击浮出的&lt;/span&gt;&lt;img src=&quot;:/resource/image/textIcon/text-translation.png&quot; style=&quot;vertical-align: middle;&quot; /&gt;&lt;span style=&quot; color:#a6a6a6;&quot;&gt;，进行划词翻译&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:6px; margin-bottom:6px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:12pt;&quot;&gt;Word-pick Translation&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:6px; margin-bottom:6px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; color:#a6a6a6;&quot;&gt;Select some text, &lt;/span&gt;&lt;span style=&quot; color:#ffaa00;&quot;&gt;click the pop-up icon &lt;/span&gt;&lt;img src=&quot;:/resource/image/textIcon/text-translation.png&quot; style=&quot;vertical-align: middle;&quot; /&gt;&lt;span style=&quot; color:#a6a6a6;&quot;&gt; to translate it&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>截屏翻译</source>
+        <translation>Screenshot Translation</translation>
+    </message>
+    <message>
+        <source>自定义快捷键</source>
+        <translation>Custom Shortcut</translation>
+    </message>
+    <message>
+        <source>翻译文本设置</source>
+        <translation>Translation Text Settings</translation>
+    </message>
+    <message>
+        <source>划词翻译（启动/关闭）</source>
+        <translation>Word-pick translation (on/off)</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>快捷键设置成功</source>
+        <translation>Shortcut set</translation>
+    </message>
+</context>
+<context>
     <name>NavForm</name>
     <message>
         <source>用户: 未登录</source>
@@ -516,6 +557,34 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
         <source>是否要退出登录?</source>
         <translation>Do you want to log out?</translation>
     </message>
+    <message>
+        <source>开启划词翻译</source>
+        <translation>Word-pick translation on</translation>
+    </message>
+    <message>
+        <source>关闭划词翻译</source>
+        <translation>Word-pick translation off</translation>
+    </message>
+    <message>
+        <source>当前翻译语言不支持播报</source>
+        <translation>This translation language cannot be read aloud</translation>
+    </message>
+    <message>
+        <source>没有可识别的图像</source>
+        <translation>No picture to recognise</translation>
+    </message>
+    <message>
+        <source>不支持的识别语言：%1</source>
+        <translation>Recognition language not supported: %1</translation>
+    </message>
+    <message>
+        <source>缺少文字识别的语言数据：%1</source>
+        <translation>Text recognition data missing for: %1</translation>
+    </message>
+    <message>
+        <source>文字识别无法启动：%1</source>
+        <translation>Text recognition could not start: %1</translation>
+    </message>
 </context>
 <context>
     <name>TPointer</name>
@@ -837,6 +906,37 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>请登录</source>
         <translation>Please log in</translation>
+    </message>
+    <message>
+        <source>字体大小</source>
+        <translation>Text size</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>播报</source>
+        <translation>Read aloud</translation>
+    </message>
+</context>
+<context>
+    <name>TranslationDialog</name>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>播报</source>
+        <translation>Read aloud</translation>
+    </message>
+    <message>
+        <source>译文</source>
+        <translation>Translation</translation>
+    </message>
+    <message>
+        <source>文本大小</source>
+        <translation>Text size</translation>
     </message>
 </context>
 <context>

@@ -176,6 +176,47 @@
     </message>
 </context>
 <context>
+    <name>MouseTextTranslationTab</name>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:6px; margin-bottom:6px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:12pt;&quot;&gt;划词翻译&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:6px; margin-bottom:6px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; color:#a6a6a6;&quot;&gt;选中一段文字，&lt;/span&gt;&lt;span style=&quot; color:#ffaa00;&quot;&gt;点击浮出的&lt;/span&gt;&lt;img src=&quot;:/resource/image/textIcon/text-translation.png&quot; style=&quot;vertical-align: middle;&quot; /&gt;&lt;span style=&quot; color:#a6a6a6;&quot;&gt;，进行划词翻译&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:6px; margin-bottom:6px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:12pt;&quot;&gt;선택 단어 번역&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:6px; margin-bottom:6px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; color:#a6a6a6;&quot;&gt;텍스트를 선택한 뒤 &lt;/span&gt;&lt;span style=&quot; color:#ffaa00;&quot;&gt;나타나는 아이콘 &lt;/span&gt;&lt;img src=&quot;:/resource/image/textIcon/text-translation.png&quot; style=&quot;vertical-align: middle;&quot; /&gt;&lt;span style=&quot; color:#a6a6a6;&quot;&gt;을 눌러 번역하세요&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>截屏翻译</source>
+        <translation>화면 캡처 번역</translation>
+    </message>
+    <message>
+        <source>自定义快捷键</source>
+        <translation>사용자 지정 단축키</translation>
+    </message>
+    <message>
+        <source>翻译文本设置</source>
+        <translation>번역 텍스트 설정</translation>
+    </message>
+    <message>
+        <source>划词翻译（启动/关闭）</source>
+        <translation>선택 단어 번역 (켜기/끄기)</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>快捷键设置成功</source>
+        <translation>단축키가 설정되었습니다</translation>
+    </message>
+</context>
+<context>
     <name>NavForm</name>
     <message>
         <source>用户: 未登录</source>
@@ -516,6 +557,34 @@
         <source>是否要退出登录?</source>
         <translation>로그아웃하시겠습니까?</translation>
     </message>
+    <message>
+        <source>开启划词翻译</source>
+        <translation>선택 단어 번역 켜기</translation>
+    </message>
+    <message>
+        <source>关闭划词翻译</source>
+        <translation>선택 단어 번역 끄기</translation>
+    </message>
+    <message>
+        <source>当前翻译语言不支持播报</source>
+        <translation>현재 번역 언어는 읽어 주기를 지원하지 않습니다</translation>
+    </message>
+    <message>
+        <source>没有可识别的图像</source>
+        <translation>인식할 이미지가 없습니다</translation>
+    </message>
+    <message>
+        <source>不支持的识别语言：%1</source>
+        <translation>지원되지 않는 인식 언어: %1</translation>
+    </message>
+    <message>
+        <source>缺少文字识别的语言数据：%1</source>
+        <translation>문자 인식 언어 데이터가 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>文字识别无法启动：%1</source>
+        <translation>문자 인식을 시작할 수 없습니다: %1</translation>
+    </message>
 </context>
 <context>
     <name>TPointer</name>
@@ -837,6 +906,37 @@
     <message>
         <source>请登录</source>
         <translation>로그인하세요</translation>
+    </message>
+    <message>
+        <source>字体大小</source>
+        <translation>글꼴 크기</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>播报</source>
+        <translation>읽어 주기</translation>
+    </message>
+</context>
+<context>
+    <name>TranslationDialog</name>
+    <message>
+        <source>复制</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>播报</source>
+        <translation>읽어 주기</translation>
+    </message>
+    <message>
+        <source>译文</source>
+        <translation>번역문</translation>
+    </message>
+    <message>
+        <source>文本大小</source>
+        <translation>텍스트 크기</translation>
     </message>
 </context>
 <context>
