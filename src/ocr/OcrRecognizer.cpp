@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QtConcurrent>
 
+#include <omp.h>
 #include <tesseract/baseapi.h>
 
 #include <memory>
@@ -120,6 +121,11 @@ OcrRecognizer::Result OcrRecognizer::recognizeNow(const QImage &image, const QSt
     }
     // One byte per pixel, as SetImage is told below (scaling may change the format).
     const QImage gray = source.convertToFormat(QImage::Format_Grayscale8);
+    // Tesseract's OpenMP teams synchronise at every step: on a busy machine their waiting
+    // costs twenty times the work. A screen region is small; one thread does it. (Settings
+    // of this thread, which is the one Tesseract starts its teams from.)
+    omp_set_dynamic(1);
+    omp_set_num_threads(1);
     auto api = std::make_unique<tesseract::TessBaseAPI>();
     if (api->Init(dataPath().toLocal8Bit().constData(), languages.toLatin1().constData(), tesseract::OEM_LSTM_ONLY) != 0) {
         result.error = TNotify::tr("文字识别无法启动：%1").arg(languages);
