@@ -83,13 +83,14 @@ int OcrRecognizer::recognize(const QImage &image, const QString &code)
 {
     const int request = ++m_request;
     const QString languages = tesseractLanguages(code);
+    const QStringList missing = missingLanguages(languages);
     QString error;
     if (image.isNull())
         error = TNotify::tr("没有可识别的图像");
     else if (languages.isEmpty())
         error = TNotify::tr("不支持的识别语言：%1").arg(code);
-    else if (!missingLanguages(languages).isEmpty())
-        error = TNotify::tr("缺少文字识别的语言数据：%1").arg(missingLanguages(languages).join(QLatin1Char('+')));
+    else if (!missing.isEmpty())
+        error = TNotify::tr("缺少文字识别的语言数据：%1").arg(missing.join(QLatin1Char('+')));
     if (!error.isEmpty()) {
         // Reported from the event loop, as a recognition would be.
         QMetaObject::invokeMethod(this, [this, request, error] { emit failed(request, error); }, Qt::QueuedConnection);

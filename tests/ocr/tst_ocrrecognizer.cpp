@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -82,11 +83,11 @@ private slots:
     {
         QTemporaryDir empty;
         qputenv("TESSDATA_PREFIX", empty.path().toLocal8Bit());
+        const auto restore = qScopeGuard([] { qunsetenv("TESSDATA_PREFIX"); });
         OcrRecognizer recognizer;
         QSignalSpy failed(&recognizer, &OcrRecognizer::failed);
         const int request = recognizer.recognize(twoLines(), QStringLiteral("KOR"));
         QVERIFY(failed.wait(5000));
-        qunsetenv("TESSDATA_PREFIX");
         QCOMPARE(failed[0][0].toInt(), request);
         QVERIFY(failed[0][1].toString().contains(QStringLiteral("kor")));
     }
