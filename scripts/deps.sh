@@ -10,6 +10,12 @@ PACKAGES=(
   libhidapi-dev libqrencode-dev libx11-dev libxtst-dev libxi-dev
   libudev-dev libatspi2.0-dev zlib1g-dev
   fonts-font-awesome fonts-noto-cjk
+  libtesseract-dev tesseract-ocr-eng tesseract-ocr-chi-sim
+  tesseract-ocr-jpn tesseract-ocr-kor tesseract-ocr-fra tesseract-ocr-spa tesseract-ocr-por
+  tesseract-ocr-deu tesseract-ocr-ita tesseract-ocr-rus tesseract-ocr-dan tesseract-ocr-nld
+  tesseract-ocr-msa tesseract-ocr-swe tesseract-ocr-ind tesseract-ocr-pol tesseract-ocr-ron
+  tesseract-ocr-tur tesseract-ocr-ell tesseract-ocr-hun tesseract-ocr-tha tesseract-ocr-vie
+  tesseract-ocr-ara tesseract-ocr-hin
 )
 if [ "${1:-}" = "--test" ]; then
   # Headless X server, a QR decoder, a desktop entry checker and a window manager (started by

@@ -3,6 +3,7 @@
 #include "device/DeviceContext.h"
 #include "device/IDeviceLogic.h"
 #include "form/SpeechTips.h"
+#include "form/TranslationLink.h"
 #include "form/floating/FunctionWindows.h"
 #include "logging/QsLog.h"
 #include "logic/businessLogic/FunctionImpl.h"
@@ -18,6 +19,8 @@ void create(QWidget *mainWindow, DeviceContext *context)
     // The floating windows and tips belong to the hub and go with it.
     new FunctionWindows(hub);
     new SpeechTips(hub);
+    if (TranslationLink *link = TranslationLink::of(mainWindow))
+        link->attach(hub);
 }
 
 void connectLogic(DeviceContext *context)

@@ -6,6 +6,7 @@
 #include "device/mouse/common/ui/MouseInfoTab.h"
 #include "device/mouse/common/ui/MouseMKeyTab.h"
 #include "device/common/ui/NoDeviceTab.h"
+#include "device/mouse/common/ui/MouseTextTranslationTab.h"
 #include "device/mouse/common/ui/TypingTab.h"
 #include "device/pointer/common/ui/AiSubtitleTab.h"
 #include "device/pointer/common/ui/MKeyTab.h"
@@ -18,6 +19,8 @@ QWidget *DevicePages::create(const QString &pageClass, QWidget *parent)
 {
     if (pageClass == QLatin1String("TypingTab"))
         return new TypingTab(parent);
+    if (pageClass == QLatin1String("MouseTextTranslationTab"))
+        return new MouseTextTranslationTab(parent);
     if (pageClass == QLatin1String("MKeyTab"))
         return new MKeyTab(parent);
     if (pageClass == QLatin1String("VoiceTab"))
