@@ -42,13 +42,16 @@ VoiceSearchTab::VoiceSearchTab(QWidget *parent, bool enableKeyword, bool enableA
     ui->btnSetKeyword->setText(TUI::tr("设置指令词"));
     if (enableKeyword) {
         initializeKeywords();
-        if (!enableAutoDetect)
+        if (!enableAutoDetect) {
             ui->appTab->hide();
+            ui->vlt1->addStretch(); // the keywords stay at the top
+        }
     } else {
         for (QWidget *w : {static_cast<QWidget *>(ui->title1), static_cast<QWidget *>(ui->fm1),
                            static_cast<QWidget *>(ui->titleFm2), static_cast<QWidget *>(ui->fm2)})
             w->hide();
         ui->appTab->setVisible(enableAutoDetect);
+        ui->verticalSpacer->changeSize(0, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
     }
 }
 
