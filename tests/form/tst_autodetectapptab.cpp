@@ -189,9 +189,11 @@ private slots:
             started << p;
             return true;
         });
-        QVERIFY(!Launcher::startProgram("wine uninstaller"));
-        QVERIFY(!Launcher::startProgram("/opt/app/unins000.exe", {}, {}));
+        QVERIFY(!Launcher::startDetectedProgram("wine uninstaller"));
+        QVERIFY(!Launcher::startDetectedProgram("\"/opt/my app/Uninstall.exe\" /S"));
         QVERIFY(started.isEmpty());
+        QVERIFY(Launcher::startDetectedProgram("/opt/app/app --fast"));
+        QCOMPARE(started, QStringList{"/opt/app/app"});
     }
 
 private:

@@ -64,6 +64,8 @@ void InstalledProgramList::reload()
     m_loading = true;
     const int generation = ++m_generation;
     const QStringList dirs = DesktopEntryReader::applicationDirs();
+    // The icon theme is settled here, on the GUI thread; the read only looks its name up.
+    QIcon::themeName();
     QThread *thread = QThread::create([this, generation, dirs] {
         const QVector<Program> programs = read(dirs);
         QMetaObject::invokeMethod(this, [this, generation, programs] { deliver(generation, programs); },

@@ -28,15 +28,26 @@ bool startProgram(const QString &program, const QStringList &arguments, const QS
         QLOG_WARN() << "empty program";
         return false;
     }
-    if (DesktopEntryReader::isUninstaller(program, arguments)) {
-        QLOG_WARN() << "refused to start an uninstaller" << program;
-        return false;
-    }
     const bool ok = starter() ? starter()(program, arguments, workingDirectory)
                               : QProcess::startDetached(program, arguments, workingDirectory);
     if (!ok)
         QLOG_WARN() << "could not start" << program;
     return ok;
+}
+
+bool startDetectedProgram(const QString &entryOrCommand)
+{
+    const QString text = entryOrCommand.trimmed();
+    if (text.endsWith(QLatin1String(".desktop")))
+        return startDesktopEntry(text);
+    // Older records may hold what the system listed as the program's file, which can be the
+    // program's uninstaller.
+    const QStringList parts = QFileInfo::exists(text) ? QStringList{text} : QProcess::splitCommand(text);
+    if (!parts.isEmpty() && DesktopEntryReader::isUninstaller(parts.first(), parts.mid(1))) {
+        QLOG_WARN() << "refused to start an uninstaller" << text;
+        return false;
+    }
+    return startProgram(text);
 }
 
 bool startDesktopEntry(const QString &entryPath)

@@ -21,6 +21,10 @@ bool startProgram(const QString &program, const QStringList &arguments, const QS
 // false when the entry is gone or is not one the user would start.
 bool startDesktopEntry(const QString &entryPath);
 
+// Starts a detected application: its desktop entry, or a stored command of an older record.
+// An uninstaller is never started.
+bool startDetectedProgram(const QString &entryOrCommand);
+
 // What actually starts a program; QProcess::startDetached unless tests install their own.
 // An empty starter restores the real one.
 using ProgramStarter = std::function<bool(const QString &program, const QStringList &arguments,

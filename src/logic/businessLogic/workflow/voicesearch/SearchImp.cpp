@@ -38,10 +38,7 @@ bool SearchImp::open(const KeywordVO &keyword)
     case 0:
         return Launcher::startProgram(keyword.content);
     case KeywordVO::AutoDetectedType:
-        // Detected applications keep their desktop entry; older records hold a command.
-        if (keyword.content.endsWith(QLatin1String(".desktop")))
-            return Launcher::startDesktopEntry(keyword.content);
-        return Launcher::startProgram(keyword.content);
+        return Launcher::startDetectedProgram(keyword.content);
     case 1:
         return Launcher::openPath(keyword.content);
     case 2:
