@@ -44,6 +44,7 @@ struct Form {
         , table(tab.findChild<ZTableWidget *>("tvRecord"))
         , pager(tab.findChild<PageNavigator *>("pager"))
     {
+        tab.show(); // the list is read when the page is first shown
     }
     void enter(const QString &word, const QString &what, int typeIndex = 2)
     {
@@ -79,6 +80,15 @@ private slots:
     {
         FileChooser::setHandler({});
         m_device.reset();
+    }
+
+    void theListIsReadWhenThePageIsFirstShown()
+    {
+        keywords().appendAll({KeywordVO(2, "word", "a.com", "")});
+        VoiceSearchTab tab;
+        QVERIFY(tab.keywordRecords().isEmpty());
+        tab.show();
+        QCOMPARE(tab.keywordRecords().size(), 1);
     }
 
     void anEmptyListShowsAnEmptyTableOfHeaderHeight()
@@ -241,8 +251,10 @@ private slots:
     {
         VoiceSearchTab one;
         VoiceSearchTab other(nullptr, true, false);
-        Form(one).enter("word", "a.com");
-        QCOMPARE(Form(other).table->rowCount(), 1);
+        Form first(one);
+        Form second(other);
+        first.enter("word", "a.com");
+        QCOMPARE(second.table->rowCount(), 1);
         QVERIFY(other.findChild<AutoDetectAppTab *>("appTab")->isHidden());
     }
 
@@ -250,6 +262,7 @@ private slots:
     {
         Form(*std::make_unique<VoiceSearchTab>()).enter("word", "a.com");
         VoiceSearchTab tab(nullptr, false, true);
+        tab.show();
         for (const char *name : {"title1", "fm1", "titleFm2", "fm2"})
             QVERIFY2(tab.findChild<QWidget *>(name)->isHidden(), name);
         QVERIFY(!tab.findChild<AutoDetectAppTab *>("appTab")->isHidden());

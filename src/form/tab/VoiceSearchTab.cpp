@@ -91,8 +91,21 @@ void VoiceSearchTab::initializeKeywords()
 
     // Whoever changes the list (this page, another device's page, an import), every page
     // showing it reloads from the store.
-    connect(&HotWordStore::instance(), &HotWordStore::keywordsChanged, this, &VoiceSearchTab::loadKeywords);
-    loadKeywords();
+    connect(&HotWordStore::instance(), &HotWordStore::keywordsChanged, this, [this] {
+        if (m_keywordsShown)
+            loadKeywords();
+    });
+    showPage(1); // an empty table until the list is read
+}
+
+void VoiceSearchTab::showEvent(QShowEvent *event)
+{
+    FormContainer::showEvent(event);
+    // Pages are built when a device connects; the word list waits until someone looks.
+    if (!m_keywordsShown && ui->fm2->isVisibleTo(this)) {
+        m_keywordsShown = true;
+        loadKeywords();
+    }
 }
 
 void VoiceSearchTab::onContextChanged()

@@ -27,7 +27,8 @@ public:
     explicit VoiceSearchTab(QWidget *parent = nullptr, bool enableKeyword = true, bool enableAutoDetect = true);
     ~VoiceSearchTab() override;
 
-    // The keywords the table pages through, as the store held them at the last reload.
+    // The keywords the table pages through, as the store held them at the last reload; empty
+    // until the page is first shown.
     const QVector<std::shared_ptr<KeywordVO>> &keywordRecords() const { return m_keywordRecords; }
     // The id of the keyword being changed; 0 while a new one is entered.
     qint64 editKeywordId() const { return m_editKeywordId; }
@@ -48,6 +49,7 @@ public slots:
 
 protected:
     void onContextChanged() override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void initializeKeywords();
@@ -59,4 +61,5 @@ private:
     // The record chosen for editing, held so that the save changes exactly that one.
     std::shared_ptr<KeywordVO> m_editRecord;
     qint64 m_editKeywordId = 0;
+    bool m_keywordsShown = false; // the list is read when the page is first shown
 };
