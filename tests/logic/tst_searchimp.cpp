@@ -48,6 +48,7 @@ private slots:
         QTest::newRow("detected app") << "打开微信" << "微信";
         QTest::newRow("no match") << "天气怎么样" << "";
         QTest::newRow("only punctuation") << "。！" << "";
+        QTest::newRow("symbols outside the basic plane") << "打开「微信」😀" << "微信";
     }
     void match()
     {
