@@ -18,64 +18,85 @@ KeywordIndex &KeywordIndex::forStore()
     return *index;
 }
 
+namespace {
+bool isNoise(uint code)
+{
+    if (QChar::isSpace(code))
+        return true;
+    switch (QChar::category(code)) {
+    case QChar::Punctuation_Connector:
+    case QChar::Punctuation_Dash:
+    case QChar::Punctuation_Open:
+    case QChar::Punctuation_Close:
+    case QChar::Punctuation_InitialQuote:
+    case QChar::Punctuation_FinalQuote:
+    case QChar::Punctuation_Other:
+    case QChar::Symbol_Math:
+    case QChar::Symbol_Currency:
+    case QChar::Symbol_Modifier:
+    case QChar::Symbol_Other:
+    case QChar::Separator_Space:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
 QString KeywordIndex::normalized(const QString &text)
 {
-    QString out;
-    out.reserve(text.size());
-    for (int i = 0; i < text.size(); ++i) {
-        uint code = text.at(i).unicode();
-        const bool pair = QChar::isHighSurrogate(code) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
-        if (pair)
-            code = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
-        bool noise = QChar::isSpace(code);
-        switch (QChar::category(code)) {
-        case QChar::Punctuation_Connector:
-        case QChar::Punctuation_Dash:
-        case QChar::Punctuation_Open:
-        case QChar::Punctuation_Close:
-        case QChar::Punctuation_InitialQuote:
-        case QChar::Punctuation_FinalQuote:
-        case QChar::Punctuation_Other:
-        case QChar::Symbol_Math:
-        case QChar::Symbol_Currency:
-        case QChar::Symbol_Modifier:
-        case QChar::Symbol_Other:
-        case QChar::Separator_Space:
-        case QChar::Separator_Line:
-        case QChar::Separator_Paragraph:
-            noise = true;
-            break;
-        default:
-            break;
+    QString out(text.size(), Qt::Uninitialized);
+    QChar *o = out.data();
+    const QChar *p = text.constData();
+    const QChar *const end = p + text.size();
+    while (p < end) {
+        const ushort c = p->unicode();
+        // Letters and digits of ASCII, the common case, without a table look-up.
+        if (c < 0x80) {
+            if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
+                *o++ = *p;
+            else if (c >= 'A' && c <= 'Z')
+                *o++ = QChar(ushort(c + ('a' - 'A')));
+            else if (!isNoise(c))
+                *o++ = *p;
+            ++p;
+            continue;
         }
-        if (!noise) {
-            out += text.at(i);
-            if (pair)
-                out += text.at(i + 1);
+        if (QChar::isHighSurrogate(c) && p + 1 < end && p[1].isLowSurrogate()) {
+            const uint code = QChar::surrogateToUcs4(p[0], p[1]);
+            if (!isNoise(code)) {
+                const uint lower = QChar::toLower(code);
+                *o++ = QChar(QChar::highSurrogate(lower));
+                *o++ = QChar(QChar::lowSurrogate(lower));
+            }
+            p += 2;
+            continue;
         }
-        if (pair)
-            ++i;
+        if (!isNoise(c))
+            *o++ = QChar(ushort(QChar::toLower(uint(c))));
+        ++p;
     }
-    return out.toLower();
+    out.truncate(int(o - out.constData()));
+    return out;
 }
 
 KeywordIndex::Prepared KeywordIndex::prepareOne(const List &list)
 {
     Prepared p;
     p.words.reserve(list.size());
-    QHash<QString, KeywordVO *> first; // the first record of each word, in list order
     for (const auto &record : list) {
         QString text = record ? normalized(record->keyword) : QString();
-        if (text.isEmpty())
-            continue;
-        if (!first.contains(text))
-            first.insert(text, record.get());
-        p.words.append({std::move(text), record});
+        if (!text.isEmpty())
+            p.words.append({std::move(text), record});
     }
+    // Stable: equal words keep their list order, so the first of them stays first.
     std::stable_sort(p.words.begin(), p.words.end(),
                      [](const Word &a, const Word &b) { return a.text.size() > b.text.size(); });
+    p.exact.reserve(p.words.size());
     for (int i = 0; i < p.words.size(); ++i) {
-        if (first.value(p.words[i].text) == p.words[i].record.get())
+        if (!p.exact.contains(p.words[i].text))
             p.exact.insert(p.words[i].text, i);
     }
     return p;
