@@ -3,17 +3,15 @@
 
 #include "config/HotWordStore.h"
 #include "databinding/FormItem.h"
+#include "form/tab/KeywordRowActions.h"
 #include "logging/QsLog.h"
 #include "logic/businessLogic/FunctionCatalog.h"
 #include "qui/FileChooser.h"
 #include "qui/QUIHelper.h"
 #include "qui/Toast.h"
-#include "qui/control/ClickableLabel.h"
 #include "util/TrContexts.h"
 
-#include <QHBoxLayout>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <algorithm>
 
 namespace {
@@ -143,30 +141,10 @@ void VoiceSearchTab::tvRecord_ItemWidgetRender(DataCore *pData, QString fieldNam
         return;
     const std::shared_ptr<KeywordVO> record = *it;
 
-    auto *frame = new QFrame;
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setFrameShadow(QFrame::Raised);
-    frame->setStyleSheet(QStringLiteral("background-color:rgba(0,0,0,0)"));
-    auto *layout = new QHBoxLayout(frame);
-    layout->setSpacing(2);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto *edit = new ClickableLabel(frame);
-    edit->setObjectName(QStringLiteral("lbEdit"));
-    edit->setText(TUI::tr("<a style='color: green; text-decoration: none'>编辑</a>"));
-    auto *remove = new ClickableLabel(frame);
-    remove->setObjectName(QStringLiteral("lbDelete"));
-    remove->setText(TUI::tr("<a style='color: red; text-decoration: none'>删除</a>"));
-    for (ClickableLabel *label : {edit, remove}) {
-        label->setTextFormat(Qt::RichText);
-        label->setTextInteractionFlags(Qt::NoTextInteraction);
-        label->setOpenExternalLinks(false);
-        label->setAlignment(Qt::AlignCenter);
-        layout->addWidget(label);
-    }
-    layout->addSpacerItem(new QSpacerItem(0, 0, QSizePolicy::Maximum, QSizePolicy::Expanding));
-    connect(edit, &ClickableLabel::clicked, this, [this, record] { onEditClicked(record); });
-    connect(remove, &ClickableLabel::clicked, this, [this, record] { onDeleteClicked(record); });
-    *widget = frame;
+    auto *actions = new KeywordRowActions;
+    connect(actions, &KeywordRowActions::editClicked, this, [this, record] { onEditClicked(record); });
+    connect(actions, &KeywordRowActions::deleteClicked, this, [this, record] { onDeleteClicked(record); });
+    *widget = actions;
 }
 
 void VoiceSearchTab::onEditClicked(const std::shared_ptr<KeywordVO> &record)
