@@ -20,6 +20,27 @@
         </message>
     </context>
     <context>
+        <name>AutoDetectAppTab</name>
+        <message>
+            <source>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;style type="text/css"&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'Microsoft YaHei UI'; font-size:9pt; font-weight:400; font-style:normal;"&gt;
+&lt;p style=" margin-top:6px; margin-bottom:6px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:12pt;"&gt;语音唤醒应用&lt;/span&gt;&lt;/p&gt;
+&lt;p style=" margin-top:6px; margin-bottom:6px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" color:#8e8e93;"&gt;一键智适应后，可通过语音唤醒检测到的应用&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;style type="text/css"&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'Microsoft YaHei UI'; font-size:9pt; font-weight:400; font-style:normal;"&gt;
+&lt;p style=" margin-top:6px; margin-bottom:6px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:12pt;"&gt;Start apps by voice&lt;/span&gt;&lt;/p&gt;
+&lt;p style=" margin-top:6px; margin-bottom:6px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" color:#8e8e93;"&gt;After one-click adapt, the detected apps start when you say their names&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>一键适应</source>
+            <translation>One-click adapt</translation>
+        </message>
+    </context>
+    <context>
         <name>FeedbackDialog</name>
         <message>
             <source>意见反馈</source>
@@ -967,6 +988,18 @@ p, li { white-space: pre-wrap; }
             <source>文字识别无法启动：%1</source>
             <translation>Text recognition could not start: %1</translation>
         </message>
+        <message>
+            <source>请填写指令词</source>
+            <translation>Please enter a command word</translation>
+        </message>
+        <message>
+            <source>内容为空，请选择文件，文件夹，或者填写网页</source>
+            <translation>The content is empty. Please choose a file or folder, or enter a web address</translation>
+        </message>
+        <message>
+            <source>指令词重复, 请换一个指令词</source>
+            <translation>This command word already exists. Please use another one</translation>
+        </message>
     </context>
     <context>
         <name>TPointer</name>
@@ -1625,6 +1658,82 @@ p, li { white-space: pre-wrap; }
             <source>播报</source>
             <translation>Read aloud</translation>
         </message>
+        <message>
+            <source>正在检测已安装的应用…</source>
+            <translation>Detecting installed apps…</translation>
+        </message>
+        <message>
+            <source>自动检测关键词</source>
+            <translation>Auto-detected keyword</translation>
+        </message>
+        <message>
+            <source>指令词设置</source>
+            <translation>Command words</translation>
+        </message>
+        <message>
+            <source>设置指令词</source>
+            <translation>Command word</translation>
+        </message>
+        <message>
+            <source>选择搜索引擎</source>
+            <translation>Search engine</translation>
+        </message>
+        <message>
+            <source>百度</source>
+            <translation>Baidu</translation>
+        </message>
+        <message>
+            <source>谷歌</source>
+            <translation>Google</translation>
+        </message>
+        <message>
+            <source>雅虎</source>
+            <translation>Yahoo</translation>
+        </message>
+        <message>
+            <source>第一步：在输入框中输入指令词（网址、文件或文件夹的关键词) </source>
+            <translation>Step 1: type a command word (a keyword for the web address, file or folder) </translation>
+        </message>
+        <message>
+            <source>第二步：选择文件类型，选择文件路径或输入网址 </source>
+            <translation>Step 2: choose the type, then choose the path or type the web address </translation>
+        </message>
+        <message>
+            <source>第三步：点击按钮“添加保存”已添加的记录可列表中删除</source>
+            <translation>Step 3: click “Add” to save; added records can be deleted in the list</translation>
+        </message>
+        <message>
+            <source>&lt;a style='color: green; text-decoration: none'&gt;编辑&lt;/a&gt;</source>
+            <translation>&lt;a style='color: green; text-decoration: none'&gt;Edit&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>修改</source>
+            <translation>Update</translation>
+        </message>
+        <message>
+            <source>是否删除指令词!</source>
+            <translation>Delete this command word?</translation>
+        </message>
+        <message>
+            <source>选择文件</source>
+            <translation>Choose file</translation>
+        </message>
+        <message>
+            <source>选择文件夹</source>
+            <translation>Choose folder</translation>
+        </message>
+        <message>
+            <source>选择文件或者程序</source>
+            <translation>Choose a file or program</translation>
+        </message>
+        <message>
+            <source>选择目录</source>
+            <translation>Choose a folder</translation>
+        </message>
+        <message>
+            <source>添加</source>
+            <translation>Add</translation>
+        </message>
     </context>
     <context>
         <name>TranslationDialog</name>
@@ -1717,6 +1826,41 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>停止更新</source>
             <translation>Stop Update</translation>
+        </message>
+    </context>
+    <context>
+        <name>VoiceSearchTab</name>
+        <message>
+            <source>语音搜索设置</source>
+            <translation>Voice search settings</translation>
+        </message>
+        <message>
+            <source>指令词设置</source>
+            <translation>Command words</translation>
+        </message>
+        <message>
+            <source>设置指令词</source>
+            <translation>Command word</translation>
+        </message>
+        <message>
+            <source>首先，请输入关键指令词</source>
+            <translation>First, type a command word</translation>
+        </message>
+        <message>
+            <source>请选择</source>
+            <translation>Please choose</translation>
+        </message>
+        <message>
+            <source>其次，请选择文件，或者输入网址</source>
+            <translation>Then choose a file, or type a web address</translation>
+        </message>
+        <message>
+            <source>选择文件</source>
+            <translation>Choose file</translation>
+        </message>
+        <message>
+            <source>添加</source>
+            <translation>Add</translation>
         </message>
     </context>
     <context>

@@ -20,6 +20,27 @@
         </message>
     </context>
     <context>
+        <name>AutoDetectAppTab</name>
+        <message>
+            <source>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;style type="text/css"&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'Microsoft YaHei UI'; font-size:9pt; font-weight:400; font-style:normal;"&gt;
+&lt;p style=" margin-top:6px; margin-bottom:6px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:12pt;"&gt;语音唤醒应用&lt;/span&gt;&lt;/p&gt;
+&lt;p style=" margin-top:6px; margin-bottom:6px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" color:#8e8e93;"&gt;一键智适应后，可通过语音唤醒检测到的应用&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;style type="text/css"&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'Microsoft YaHei UI'; font-size:9pt; font-weight:400; font-style:normal;"&gt;
+&lt;p style=" margin-top:6px; margin-bottom:6px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:12pt;"&gt;음성으로 앱 실행&lt;/span&gt;&lt;/p&gt;
+&lt;p style=" margin-top:6px; margin-bottom:6px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" color:#8e8e93;"&gt;원클릭 적응 후 감지된 앱의 이름을 말하면 앱이 실행됩니다&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>一键适应</source>
+            <translation>원클릭 적응</translation>
+        </message>
+    </context>
+    <context>
         <name>FeedbackDialog</name>
         <message>
             <source>意见反馈</source>
@@ -967,6 +988,18 @@ p, li { white-space: pre-wrap; }
             <source>文字识别无法启动：%1</source>
             <translation>문자 인식을 시작할 수 없습니다: %1</translation>
         </message>
+        <message>
+            <source>请填写指令词</source>
+            <translation>명령어를 입력하세요</translation>
+        </message>
+        <message>
+            <source>内容为空，请选择文件，文件夹，或者填写网页</source>
+            <translation>내용이 비어 있습니다. 파일이나 폴더를 선택하거나 웹 주소를 입력하세요</translation>
+        </message>
+        <message>
+            <source>指令词重复, 请换一个指令词</source>
+            <translation>이미 있는 명령어입니다. 다른 명령어를 입력하세요</translation>
+        </message>
     </context>
     <context>
         <name>TPointer</name>
@@ -1625,6 +1658,82 @@ p, li { white-space: pre-wrap; }
             <source>播报</source>
             <translation>읽어 주기</translation>
         </message>
+        <message>
+            <source>正在检测已安装的应用…</source>
+            <translation>설치된 앱을 감지하는 중…</translation>
+        </message>
+        <message>
+            <source>自动检测关键词</source>
+            <translation>자동 감지 키워드</translation>
+        </message>
+        <message>
+            <source>指令词设置</source>
+            <translation>명령어 설정</translation>
+        </message>
+        <message>
+            <source>设置指令词</source>
+            <translation>명령어</translation>
+        </message>
+        <message>
+            <source>选择搜索引擎</source>
+            <translation>검색 엔진 선택</translation>
+        </message>
+        <message>
+            <source>百度</source>
+            <translation>바이두</translation>
+        </message>
+        <message>
+            <source>谷歌</source>
+            <translation>구글</translation>
+        </message>
+        <message>
+            <source>雅虎</source>
+            <translation>야후</translation>
+        </message>
+        <message>
+            <source>第一步：在输入框中输入指令词（网址、文件或文件夹的关键词) </source>
+            <translation>1단계: 입력란에 명령어(웹 주소, 파일 또는 폴더의 키워드)를 입력합니다 </translation>
+        </message>
+        <message>
+            <source>第二步：选择文件类型，选择文件路径或输入网址 </source>
+            <translation>2단계: 유형을 고른 뒤 경로를 선택하거나 웹 주소를 입력합니다 </translation>
+        </message>
+        <message>
+            <source>第三步：点击按钮“添加保存”已添加的记录可列表中删除</source>
+            <translation>3단계: “추가”를 눌러 저장합니다. 추가된 기록은 목록에서 삭제할 수 있습니다</translation>
+        </message>
+        <message>
+            <source>&lt;a style='color: green; text-decoration: none'&gt;编辑&lt;/a&gt;</source>
+            <translation>&lt;a style='color: green; text-decoration: none'&gt;편집&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>修改</source>
+            <translation>수정</translation>
+        </message>
+        <message>
+            <source>是否删除指令词!</source>
+            <translation>이 명령어를 삭제하시겠습니까?</translation>
+        </message>
+        <message>
+            <source>选择文件</source>
+            <translation>파일 선택</translation>
+        </message>
+        <message>
+            <source>选择文件夹</source>
+            <translation>폴더 선택</translation>
+        </message>
+        <message>
+            <source>选择文件或者程序</source>
+            <translation>파일 또는 프로그램 선택</translation>
+        </message>
+        <message>
+            <source>选择目录</source>
+            <translation>폴더 선택</translation>
+        </message>
+        <message>
+            <source>添加</source>
+            <translation>추가</translation>
+        </message>
     </context>
     <context>
         <name>TranslationDialog</name>
@@ -1717,6 +1826,41 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>停止更新</source>
             <translation>업데이트 중지</translation>
+        </message>
+    </context>
+    <context>
+        <name>VoiceSearchTab</name>
+        <message>
+            <source>语音搜索设置</source>
+            <translation>음성 검색 설정</translation>
+        </message>
+        <message>
+            <source>指令词设置</source>
+            <translation>명령어 설정</translation>
+        </message>
+        <message>
+            <source>设置指令词</source>
+            <translation>명령어</translation>
+        </message>
+        <message>
+            <source>首先，请输入关键指令词</source>
+            <translation>먼저 명령어를 입력하세요</translation>
+        </message>
+        <message>
+            <source>请选择</source>
+            <translation>선택하세요</translation>
+        </message>
+        <message>
+            <source>其次，请选择文件，或者输入网址</source>
+            <translation>다음으로 파일을 선택하거나 웹 주소를 입력하세요</translation>
+        </message>
+        <message>
+            <source>选择文件</source>
+            <translation>파일 선택</translation>
+        </message>
+        <message>
+            <source>添加</source>
+            <translation>추가</translation>
         </message>
     </context>
     <context>

@@ -228,6 +228,21 @@ QString DesktopEntryReader::iconFile(const QString &icon)
     return icon;
 }
 
+bool DesktopEntryReader::isUninstaller(const QString &program, const QStringList &arguments)
+{
+    // "wine uninstaller", "/opt/app/uninstall.sh", "unins000.exe": the program or, for a
+    // runner such as wine, its first argument.
+    QStringList words{QFileInfo(program).fileName()};
+    if (!arguments.isEmpty())
+        words << QFileInfo(arguments.first()).fileName();
+    for (const QString &word : words) {
+        const QString w = word.toLower();
+        if (w.startsWith(QLatin1String("unins")) || w.contains(QLatin1String("uninstall")))
+            return true;
+    }
+    return false;
+}
+
 std::optional<InstalledProgram> DesktopEntryReader::programOf(const QHash<QString, QString> &entry)
 {
     if (entry.value(QStringLiteral("Type")).trimmed() != QLatin1String("Application")
@@ -243,6 +258,8 @@ std::optional<InstalledProgram> DesktopEntryReader::programOf(const QHash<QStrin
         return std::nullopt;
     QStringList command = splitExec(entry.value(QStringLiteral("Exec")));
     if (command.isEmpty())
+        return std::nullopt;
+    if (isUninstaller(command.first(), command.mid(1)))
         return std::nullopt;
     p.iconPath = iconFile(icon);
     p.programPath = command.takeFirst();
@@ -271,8 +288,10 @@ QVector<InstalledProgram> DesktopEntryReader::installedPrograms(const QStringLis
             if (seenIds.contains(id))
                 continue;
             seenIds.insert(id);
-            if (const auto program = programOf(readEntry(file)))
+            if (auto program = programOf(readEntry(file))) {
+                program->entryPath = file;
                 programs.append(*program);
+            }
         }
     }
     QLOG_DEBUG() << "installed programs found:" << programs.size();

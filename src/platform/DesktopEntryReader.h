@@ -22,7 +22,8 @@ public:
     static QHash<QString, QString> readEntry(const QString &path);
 
     // The program of one entry, or nothing when it is not one the user would start: no name
-    // or icon, NoDisplay or Hidden, not an Application, or a developer kit or runtime.
+    // or icon, NoDisplay or Hidden, not an Application, a developer kit or runtime, or an
+    // uninstaller.
     static std::optional<InstalledProgram> programOf(const QHash<QString, QString> &entry);
 
     // An Exec value split into the command and its arguments, with the quoting undone and
@@ -32,6 +33,10 @@ public:
     // The file of an icon: absolute paths are kept; a name is looked up in the icon themes
     // (the current one, then hicolor) and the pixmaps folders; the name itself if no file.
     static QString iconFile(const QString &icon);
+
+    // True for a command that removes software rather than starting it: such an entry is
+    // never offered, and a stored command of that kind is never started.
+    static bool isUninstaller(const QString &program, const QStringList &arguments = {});
 
     // The localized value of key: key[ll_CC], key[ll], then key.
     static QString localized(const QHash<QString, QString> &entry, const QString &key);

@@ -15,6 +15,8 @@ struct InstalledProgram
     // What Linux adds: the command's arguments and the folder to start in (may be empty).
     QStringList arguments;
     QString workingDirectory;
+    // The desktop entry file the program was read from (empty when it came from elsewhere).
+    QString entryPath;
 };
 
 // The operating-system helper: global key listening, installed programs, OS checks and

@@ -154,7 +154,7 @@ private slots:
 
     void thePagesBuiltSoFarAreWalked()
     {
-        for (const char *row : {"mouse: TypingTab", "presenter: MKeyTab"})
+        for (const char *row : {"mouse: TypingTab", "presenter: MKeyTab", "mouse: VoiceSearchTab"})
             QVERIFY2(m_walked.contains(QLatin1String(row)), row);
     }
 

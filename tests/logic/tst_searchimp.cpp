@@ -48,6 +48,7 @@ private slots:
         QTest::newRow("detected app") << "打开微信" << "微信";
         QTest::newRow("no match") << "天气怎么样" << "";
         QTest::newRow("only punctuation") << "。！" << "";
+        QTest::newRow("symbols outside the basic plane") << "打开「微信」😀" << "微信";
     }
     void match()
     {
@@ -140,6 +141,27 @@ private slots:
         QCOMPARE(searched.last().value(2).toBool(), false);
         QCOMPARE(toasts.entries.size(), 1);
         QCOMPARE(toasts.entries[0].type, 2);
+    }
+
+    // The prepared keywords follow every change of the store at once.
+    void aChangedListIsSeenByTheNextSearch()
+    {
+        TestHome home;
+        UrlCatcher catcher;
+        MouseSetting setting;
+        setting.search_engine = QStringLiteral("https://search.example/s?q=");
+        DeviceContext context;
+        context.setting = &setting;
+        SearchImp search(&context);
+        auto &list = HotWordStore::instance().keywords();
+        list.appendAll({KeywordVO(2, "地图", "map.example.com", "")});
+        search.search(QStringLiteral("地图"));
+        list.replace(list.records.first(), KeywordVO(2, "地图", "maps.example.org", ""));
+        search.search(QStringLiteral("地图"));
+        list.remove(list.records.first());
+        search.search(QStringLiteral("地图"));
+        QCOMPARE(catcher.urls, (QList<QUrl>{QUrl("https://map.example.com"), QUrl("https://maps.example.org"),
+                                            QUrl("https://search.example/s?q=%E5%9C%B0%E5%9B%BE")}));
     }
 
     void failedRunSearchesNothing()

@@ -31,7 +31,7 @@ IDeviceLogic::DeviceUi build(QWidget *mainWindow, IDeviceLogic *logic, const QVe
     auto *tabPanel = new TabPanel;
     auto *navPanel = new LeftTabbarPanel;
     for (const IDeviceLogic::PageEntry &entry : pages) {
-        QWidget *page = entry.create ? entry.create(mainWindow) : DevicePages::create(entry.pageClass);
+        QWidget *page = entry.create ? entry.create(mainWindow) : DevicePages::create(entry);
         if (page)
             DevicePages::connectDevice(page, logic);
         else

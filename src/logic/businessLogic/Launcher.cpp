@@ -1,12 +1,64 @@
 #include "logic/businessLogic/Launcher.h"
 
 #include "logging/QsLog.h"
+#include "platform/DesktopEntryReader.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
 
 namespace Launcher {
+
+namespace {
+ProgramStarter &starter()
+{
+    static ProgramStarter s;
+    return s;
+}
+} // namespace
+
+void setProgramStarter(ProgramStarter s)
+{
+    starter() = std::move(s);
+}
+
+bool startProgram(const QString &program, const QStringList &arguments, const QString &workingDirectory)
+{
+    if (program.isEmpty()) {
+        QLOG_WARN() << "empty program";
+        return false;
+    }
+    const bool ok = starter() ? starter()(program, arguments, workingDirectory)
+                              : QProcess::startDetached(program, arguments, workingDirectory);
+    if (!ok)
+        QLOG_WARN() << "could not start" << program;
+    return ok;
+}
+
+bool startDetectedProgram(const QString &entryOrCommand)
+{
+    const QString text = entryOrCommand.trimmed();
+    if (text.endsWith(QLatin1String(".desktop")))
+        return startDesktopEntry(text);
+    // Older records may hold what the system listed as the program's file, which can be the
+    // program's uninstaller.
+    const QStringList parts = QFileInfo::exists(text) ? QStringList{text} : QProcess::splitCommand(text);
+    if (!parts.isEmpty() && DesktopEntryReader::isUninstaller(parts.first(), parts.mid(1))) {
+        QLOG_WARN() << "refused to start an uninstaller" << text;
+        return false;
+    }
+    return startProgram(text);
+}
+
+bool startDesktopEntry(const QString &entryPath)
+{
+    const auto program = DesktopEntryReader::programOf(DesktopEntryReader::readEntry(entryPath));
+    if (!program) {
+        QLOG_WARN() << "no program to start in" << entryPath;
+        return false;
+    }
+    return startProgram(program->programPath, program->arguments, program->workingDirectory);
+}
 
 bool openUrl(const QUrl &url)
 {
@@ -67,11 +119,7 @@ bool startProgram(const QString &commandOrPath)
         // A document: the desktop opens it with its program.
         return openPath(program);
     }
-    const bool ok = QProcess::startDetached(program, args);
-    if (!ok) {
-        QLOG_WARN() << "could not start" << program;
-    }
-    return ok;
+    return startProgram(program, args, QString());
 }
 
 QUrl searchUrl(const QString &enginePrefix, const QString &text)

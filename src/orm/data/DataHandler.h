@@ -153,6 +153,31 @@ public:
         return remove(records[i]);
     }
 
+    // Gives exactly this record new values (its id stays) and saves. The list holds a new
+    // object afterwards, so whoever still holds the old one sees it unchanged. False when the
+    // record is no longer in the list.
+    bool replace(const Ptr &record, const T &values)
+    {
+        const int i = records.indexOf(record);
+        if (i < 0)
+            return false;
+        auto copy = std::make_shared<T>(values);
+        copy->id = record->id;
+        records[i] = copy;
+        syncList();
+        changed();
+        return true;
+    }
+
+    // Empties the list and saves.
+    bool clear()
+    {
+        records.clear();
+        const bool ok = syncList();
+        changed();
+        return ok;
+    }
+
     // Removes exactly this record (ids of hand-edited files may repeat) and saves.
     bool remove(const Ptr &record)
     {

@@ -49,6 +49,17 @@ void IconCheckBoxItem::setItem(const QString &iconPath, const QString &label, bo
     m_icon->setPixmap(pixmap);
 }
 
+void IconCheckBoxItem::setItem(const QImage &icon, const QString &iconPath, const QString &label, bool enabled)
+{
+    m_iconPath = iconPath;
+    m_name->setText(label);
+    m_switch->setEnabled(enabled);
+    const QSize size = icon.isNull() ? QSize(32, 32) : icon.size().expandedTo(QSize(32, 32));
+    m_icon->setFixedSize(size);
+    m_icon->setAlignment(Qt::AlignCenter);
+    m_icon->setPixmap(QPixmap::fromImage(icon));
+}
+
 QString IconCheckBoxItem::text() const
 {
     return m_name->text();

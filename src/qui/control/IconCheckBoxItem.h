@@ -15,6 +15,8 @@ public:
     // Shows the icon of an executable (or of a theme icon name) at that size, else the picture
     // file scaled to it; sets the name and enables the switch.
     void setItem(const QString &iconPath, const QString &label, bool enabled, int width, int height);
+    // The same with an icon read beforehand (e.g. on a worker thread); a null image shows none.
+    void setItem(const QImage &icon, const QString &iconPath, const QString &label, bool enabled);
     QString text() const;
     QString iconPath() const { return m_iconPath; }
     bool isChecked() const;

@@ -2,18 +2,20 @@
 
 #include "device/DeviceContext.h"
 #include "device/IDeviceLogic.h"
+#include "device/common/ui/NoDeviceTab.h"
 #include "device/mouse/common/MouseDevice.h"
 #include "device/mouse/common/ui/MouseInfoTab.h"
 #include "device/mouse/common/ui/MouseMKeyTab.h"
-#include "device/common/ui/NoDeviceTab.h"
 #include "device/mouse/common/ui/MouseTextTranslationTab.h"
 #include "device/mouse/common/ui/TypingTab.h"
 #include "device/pointer/common/ui/AiSubtitleTab.h"
 #include "device/pointer/common/ui/MKeyTab.h"
 #include "device/pointer/common/ui/VoiceTab.h"
 #include "form/tab/RecordTab.h"
+#include "form/tab/VoiceSearchTab.h"
 #include "logic/businessLogic/AudioRecordBL.h"
 #include "logic/businessLogic/FunctionImpl.h"
+#include "util/TrContexts.h"
 
 QWidget *DevicePages::create(const QString &pageClass, QWidget *parent)
 {
@@ -35,7 +37,20 @@ QWidget *DevicePages::create(const QString &pageClass, QWidget *parent)
         return new MouseMKeyTab(parent);
     if (pageClass == QLatin1String("NoDeviceTab"))
         return new NoDeviceTab(parent);
+    if (pageClass == QLatin1String("VoiceSearchTab"))
+        return new VoiceSearchTab(parent, true, true);
     return nullptr;
+}
+
+QWidget *DevicePages::create(const IDeviceLogic::PageEntry &entry, QWidget *parent)
+{
+    if (entry.pageClass == QLatin1String("VoiceSearchTab")) {
+        if (entry.buttonText == TUI::tr(" AI智适应"))
+            return new VoiceSearchTab(parent, false, true);
+        if (entry.buttonText == TUI::tr(" 自定义指令"))
+            return new VoiceSearchTab(parent, true, false);
+    }
+    return create(entry.pageClass, parent);
 }
 
 void DevicePages::connectDevice(QWidget *page, IDeviceLogic *logic)

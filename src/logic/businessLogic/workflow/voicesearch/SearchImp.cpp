@@ -1,10 +1,11 @@
 #include "logic/businessLogic/workflow/voicesearch/SearchImp.h"
 
 #include "config/BaseSetting.h"
-#include "config/HotWordStore.h"
 #include "device/DeviceContext.h"
 #include "logging/QsLog.h"
 #include "logic/businessLogic/Launcher.h"
+#include "logic/businessLogic/workflow/voicesearch/KeywordIndex.h"
+#include "orm/data/KeywordVO.h"
 #include "qui/Toast.h"
 #include "util/TrContexts.h"
 
@@ -19,44 +20,25 @@ SearchImp::SearchImp(DeviceContext *context, QObject *parent) : IWorkHandle(pare
 
 QString SearchImp::normalized(const QString &text)
 {
-    static const QRegularExpression noise(QStringLiteral("[\\s\\p{P}\\p{S}]"));
-    QString t = text;
-    t.remove(noise);
-    return t.toLower();
+    return KeywordIndex::normalized(text);
 }
 
 std::shared_ptr<KeywordVO> SearchImp::match(const QString &text,
                                             const QVector<std::shared_ptr<KeywordVO>> &keywords,
                                             const QVector<std::shared_ptr<KeywordVO>> &autoKeywords)
 {
-    const QString spoken = normalized(text);
-    if (spoken.isEmpty())
-        return nullptr;
-    for (const auto *list : {&keywords, &autoKeywords}) {
-        for (const auto &k : *list) {
-            if (k && !normalized(k->keyword).isEmpty() && normalized(k->keyword) == spoken)
-                return k;
-        }
-    }
-    for (const auto *list : {&keywords, &autoKeywords}) {
-        std::shared_ptr<KeywordVO> best;
-        for (const auto &k : *list) {
-            const QString word = k ? normalized(k->keyword) : QString();
-            if (!word.isEmpty() && spoken.contains(word) && (!best || word.size() > normalized(best->keyword).size()))
-                best = k;
-        }
-        if (best)
-            return best;
-    }
-    return nullptr;
+    KeywordIndex index;
+    index.prepare(keywords, autoKeywords);
+    return index.match(text);
 }
 
 bool SearchImp::open(const KeywordVO &keyword)
 {
     switch (keyword.keywordType) {
     case 0:
-    case KeywordVO::AutoDetectedType:
         return Launcher::startProgram(keyword.content);
+    case KeywordVO::AutoDetectedType:
+        return Launcher::startDetectedProgram(keyword.content);
     case 1:
         return Launcher::openPath(keyword.content);
     case 2:
@@ -77,8 +59,7 @@ void SearchImp::search(const QString &spoken)
         return;
     }
     emit setText(TUI::tr("语音搜索: %1").arg(text));
-    auto &store = HotWordStore::instance();
-    if (const auto keyword = match(text, store.keywords().records, store.autoKeywords().records)) {
+    if (const auto keyword = KeywordIndex::forStore().match(text)) {
         const bool ok = open(*keyword);
         QLOG_INFO() << "voice search: keyword" << keyword->keyword << (ok ? "opened" : "failed");
         if (!ok)

@@ -25,10 +25,11 @@ public:
     void messageHandle(const QString &message) override;
     void onVolume(int level) override;
 
-    // The spoken text without blanks, punctuation and letter case, as keywords are compared.
+    // The spoken text without blanks, punctuation, symbols and letter case.
     static QString normalized(const QString &text);
     // The keyword the text names: an exact match first, else the longest keyword the text
     // contains; the user's keywords before the detected applications. Null when none.
+    // Prepares the lists on every call: the search itself uses the prepared store index.
     static std::shared_ptr<KeywordVO> match(const QString &text,
                                             const QVector<std::shared_ptr<KeywordVO>> &keywords,
                                             const QVector<std::shared_ptr<KeywordVO>> &autoKeywords);
