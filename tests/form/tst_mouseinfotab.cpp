@@ -68,6 +68,33 @@ class TestMouseInfoTab : public QObject
 private slots:
     void initTestCase() { registerVelloboxMetaTypes(); }
 
+    void onlyTheProductAndTheLongPressRowShow_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("product panel") << "deviceInfo" << true;
+        QTest::newRow("mouse settings title") << "title1" << true;
+        QTest::newRow("mouse settings") << "fm_set" << true;
+        QTest::newRow("long-press wheel row") << "fiLongPressWheel" << true;
+        QTest::newRow("wheel sensitivity row") << "fiWheelSensitivity" << false;
+        QTest::newRow("device status title") << "title2" << false;
+        QTest::newRow("device status") << "fm_State" << false;
+        QTest::newRow("microphone title") << "title3" << false;
+        QTest::newRow("microphone") << "fm_microphone" << false;
+    }
+
+    void onlyTheProductAndTheLongPressRowShow()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, visible);
+        Mouse mouse;
+        MouseInfoTab page;
+        page.setContext(&mouse.device.context);
+        auto *widget = page.findChild<QWidget *>(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->isVisibleTo(&page), visible);
+    }
+
     void sixClicksOnTheTitleShowTheEngineNotice()
     {
         Mouse mouse;

@@ -8,6 +8,7 @@
 #include "logic/businessLogic/workflow/device/AudioDeviceFactory.h"
 #include "logic/businessLogic/workflow/device/InjectedAudioDevice.h"
 #include "qui/QUIHelper.h"
+#include "qui/control/BarVolume.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -58,8 +59,9 @@ private slots:
         QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
     }
 
-    // The information page while a microphone test runs, for a receiver mouse and a
-    // Bluetooth mouse.
+    // The information page for a receiver mouse and a Bluetooth mouse: as the user sees it,
+    // and with its built-but-hidden sections (connection chain, microphone test) shown while a
+    // test runs.
     void mouseInfoTab_data()
     {
         QTest::addColumn<bool>("bluetooth");
@@ -81,12 +83,23 @@ private slots:
             page.setBluetoothConnected(true);
         else
             page.setReceiverStatus(1);
+        const QString kind = QLatin1String(bluetooth ? "bluetooth" : "usb");
+        save(&page, QStringLiteral("MouseInfoTab-%1").arg(kind));
+
+        // The built-but-hidden sections, made visible here only for the picture.
+        for (const char *name : {"title2", "fm_State", "title3", "fm_microphone"}) {
+            QWidget *section = page.findChild<QWidget *>(QLatin1String(name));
+            QVERIFY(section);
+            QVERIFY(section->isHidden());
+            section->show();
+        }
         page.microphone()->startButton()->click();
         QByteArray pcm(3200, Qt::Uninitialized);
         for (int i = 0; i < pcm.size() / 2; ++i)
             qToLittleEndian<qint16>(i % 2 ? 4000 : -4000, pcm.data() + 2 * i); // about 72 dB
         source.push(pcm);
-        save(&page, QStringLiteral("MouseInfoTab-%1").arg(bluetooth ? "bluetooth" : "usb"));
+        QCOMPARE(page.microphone()->volume()->value(), 7);
+        save(&page, QStringLiteral("MouseInfoTab-%1-hidden-sections").arg(kind));
         page.microphone()->startButton()->click();
         AudioDeviceFactory::setOverride({});
     }

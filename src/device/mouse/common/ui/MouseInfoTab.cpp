@@ -64,6 +64,11 @@ MouseInfoTab::MouseInfoTab(QWidget *parent)
     status->setUsbStatus(-1);
 
     addBinder(ui->micPhoneItem);
+    // The connection chain and the microphone test are built and kept current, but the page
+    // does not offer them yet: only the product and the mouse settings show.
+    for (QWidget *section : {static_cast<QWidget *>(ui->title2), static_cast<QWidget *>(ui->fm_State),
+                             static_cast<QWidget *>(ui->title3), static_cast<QWidget *>(ui->fm_microphone)})
+        section->hide();
     connect(ui->title1, &ClickableLabel::clicked, this, &MouseInfoTab::showEngineInfo);
     ui->vlt1->addStretch(1);
 }

@@ -16,9 +16,10 @@ namespace Ui {
 class MouseInfoTab;
 }
 
-// The mouse's information page (" 设备信息"): the product panel, the "长按滚轮" switch that
-// sends the device its on/off command, the connection chain and the microphone test. Six
-// clicks on the "鼠标设置" title show the speech engine and system in a notice.
+// The mouse's information page (" 设备信息"): the product panel and the "长按滚轮" switch that
+// sends the device its on/off command. The connection chain and the microphone test are built
+// and kept current but hidden. Six clicks on the "鼠标设置" title show the speech engine and
+// system in a notice.
 class MouseInfoTab : public FormContainer, public IContextBinder
 {
     Q_OBJECT
