@@ -82,8 +82,15 @@ private slots:
     void aLanguageWithoutDataFailsWithAClearMessage()
     {
         QTemporaryDir empty;
+        const bool wasSet = qEnvironmentVariableIsSet("TESSDATA_PREFIX");
+        const QByteArray before = qgetenv("TESSDATA_PREFIX");
         qputenv("TESSDATA_PREFIX", empty.path().toLocal8Bit());
-        const auto restore = qScopeGuard([] { qunsetenv("TESSDATA_PREFIX"); });
+        const auto restore = qScopeGuard([wasSet, before] {
+            if (wasSet)
+                qputenv("TESSDATA_PREFIX", before);
+            else
+                qunsetenv("TESSDATA_PREFIX");
+        });
         OcrRecognizer recognizer;
         QSignalSpy failed(&recognizer, &OcrRecognizer::failed);
         const int request = recognizer.recognize(twoLines(), QStringLiteral("KOR"));

@@ -37,6 +37,7 @@ void LanguageDialog::addSection(const QString &title, const QVector<const Langua
         if (!lang)
             continue;
         labels << lang->translatedDisplay();
+        // The full code: dialects share the bare code ("zh_cn") and only this tells them apart.
         datas << QVariant(lang->fullCode());
     }
     section->addOptions(labels, datas);

@@ -23,6 +23,8 @@ namespace {
 const QString kFontSize = QStringLiteral("translation_fontSize");
 const QString kPlayIcon = QStringLiteral(":/resource/image/screenshot/translate_play.png");
 const QString kPlayingIcon = QStringLiteral(":/resource/image/screenshot/translate_play_2.png");
+// The OCR setting that reads Chinese and English together: its text may be either.
+const QString kMixedOcr = QStringLiteral("CHN_ENG");
 const QSize kCollapsedSize(50, 100);
 const QSize kExpandedSize(635, 320);
 constexpr int kExpandedMinimumWidth = 650;
@@ -191,6 +193,9 @@ QString TranslationDialog::requestSource(const QString &from) const
         return QStringLiteral("auto");
     if (m_mode != 1)
         return from;
+    // Sent as Chinese, an English region would come back untranslated.
+    if (from == kMixedOcr)
+        return QStringLiteral("auto");
     // OCR codes ("CHN_ENG") mean nothing to the translation service.
     const Languages::LangugeSection *source =
         Languages::instance().switchLanguage(Languages::Ocr, from, Languages::TextTranslation);

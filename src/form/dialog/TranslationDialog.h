@@ -47,7 +47,8 @@ public:
     // The device for this use; null forgets it.
     void useContext(DeviceContext *context);
     // The source language actually sent for a source-combo or record value: in mode 1 the
-    // OCR language becomes the text-translation language of the same name, else "auto".
+    // OCR language becomes the text-translation language of the same name, else "auto"
+    // (also for the mixed Chinese-and-English setting, whose text may be in either).
     QString requestSource(const QString &from) const;
 
 signals:
