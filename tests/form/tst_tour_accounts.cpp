@@ -6,7 +6,9 @@
 #include "qui/QUIHelper.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -45,6 +47,16 @@ private slots:
         AccountFixture::type(dialog, "leUserName1", QStringLiteral("13800138000"));
         AccountFixture::type(dialog, "lePassword", QStringLiteral("secret"));
         save(dialog, QStringLiteral("LoginDialog-password"));
+        // The tab bar must not cover the first field's border.
+        auto *tabs = AccountFixture::child<QTabWidget>(dialog, "tabWidget");
+        auto *user = AccountFixture::child<QLineEdit>(dialog, "leUserName1");
+        QVERIFY(user->mapTo(tabs, QPoint(0, 0)).y() > tabs->tabBar()->geometry().bottom());
+        // Both links under the tabs share one look.
+        auto *toRegister = AccountFixture::child<QLabel>(dialog, "lbToRegister");
+        auto *toReset = AccountFixture::child<QLabel>(dialog, "lbToForgetPwd");
+        QCOMPARE(toReset->palette().color(QPalette::WindowText), toRegister->palette().color(QPalette::WindowText));
+        QCOMPARE(toReset->geometry().top(), toRegister->geometry().top());
+        QCOMPARE(toReset->contentsRect().top(), toRegister->contentsRect().top());
     }
 
     void loginCodeTabCounting()
