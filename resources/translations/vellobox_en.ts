@@ -605,18 +605,6 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
         <translation>Do you want to log out?</translation>
     </message>
     <message>
-        <source>邮件已经在发送中!</source>
-        <translation>The mail is already being sent!</translation>
-    </message>
-    <message>
-        <source>请填写用户名, 方便售后沟通!</source>
-        <translation>Please enter a contact name so that support can reach you!</translation>
-    </message>
-    <message>
-        <source>请填写反馈的意见</source>
-        <translation>Please enter your feedback</translation>
-    </message>
-    <message>
         <source>发现新版本%1</source>
         <translation>New version found: %1</translation>
     </message>
@@ -631,10 +619,6 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>最新版本有重大升级, 更新之前无法使用, 请更新最新版本</source>
         <translation>The latest version is a major upgrade; the program cannot be used until it is installed. Please update.</translation>
-    </message>
-    <message>
-        <source>无日志生成, 请确定后上传!</source>
-        <translation>No logs have been written yet. Please check and upload later!</translation>
     </message>
     <message>
         <source>开机启动设置失败!</source>
@@ -1013,6 +997,22 @@ Press and hold the &quot;Air Mouse&quot; key to use the function selected below
     <message>
         <source>修改生效需要重启程序，是否重启?</source>
         <translation>The program must restart for the change to take effect. Restart now?</translation>
+    </message>
+    <message>
+        <source>邮件已经在发送中!</source>
+        <translation>The mail is already being sent!</translation>
+    </message>
+    <message>
+        <source>请填写用户名, 方便售后沟通!</source>
+        <translation>Please enter a contact name so that support can reach you!</translation>
+    </message>
+    <message>
+        <source>请填写反馈的意见</source>
+        <translation>Please enter your feedback</translation>
+    </message>
+    <message>
+        <source>无日志生成, 请确定后上传!</source>
+        <translation>No logs have been written yet. Please check and upload later!</translation>
     </message>
 </context>
 <context>

@@ -72,8 +72,10 @@ void SoftwareSettingTab::autoStartChanged(bool on)
 
 void SoftwareSettingTab::lanuageSwitch_currentTextChanged(const QString &text)
 {
+    // Error level so that the choice shows in the log whatever the configured level.
+    QLOG_ERROR() << "text" << text;
     const QString code = m_language->currentData(Qt::UserRole).toString();
-    QLOG_INFO() << "interface language:" << text << code;
+    QLOG_ERROR() << "lang:" << code;
     Configurations &config = Configurations::instance();
     if (code.isEmpty() || code == config.language())
         return;
