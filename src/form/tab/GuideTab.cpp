@@ -19,8 +19,12 @@ GuideTab::GuideTab(QWidget *parent)
     , ui(new Ui::GuideTab)
 {
     ui->setupUi(this);
-    // The stored code as written: "ZH" counts as Chinese here too.
-    const QString language = Configurations::instance().value(QStringLiteral("/Setting/Language")).toString().trimmed();
+    // The stored code as written: "ZH" counts as Chinese here too. With nothing stored, the
+    // language the program runs in.
+    const Configurations &config = Configurations::instance();
+    QString language = config.value(QStringLiteral("/Setting/Language")).toString().trimmed();
+    if (language.isEmpty())
+        language = config.languageInEffect();
     const QString picture = AppHelper::checkResource(pictureFor(language));
     if (!picture.isEmpty())
         ui->lbCustomerService->setPixmap(QPixmap(picture));

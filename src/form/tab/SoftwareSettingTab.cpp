@@ -55,7 +55,8 @@ void SoftwareSettingTab::addLanguageRow()
                                           QStringLiteral("tr")});
     {
         const QSignalBlocker blocker(m_language);
-        m_language->selectByData(Configurations::instance().language());
+        // With nothing stored the program runs in the system's language: show that one.
+        m_language->selectByData(Configurations::instance().languageInEffect());
     }
     connect(m_language, &QComboBox::currentTextChanged, this, &SoftwareSettingTab::lanuageSwitch_currentTextChanged);
     ui->vlayout1->addWidget(row);
@@ -77,7 +78,7 @@ void SoftwareSettingTab::lanuageSwitch_currentTextChanged(const QString &text)
     const QString code = m_language->currentData(Qt::UserRole).toString();
     QLOG_ERROR() << "lang:" << code;
     Configurations &config = Configurations::instance();
-    if (code.isEmpty() || code == config.language())
+    if (code.isEmpty() || code == config.languageInEffect())
         return;
     if (!config.setLanguage(code)) {
         Toast::instance().showMessage(2, TNotify::tr("界面语言保存失败!"), FailureToastMs);
