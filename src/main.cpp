@@ -52,19 +52,6 @@ void setUpLog(const Configurations &config)
     qInstallMessageHandler(logQtMessage);
 }
 
-// The stored interface language, else the system's: Chinese, Korean, or English.
-QString interfaceLanguage(const Configurations &config)
-{
-    const QString stored = config.language();
-    if (!stored.isEmpty())
-        return stored;
-    switch (QLocale::system().language()) {
-    case QLocale::Chinese: return QStringLiteral("zh");
-    case QLocale::Korean: return QStringLiteral("ko");
-    default: return QStringLiteral("en");
-    }
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -86,7 +73,7 @@ int main(int argc, char *argv[])
     setUpLog(config);
     QLOG_INFO() << "Vellobox" << VELLOBOX_VERSION << "starting in" << AppHelper::programDir();
 
-    const QString language = interfaceLanguage(config);
+    const QString language = config.languageInEffect();
     QTranslator translator;
     // Chinese too: its few texts whose source is a key need their sentence.
     if (translator.load(QStringLiteral(":/translations/vellobox_%1.qm").arg(language)))

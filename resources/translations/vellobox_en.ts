@@ -841,18 +841,6 @@ p, li { white-space: pre-wrap; }
         <translation>Do you want to log out?</translation>
     </message>
     <message>
-        <source>邮件已经在发送中!</source>
-        <translation>The mail is already being sent!</translation>
-    </message>
-    <message>
-        <source>请填写用户名, 方便售后沟通!</source>
-        <translation>Please enter a contact name so that support can reach you!</translation>
-    </message>
-    <message>
-        <source>请填写反馈的意见</source>
-        <translation>Please enter your feedback</translation>
-    </message>
-    <message>
         <source>发现新版本%1</source>
         <translation>New version found: %1</translation>
     </message>
@@ -867,10 +855,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>最新版本有重大升级, 更新之前无法使用, 请更新最新版本</source>
         <translation>The latest version is a major upgrade; the program cannot be used until it is installed. Please update.</translation>
-    </message>
-    <message>
-        <source>无日志生成, 请确定后上传!</source>
-        <translation>No logs have been written yet. Please check and upload later!</translation>
     </message>
     <message>
         <source>开机启动设置失败!</source>
@@ -1733,6 +1717,22 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>添加</source>
         <translation>Add</translation>
+    </message>
+    <message>
+        <source>邮件已经在发送中!</source>
+        <translation>The mail is already being sent!</translation>
+    </message>
+    <message>
+        <source>请填写用户名, 方便售后沟通!</source>
+        <translation>Please enter a contact name so that support can reach you!</translation>
+    </message>
+    <message>
+        <source>请填写反馈的意见</source>
+        <translation>Please enter your feedback</translation>
+    </message>
+    <message>
+        <source>无日志生成, 请确定后上传!</source>
+        <translation>No logs have been written yet. Please check and upload later!</translation>
     </message>
 </context>
 <context>

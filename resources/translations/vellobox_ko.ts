@@ -841,18 +841,6 @@ p, li { white-space: pre-wrap; }
         <translation>로그아웃하시겠습니까?</translation>
     </message>
     <message>
-        <source>邮件已经在发送中!</source>
-        <translation>메일을 이미 보내는 중입니다!</translation>
-    </message>
-    <message>
-        <source>请填写用户名, 方便售后沟通!</source>
-        <translation>지원팀이 연락할 수 있도록 연락처 이름을 입력해 주세요!</translation>
-    </message>
-    <message>
-        <source>请填写反馈的意见</source>
-        <translation>의견을 입력해 주세요</translation>
-    </message>
-    <message>
         <source>发现新版本%1</source>
         <translation>새 버전 발견: %1</translation>
     </message>
@@ -867,10 +855,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>最新版本有重大升级, 更新之前无法使用, 请更新最新版本</source>
         <translation>최신 버전은 중요한 업그레이드라 설치하기 전에는 사용할 수 없습니다. 업데이트해 주세요.</translation>
-    </message>
-    <message>
-        <source>无日志生成, 请确定后上传!</source>
-        <translation>생성된 로그가 없습니다. 확인 후 업로드해 주세요!</translation>
     </message>
     <message>
         <source>开机启动设置失败!</source>
@@ -1733,6 +1717,22 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>添加</source>
         <translation>추가</translation>
+    </message>
+    <message>
+        <source>邮件已经在发送中!</source>
+        <translation>메일을 이미 보내는 중입니다!</translation>
+    </message>
+    <message>
+        <source>请填写用户名, 方便售后沟通!</source>
+        <translation>지원팀이 연락할 수 있도록 연락처 이름을 입력해 주세요!</translation>
+    </message>
+    <message>
+        <source>请填写反馈的意见</source>
+        <translation>의견을 입력해 주세요</translation>
+    </message>
+    <message>
+        <source>无日志生成, 请确定后上传!</source>
+        <translation>생성된 로그가 없습니다. 확인 후 업로드해 주세요!</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTextCodec>
 
 Configurations &Configurations::instance()
@@ -149,6 +150,18 @@ QString Configurations::language() const
     static const QStringList known{QStringLiteral("zh"), QStringLiteral("en"), QStringLiteral("ko"),
                                    QStringLiteral("tr")};
     return known.contains(code) ? code : QString();
+}
+
+QString Configurations::languageInEffect() const
+{
+    const QString stored = language();
+    if (!stored.isEmpty())
+        return stored;
+    switch (QLocale::system().language()) {
+    case QLocale::Chinese: return QStringLiteral("zh");
+    case QLocale::Korean: return QStringLiteral("ko");
+    default: return QStringLiteral("en");
+    }
 }
 
 bool Configurations::setLanguage(const QString &code)

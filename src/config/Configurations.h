@@ -23,6 +23,9 @@ public:
 
     // [Setting]
     QString language() const; // "zh", "en", "ko", "tr" or empty when none is stored
+    // The language the interface runs in: the stored one, else the system's (Chinese,
+    // Korean, or English).
+    QString languageInEffect() const;
     bool setLanguage(const QString &code);
     int logLevel() const;
     int logFileMaxSizeM() const;

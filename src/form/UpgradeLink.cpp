@@ -9,6 +9,8 @@ namespace UpgradeLink {
 namespace {
 bool s_stopAsked = false;
 bool s_lastStopFailed = false;
+// What the helper showed while a download was being started.
+QStringList s_toldByHelper;
 } // namespace
 
 void connectSignals(MainWindow *window)
@@ -19,7 +21,8 @@ void connectSignals(MainWindow *window)
     QObject::connect(&helper, &UpgradeHelper::downloadComplete, window, &MainWindow::upgrade_downloadComplete);
     QObject::connect(&helper, &UpgradeHelper::downloadStop, window, [window](const QString &message) {
         s_lastStopFailed = !s_stopAsked;
-        if (s_lastStopFailed)
+        // The helper itself tells of an address it refuses: do not repeat it.
+        if (s_lastStopFailed && !s_toldByHelper.contains(message))
             Toast::instance().showMessage(2, message, FailureToastMs);
         window->upgrade_downloadStop();
         s_lastStopFailed = false;
@@ -33,7 +36,12 @@ void checkUpdate(bool silentWhenLatest, bool skipIgnored)
 
 void download()
 {
+    Toast &toast = Toast::instance();
+    const QMetaObject::Connection told = QObject::connect(
+        &toast, &Toast::messageShown, &toast, [](int, const QString &text, int) { s_toldByHelper << text; });
     UpgradeHelper::instance().download();
+    QObject::disconnect(told);
+    s_toldByHelper.clear();
 }
 
 void stopDownload()

@@ -301,6 +301,19 @@ private slots:
         Configurations::instance().reload();
         QCOMPARE(Configurations::instance().language(), QString());
     }
+
+    void languageInEffectIsTheStoredOneElseTheSystems()
+    {
+        TestHome home;
+        auto &c = Configurations::instance();
+        const QString system = c.languageInEffect();
+        QVERIFY(QStringList({"zh", "ko", "en"}).contains(system));
+        QVERIFY(c.setLanguage("tr"));
+        QCOMPARE(c.languageInEffect(), QStringLiteral("tr"));
+        home.write("config/vellobox.ini", "[Setting]\nLanguage=ZH\n");
+        c.reload();
+        QCOMPARE(c.languageInEffect(), system);
+    }
 };
 
 QTEST_MAIN(TestSettings)

@@ -2,6 +2,7 @@
 #include "config/Configurations.h"
 #include "form/tab/GuideTab.h"
 #include "logic/businessLogic/login/LoginBL.h"
+#include "qui/QUIHelper.h"
 #include "qui/control/AnimationButton.h"
 #include "support/ReceivedMail.h"
 #include "support/SmtpTestServer.h"
@@ -12,6 +13,7 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QtTest>
 #include <memory>
 
@@ -33,7 +35,12 @@ class TestGuideTab : public QObject
     }
 
 private slots:
-    void initTestCase() { QCoreApplication::setApplicationVersion(QStringLiteral("3.1.4")); }
+    void initTestCase()
+    {
+        QCoreApplication::setApplicationVersion(QStringLiteral("3.1.4"));
+        // The page's margins and paddings come from the application style sheet.
+        QVERIFY(QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css")));
+    }
 
     void init()
     {
@@ -70,16 +77,27 @@ private slots:
         writePicture(QStringLiteral("assets/vellobox/image/customer_service.png"), Qt::blue);
         Configurations::instance().setLanguage(language);
         GuideTab page;
-        const QPixmap *picture = page.findChild<QLabel *>("lbCustomerService")->pixmap();
-        QVERIFY(picture && !picture->isNull());
-        QCOMPARE(picture->toImage().pixelColor(1, 1), QColor(chinese ? Qt::red : Qt::blue));
+        const QPixmap picture = page.findChild<QLabel *>("lbCustomerService")->pixmap(Qt::ReturnByValue);
+        QVERIFY(!picture.isNull());
+        QCOMPARE(picture.toImage().pixelColor(1, 1), QColor(chinese ? Qt::red : Qt::blue));
+    }
+
+    void pageIsLargeEnoughForTheWholePictureAndTheButton()
+    {
+        GuideTab page;
+        page.ensurePolished();
+        page.layout()->activate();
+        auto *picture = page.findChild<QLabel *>("lbCustomerService");
+        QCOMPARE(picture->size(), QSize(256, 256));
+        const QRect button = upload(page)->geometry();
+        QVERIFY(page.rect().contains(button));
+        QVERIFY(button.top() >= picture->mapTo(&page, QPoint(0, picture->height())).y());
     }
 
     void missingPictureLeavesTheLabelEmpty()
     {
         GuideTab page;
-        const QPixmap *picture = page.findChild<QLabel *>("lbCustomerService")->pixmap();
-        QVERIFY(!picture || picture->isNull());
+        QVERIFY(page.findChild<QLabel *>("lbCustomerService")->pixmap(Qt::ReturnByValue).isNull());
         QVERIFY(upload(page)->isVisible() || !page.isVisible());
     }
 

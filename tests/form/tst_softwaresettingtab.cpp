@@ -75,6 +75,25 @@ private slots:
         QCOMPARE(page.languageCombo()->currentText(), QStringLiteral("简体中文"));
     }
 
+    void withNothingStoredTheLanguageInEffectIsShown()
+    {
+        PromptRecorder prompts;
+        Configurations::instance().setValue(kLanguageKey, QString());
+        const QByteArray before = ini();
+        SoftwareSettingTab page;
+        QVERIFY(page.languageCombo()->currentIndex() >= 0);
+        QCOMPARE(page.languageCombo()->currentData().toString(), Configurations::instance().languageInEffect());
+        // Choosing it again is no change.
+        const int current = page.languageCombo()->currentIndex();
+        {
+            const QSignalBlocker blocker(page.languageCombo());
+            page.languageCombo()->setCurrentIndex(current == 0 ? 1 : 0);
+        }
+        page.languageCombo()->setCurrentIndex(current);
+        QCOMPARE(ini(), before);
+        QVERIFY(prompts.texts.isEmpty());
+    }
+
     void languagesAreListedInOrderWithTheirCodes()
     {
         SoftwareSettingTab page;

@@ -187,6 +187,22 @@ private slots:
         QVERIFY(!QFile::exists(UpgradeHelper::downloadDir() + QStringLiteral("/Vellobox-2.0.run")));
     }
 
+    void refusedDownloadAddressIsToldOnce()
+    {
+        ToastRecorder toasts;
+        m_server->setEnvelope(QStringLiteral("/upgrade/latest"), 0, QString(),
+                              QJsonObject{{"version", "2.0.0"}, {"isMandatory", false}, {"title", ""},
+                                          {"content", ""}, {"downloadUrl", "ftp://127.0.0.1/Vellobox-2.0.run"}});
+        QSignalSpy offered(&UpgradeHelper::instance(), &UpgradeHelper::newVersion);
+        UpgradeHelper::instance().checkUpdate(false, false);
+        QVERIFY(offered.wait(5000));
+        auto *dialog = m_window->findChild<UpgradeDialog *>();
+        QVERIFY(dialog);
+        dialog->on_btnUpgrade_clicked();
+        QCOMPARE(toasts.entries.size(), 1);
+        QCOMPARE(toasts.entries.first().type, 2);
+    }
+
     void stopOfAnOptionalDownloadRemovesTheDialogQuietly()
     {
         ToastRecorder toasts;

@@ -44,16 +44,17 @@ QString FeedbackDialog::subject(const QString &name, const QString &phone, const
 void FeedbackDialog::on_btnSubmit_clicked(bool)
 {
     if (ui->btnSubmit->isAnimating()) {
-        Toast::instance().showMessage(1, TNotify::tr("邮件已经在发送中!"), ToastMs);
+        Toast::instance().showMessage(1, TUI::tr("邮件已经在发送中!"), ToastMs);
         return;
     }
     if (ui->leUserName->text().isEmpty()) {
-        Toast::instance().showMessage(1, TNotify::tr("请填写用户名, 方便售后沟通!"), ToastMs);
+        Toast::instance().showMessage(1, TUI::tr("请填写用户名, 方便售后沟通!"), ToastMs);
         return;
     }
     QString body = ui->teContent->toPlainText();
+    QLOG_DEBUG() << "feedback:" << body;
     if (body.isEmpty()) {
-        Toast::instance().showMessage(1, TNotify::tr("请填写反馈的意见"), ToastMs);
+        Toast::instance().showMessage(1, TUI::tr("请填写反馈的意见"), ToastMs);
         return;
     }
     const QString title = subject(ui->leUserName->text(), ui->lePhone->text(), machineId());

@@ -19,8 +19,12 @@ GuideTab::GuideTab(QWidget *parent)
     , ui(new Ui::GuideTab)
 {
     ui->setupUi(this);
-    // The stored code as written: "ZH" counts as Chinese here too.
-    const QString language = Configurations::instance().value(QStringLiteral("/Setting/Language")).toString().trimmed();
+    // The stored code as written: "ZH" counts as Chinese here too. With nothing stored, the
+    // language the program runs in.
+    const Configurations &config = Configurations::instance();
+    QString language = config.value(QStringLiteral("/Setting/Language")).toString().trimmed();
+    if (language.isEmpty())
+        language = config.languageInEffect();
     const QString picture = AppHelper::checkResource(pictureFor(language));
     if (!picture.isEmpty())
         ui->lbCustomerService->setPixmap(QPixmap(picture));
@@ -49,7 +53,7 @@ void GuideTab::on_btnUploadLog_clicked(bool)
 {
     // The mail waits in nested event loops, where a second press would start a second mail.
     if (ui->btnUploadLog->isAnimating()) {
-        Toast::instance().showMessage(1, TNotify::tr("邮件已经在发送中!"), ToastMs);
+        Toast::instance().showMessage(1, TUI::tr("邮件已经在发送中!"), ToastMs);
         return;
     }
     QString userName;
@@ -57,7 +61,7 @@ void GuideTab::on_btnUploadLog_clicked(bool)
         userName = user->name;
     const LogAttachments logs = LogAttachments::collect(AppHelper::programDir());
     if (logs.files.isEmpty() && logs.leftOut.isEmpty()) {
-        Toast::instance().showMessage(0, TNotify::tr("无日志生成, 请确定后上传!"), ToastMs);
+        Toast::instance().showMessage(0, TUI::tr("无日志生成, 请确定后上传!"), ToastMs);
         return;
     }
     ui->btnUploadLog->start(BlinkMs);

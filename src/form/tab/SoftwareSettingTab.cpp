@@ -55,7 +55,8 @@ void SoftwareSettingTab::addLanguageRow()
                                           QStringLiteral("tr")});
     {
         const QSignalBlocker blocker(m_language);
-        m_language->selectByData(Configurations::instance().language());
+        // With nothing stored the program runs in the system's language: show that one.
+        m_language->selectByData(Configurations::instance().languageInEffect());
     }
     connect(m_language, &QComboBox::currentTextChanged, this, &SoftwareSettingTab::lanuageSwitch_currentTextChanged);
     ui->vlayout1->addWidget(row);
@@ -72,10 +73,12 @@ void SoftwareSettingTab::autoStartChanged(bool on)
 
 void SoftwareSettingTab::lanuageSwitch_currentTextChanged(const QString &text)
 {
+    // Error level so that the choice shows in the log whatever the configured level.
+    QLOG_ERROR() << "text" << text;
     const QString code = m_language->currentData(Qt::UserRole).toString();
-    QLOG_INFO() << "interface language:" << text << code;
+    QLOG_ERROR() << "lang:" << code;
     Configurations &config = Configurations::instance();
-    if (code.isEmpty() || code == config.language())
+    if (code.isEmpty() || code == config.languageInEffect())
         return;
     if (!config.setLanguage(code)) {
         Toast::instance().showMessage(2, TNotify::tr("界面语言保存失败!"), FailureToastMs);
