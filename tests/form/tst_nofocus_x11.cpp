@@ -4,6 +4,7 @@
 
 #include "form/TypingOutput.h"
 #include "form/dialog/RecordVolumeDialog.h"
+#include "form/dialog/TranslationDialog.h"
 #include "form/dialog/TypingMicDialog.h"
 #include "form/floating/FullScreenWidget.h"
 #include "form/floating/Magnifier.h"
@@ -23,7 +24,7 @@ class TestNoFocusX11 : public QObject
     Q_OBJECT
 
 private:
-    enum Window { Tip, TextBox, Subtitle, Volume, Spotlight, Lens };
+    enum Window { Tip, TextBox, Subtitle, Volume, Spotlight, Lens, WordPick };
 
     std::unique_ptr<TestHome> m_home;
     QProcess m_windowManager;
@@ -86,6 +87,7 @@ private slots:
         QTest::newRow("recording volume window") << int(Volume) << "d";
         QTest::newRow("spotlight overlay") << int(Spotlight) << "e";
         QTest::newRow("lens") << int(Lens) << "f";
+        QTest::newRow("picked word's translation") << int(WordPick) << "g";
     }
 
     void floatingWindowLeavesTheKeyboardToTheTarget()
@@ -98,6 +100,7 @@ private slots:
         SubtitleWidget subtitle;
         RecordVolumeDialog volume;
         FullScreenWidget overlay;
+        std::unique_ptr<TranslationDialog> translation;
         QWidget *shown = nullptr;
         switch (window) {
         case Tip:
@@ -129,6 +132,13 @@ private slots:
             overlay.startFunction(FullScreenWidget::Lens);
             overlay.show();
             shown = overlay.magnifier();
+            break;
+        case WordPick:
+            translation = std::make_unique<TranslationDialog>(0, nullptr, QStringLiteral("getword_tranFromLanguage"),
+                                                              QStringLiteral("getword_tranToLanguage"));
+            translation->move(600, 600);
+            translation->show();
+            shown = translation.get();
             break;
         }
         QVERIFY(QTest::qWaitForWindowExposed(shown));

@@ -42,6 +42,9 @@ TranslationDialog::TranslationDialog(int mode, DeviceContext *context, const QSt
 {
     ui->setupUi(this);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    // It appears while the user works in another program (a picked word): showing it must not
+    // take the keyboard from that program. A click on it still activates it.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     // Without a compositor the clear parts of a translucent window would show black.
     if (Compositing::isActive())
         setAttribute(Qt::WA_TranslucentBackground);
