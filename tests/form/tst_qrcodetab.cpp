@@ -207,6 +207,20 @@ private slots:
         QCOMPARE(tab.record()->attr1, record.attr1);
     }
 
+    void linkWithoutAnObjectIsNotSigned()
+    {
+        ToastRecorder toasts;
+        QRCodeTab tab;
+        const AudioRecordVO record = recordWithLink(QStringLiteral("https://vb-records.oss.example.com/?Expires=5"));
+        tab.setShareCode(&record, QStringLiteral("code-7"));
+        QCOMPARE(tab.currentPage(), int(QRCodeTab::ExpiredPage));
+        QTest::mouseClick(recreate(tab), Qt::LeftButton);
+        QCOMPARE(toasts.texts(), QStringList{QStringLiteral("分享码有效期更新失败!")});
+        QTest::qWait(50);
+        QCOMPARE(m_server->count(saved()), 0);
+        QCOMPARE(tab.currentPage(), int(QRCodeTab::ExpiredPage));
+    }
+
     void tabDeletedBeforeTheReplyIsNotTouched()
     {
         m_server->setReply(saved(), LoopbackHttpServer::envelope(0, QStringLiteral("ok"), QJsonObject{{"id", 42}}));

@@ -80,7 +80,9 @@ void QRCodeTab::btnRecreate_clicked()
     if (!m_record)
         return;
     const qint64 expires = Clock::nowSeconds() + validitySeconds(Configurations::instance().audioValidityTime());
-    const QString link = OssCloudHelper::generatePresignedUrl(objectName(m_record->attr1), expires);
+    const QString object = objectName(m_record->attr1);
+    // A link without an object would sign the bucket itself.
+    const QString link = object.isEmpty() ? QString() : OssCloudHelper::generatePresignedUrl(object, expires);
     if (link.isEmpty()) {
         Toast::instance().showMessage(1, TNotify::tr("分享码有效期更新失败!"), 2000);
         return;
@@ -98,6 +100,7 @@ void QRCodeTab::btnRecreate_clicked()
                 return;
             *m_record = changed;
             ui->stackedWidget->setCurrentIndex(QrCodePage);
+            emit recordSaved(changed);
         })
         .fail([this, generation](const HttpRequest::Response &response, int code) {
             if (generation != m_generation)

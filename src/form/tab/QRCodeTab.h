@@ -42,6 +42,10 @@ public:
 public slots:
     void btnRecreate_clicked();
 
+signals:
+    // The server now holds the record with a newly signed link.
+    void recordSaved(const AudioRecordVO &record);
+
 private:
     Ui::QRCodeTab *ui;
     std::unique_ptr<AudioRecordVO> m_record;
