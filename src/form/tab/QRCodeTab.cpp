@@ -18,7 +18,7 @@ QRCodeTab::QRCodeTab(QWidget *parent)
     , ui(new Ui::QRCodeTab)
 {
     ui->setupUi(this);
-    connect(ui->btnRecreate, &QPushButton::clicked, this, &QRCodeTab::btnRecreate_clicked);
+    connect(ui->btnRecreate, &QPushButton::clicked, this, QOverload<bool>::of(&QRCodeTab::btnRecreate_clicked));
 }
 
 QRCodeTab::~QRCodeTab()
@@ -73,6 +73,11 @@ void QRCodeTab::setShareCode(const AudioRecordVO *record, const QString &code)
         QLOG_WARN() << "share page has no address: the API server is not configured";
     QrCodeHelper::setQrCode(page, ui->lbQrCode);
     ui->stackedWidget->setCurrentIndex(isExpired(m_record->attr1, Clock::nowSeconds()) ? ExpiredPage : QrCodePage);
+}
+
+void QRCodeTab::btnRecreate_clicked(bool)
+{
+    btnRecreate_clicked();
 }
 
 void QRCodeTab::btnRecreate_clicked()

@@ -40,6 +40,8 @@ public:
     static qint64 validitySeconds(qint64 configured);
 
 public slots:
+    // Signs the link anew and saves the record; the button's state is not used.
+    void btnRecreate_clicked(bool checked);
     void btnRecreate_clicked();
 
 signals:
