@@ -101,11 +101,12 @@ void QRCodeTab::btnRecreate_clicked()
         .editiorSaveRecord(&changed)
         ->context(this)
         .success([this, changed, generation](const HttpRequest::Response &, const AudioRecordVO &) {
+            // The server holds the new link even when the pop-up has moved on to another record.
+            emit recordSaved(changed);
             if (generation != m_generation)
                 return;
             *m_record = changed;
             ui->stackedWidget->setCurrentIndex(QrCodePage);
-            emit recordSaved(changed);
         })
         .fail([this, generation](const HttpRequest::Response &response, int code) {
             if (generation != m_generation)
