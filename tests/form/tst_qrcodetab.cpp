@@ -71,7 +71,7 @@ private slots:
         tab.setShareCode(nullptr, QStringLiteral("abc"));
         QCOMPARE(tab.currentPage(), int(QRCodeTab::ExpiredPage));
         QVERIFY(!tab.record());
-        QVERIFY(!tab.findChild<QLabel *>(QStringLiteral("lbQrCode"))->pixmap());
+        QVERIFY(tab.findChild<QLabel *>(QStringLiteral("lbQrCode"))->pixmap(Qt::ReturnByValue).isNull());
     }
 
     void pageFollowsTheLinksExpiry_data()
@@ -108,9 +108,9 @@ private slots:
         const AudioRecordVO record = recordWithLink(linkExpiring(Now + 60));
         tab.setShareCode(&record, QStringLiteral("code-7"));
         const QString page = QStringLiteral("http://127.0.0.1:%1/record-share/index.html?code=code-7").arg(m_server->port());
-        const QPixmap *shown = tab.findChild<QLabel *>(QStringLiteral("lbQrCode"))->pixmap();
-        QVERIFY(shown);
-        QCOMPARE(shown->toImage().convertToFormat(QImage::Format_RGB32),
+        const QPixmap shown = tab.findChild<QLabel *>(QStringLiteral("lbQrCode"))->pixmap(Qt::ReturnByValue);
+        QVERIFY(!shown.isNull());
+        QCOMPARE(shown.toImage().convertToFormat(QImage::Format_RGB32),
                  QrCodeHelper::image(page, 200).convertToFormat(QImage::Format_RGB32));
     }
 
@@ -155,7 +155,7 @@ private slots:
         const AudioRecordVO record = recordWithLink(linkExpiring(Now - 5));
         tab.setShareCode(&record, QStringLiteral("code-7"));
         QCOMPARE(tab.currentPage(), int(QRCodeTab::ExpiredPage));
-        const QImage before = tab.findChild<QLabel *>(QStringLiteral("lbQrCode"))->pixmap()->toImage();
+        const QImage before = tab.findChild<QLabel *>(QStringLiteral("lbQrCode"))->pixmap(Qt::ReturnByValue).toImage();
 
         QTest::mouseClick(recreate(tab), Qt::LeftButton);
         QTRY_COMPARE(tab.currentPage(), int(QRCodeTab::QrCodePage));
@@ -174,7 +174,7 @@ private slots:
             QMessageAuthenticationCode::hash(toSign, Secret.toUtf8(), QCryptographicHash::Sha1).toBase64();
         QCOMPARE(query.queryItemValue(QStringLiteral("Signature"), QUrl::FullyDecoded).toLatin1(), expected);
         QCOMPARE(tab.record()->attr1, link.toString());
-        QCOMPARE(tab.findChild<QLabel *>(QStringLiteral("lbQrCode"))->pixmap()->toImage(), before);
+        QCOMPARE(tab.findChild<QLabel *>(QStringLiteral("lbQrCode"))->pixmap(Qt::ReturnByValue).toImage(), before);
     }
 
     void failedSaveKeepsTheOldLinkAndTheExpiredPage()
@@ -205,6 +205,20 @@ private slots:
         QCOMPARE(toasts.texts(), QStringList{QStringLiteral("分享码有效期更新失败!")});
         QCOMPARE(m_server->count(saved()), 0);
         QCOMPARE(tab.record()->attr1, record.attr1);
+    }
+
+    void linkWithoutAnObjectIsNotSigned()
+    {
+        ToastRecorder toasts;
+        QRCodeTab tab;
+        const AudioRecordVO record = recordWithLink(QStringLiteral("https://vb-records.oss.example.com/?Expires=5"));
+        tab.setShareCode(&record, QStringLiteral("code-7"));
+        QCOMPARE(tab.currentPage(), int(QRCodeTab::ExpiredPage));
+        QTest::mouseClick(recreate(tab), Qt::LeftButton);
+        QCOMPARE(toasts.texts(), QStringList{QStringLiteral("分享码有效期更新失败!")});
+        QTest::qWait(50);
+        QCOMPARE(m_server->count(saved()), 0);
+        QCOMPARE(tab.currentPage(), int(QRCodeTab::ExpiredPage));
     }
 
     void tabDeletedBeforeTheReplyIsNotTouched()

@@ -311,6 +311,38 @@ private slots:
         QVERIFY(!tab.qrDialog()->isVisible());
     }
 
+    // A link signed anew from the pop-up is the one the list then shares and plays.
+    void resignedLinkStaysWithTheListedRecording()
+    {
+        auto &config = Configurations::instance();
+        config.setValue(QStringLiteral("/Oss/Endpoint"), QStringLiteral("https://oss.example.com"));
+        config.setValue(QStringLiteral("/Oss/Bucket"), QStringLiteral("vb-records"));
+        config.setValue(QStringLiteral("/Oss/AccessKeyId"), QStringLiteral("id"));
+        config.setValue(QStringLiteral("/Oss/AccessKeySecret"), QStringLiteral("secret"));
+        QJsonObject expired = record(5, Base);
+        expired.insert(QStringLiteral("attr1"), QStringLiteral("https://vb-records.oss.example.com/r5.wav?Expires=1000"));
+        m_server->setEnvelope(kList, 0, QStringLiteral("ok"), QJsonArray{expired});
+        m_server->setEnvelope(kShare, 0, QStringLiteral("ok"), QStringLiteral("code-5"));
+        m_server->setEnvelope(QStringLiteral("/v1/editiorSaveRecord"), 0, QStringLiteral("ok"), QJsonObject{{"id", 5}});
+        logIn();
+        RecordTab tab;
+        waitForList(tab, 1, 1);
+        click(link(tab, 0, "lbShare"));
+        QTRY_VERIFY(tab.qrDialog()->isVisible());
+        QCOMPARE(tab.qrCodeTab()->currentPage(), int(QRCodeTab::ExpiredPage));
+        tab.qrCodeTab()->btnRecreate_clicked();
+        QTRY_COMPARE(tab.qrCodeTab()->currentPage(), int(QRCodeTab::QrCodePage));
+        const QString renewed = tab.qrCodeTab()->record()->attr1;
+        QVERIFY(!renewed.contains(QStringLiteral("Expires=1000")));
+
+        tab.table_closeQrCodeDialog(nullptr);
+        click(link(tab, 0, "lbShare"));
+        QTRY_COMPARE(m_server->count(kShare), 2);
+        QTRY_VERIFY(tab.qrDialog()->isVisible());
+        QCOMPARE(tab.qrCodeTab()->currentPage(), int(QRCodeTab::QrCodePage));
+        QCOMPARE(static_cast<AudioRecordVO *>(tab.recordView().first())->attr1, renewed);
+    }
+
     void failedShareShowsAWarning()
     {
         m_server->setEnvelope(kShare, 1, QStringLiteral("no"));

@@ -2,6 +2,7 @@
 
 #include "config/Configurations.h"
 #include "config/PointerSetting.h"
+#include "databinding/PageNavigator.h"
 #include "databinding/ZTableWidget.h"
 #include "device/DeviceHardwareInfo.h"
 #include "device/pointer/common/ui/AiSubtitleTab.h"
@@ -19,6 +20,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QJsonArray>
+#include <QPushButton>
 #include <QtTest>
 
 // Pictures of the presenter's recording pages and the share pop-up, under
@@ -40,6 +42,22 @@ class TestTourRecording : public QObject
         const QImage image = widget->grab().toImage();
         QVERIFY(!image.isNull());
         QVERIFY(image.save(QStringLiteral(VB_TOUR_DIR "/%1.png").arg(name)));
+    }
+
+    // The largest luminance difference between the inside of a widget and its background
+    // (the colour just inside its border).
+    static int strongestContrast(QWidget *widget)
+    {
+        if (!widget)
+            return 0;
+        const QImage image = widget->grab().toImage();
+        const int background = qGray(image.pixel(3, image.height() / 2));
+        int strongest = 0;
+        for (int y = 3; y < image.height() - 3; ++y) {
+            for (int x = 3; x < image.width() - 3; ++x)
+                strongest = qMax(strongest, qAbs(qGray(image.pixel(x, y)) - background));
+        }
+        return strongest;
     }
 
     static QJsonObject record(qint64 id, int minutesAgo, const QString &content, const QString &translation,
@@ -118,6 +136,8 @@ private slots:
         QTRY_COMPARE(tab.table()->rowCount(), RecordTab::PageSize);
         tab.table()->setRowChecked(1, true);
         save(&tab, QStringLiteral("RecordTab"));
+        QVERIFY2(strongestContrast(tab.pager()->findChild<QPushButton *>(QStringLiteral("btnPage1"))) > 80,
+                 "the current page's number is hard to read on the pager's strip");
 
         share(tab, 0);
         save(tab.qrDialog(), QStringLiteral("QRCodeTab-code"), QSize());

@@ -18,7 +18,7 @@ QRCodeTab::QRCodeTab(QWidget *parent)
     , ui(new Ui::QRCodeTab)
 {
     ui->setupUi(this);
-    connect(ui->btnRecreate, &QPushButton::clicked, this, &QRCodeTab::btnRecreate_clicked);
+    connect(ui->btnRecreate, &QPushButton::clicked, this, QOverload<bool>::of(&QRCodeTab::btnRecreate_clicked));
 }
 
 QRCodeTab::~QRCodeTab()
@@ -75,12 +75,19 @@ void QRCodeTab::setShareCode(const AudioRecordVO *record, const QString &code)
     ui->stackedWidget->setCurrentIndex(isExpired(m_record->attr1, Clock::nowSeconds()) ? ExpiredPage : QrCodePage);
 }
 
+void QRCodeTab::btnRecreate_clicked(bool)
+{
+    btnRecreate_clicked();
+}
+
 void QRCodeTab::btnRecreate_clicked()
 {
     if (!m_record)
         return;
     const qint64 expires = Clock::nowSeconds() + validitySeconds(Configurations::instance().audioValidityTime());
-    const QString link = OssCloudHelper::generatePresignedUrl(objectName(m_record->attr1), expires);
+    const QString object = objectName(m_record->attr1);
+    // A link without an object would sign the bucket itself.
+    const QString link = object.isEmpty() ? QString() : OssCloudHelper::generatePresignedUrl(object, expires);
     if (link.isEmpty()) {
         Toast::instance().showMessage(1, TNotify::tr("分享码有效期更新失败!"), 2000);
         return;
@@ -94,6 +101,8 @@ void QRCodeTab::btnRecreate_clicked()
         .editiorSaveRecord(&changed)
         ->context(this)
         .success([this, changed, generation](const HttpRequest::Response &, const AudioRecordVO &) {
+            // The server holds the new link even when the pop-up has moved on to another record.
+            emit recordSaved(changed);
             if (generation != m_generation)
                 return;
             *m_record = changed;

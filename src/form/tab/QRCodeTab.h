@@ -40,7 +40,13 @@ public:
     static qint64 validitySeconds(qint64 configured);
 
 public slots:
+    // Signs the link anew and saves the record; the button's state is not used.
+    void btnRecreate_clicked(bool checked);
     void btnRecreate_clicked();
+
+signals:
+    // The server now holds the record with a newly signed link.
+    void recordSaved(const AudioRecordVO &record);
 
 private:
     Ui::QRCodeTab *ui;

@@ -71,3 +71,20 @@ QVector<DataCore *> RecordStore::page(int page, int pageSize) const
     const int to = qMin(p * pageSize, m_view.size());
     return m_view.mid(from, to - from);
 }
+
+const AudioRecordVO *RecordStore::find(qint64 id) const
+{
+    for (const AudioRecordVO &r : m_records) {
+        if (r.id == id)
+            return &r;
+    }
+    return nullptr;
+}
+
+void RecordStore::updateLink(qint64 id, const QString &attr1)
+{
+    for (AudioRecordVO &r : m_records) {
+        if (r.id == id)
+            r.attr1 = attr1;
+    }
+}

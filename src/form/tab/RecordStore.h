@@ -25,6 +25,10 @@ public:
     const QVector<DataCore *> &view() const { return m_view; }
     // The records of one page (pages count from 1; a lower page is page 1).
     QVector<DataCore *> page(int page, int pageSize) const;
+    // The recording with that id in the current list; null when it is not there.
+    const AudioRecordVO *find(qint64 id) const;
+    // Takes the cloud link the server now holds for a recording of the list.
+    void updateLink(qint64 id, const QString &attr1);
 
 signals:
     // A new list replaced the old one.

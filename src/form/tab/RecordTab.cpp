@@ -100,6 +100,9 @@ void RecordTab::createQrDialog()
     m_qrCodeTab = new QRCodeTab;
     m_qrDialog->setWidget(m_qrCodeTab);
     m_qrDialog->setFixedSize(DialogSide, DialogSide);
+    // The list shows the link the server now holds: the next share or play uses it.
+    connect(m_qrCodeTab, &QRCodeTab::recordSaved, this,
+            [this](const AudioRecordVO &record) { m_store->updateLink(record.id, record.attr1); });
 }
 
 void RecordTab::connectTable()
@@ -173,12 +176,17 @@ void RecordTab::table_ItemWidgetRender(DataCore *pData, QString fieldName, QWidg
     if (fieldName != kAction || !pData || !widget)
         return;
     auto *cell = new RecordActionCell;
-    // The links keep their own copy: a reload frees the list the row was built from.
-    const AudioRecordVO record = *static_cast<AudioRecordVO *>(pData);
+    // The links look their recording up when clicked: a reload frees the list the row was built
+    // from, and a re-signed share link changes the recording in place.
     const qint64 id = pData->value(QStringLiteral("id")).toLongLong();
-    connect(cell, &RecordActionCell::playClicked, this,
-            [record] { RecordPlayback::play(record, AudioRecordBL::recordFolder()); });
-    connect(cell, &RecordActionCell::shareClicked, this, [this, record](const QPoint &at) { share(record, at); });
+    connect(cell, &RecordActionCell::playClicked, this, [this, id] {
+        if (const AudioRecordVO *record = m_store->find(id))
+            RecordPlayback::play(*record, AudioRecordBL::recordFolder());
+    });
+    connect(cell, &RecordActionCell::shareClicked, this, [this, id](const QPoint &at) {
+        if (const AudioRecordVO *record = m_store->find(id))
+            share(*record, at);
+    });
     connect(cell, &RecordActionCell::deleteClicked, this, [this, id] { deleteRecord(id); });
     *widget = cell;
 }
