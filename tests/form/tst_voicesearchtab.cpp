@@ -114,6 +114,13 @@ private slots:
         QCOMPARE(form.table->rowCount(), 1);
         QCOMPARE(form.table->item(0, form.table->columnOf("keyword"))->text(), QStringLiteral("word7"));
 
+        form.clickRow(0, "lbEdit");
+        form.enter("word7", "example.com/seven");
+        QCOMPARE(form.pager->currentPage(), 1);
+        QCOMPARE(form.table->rowCount(), 6);
+        form.pager->setCurrentPage(2);
+        QCOMPARE(keywords().records.last()->content, QStringLiteral("example.com/seven"));
+
         PromptRecorder yes;
         form.clickRow(0, "lbDelete");
         QCOMPARE(yes.texts, QStringList{"是否删除指令词!"});
