@@ -112,6 +112,19 @@ private slots:
         QVERIFY(autoKeywords().records.isEmpty());
     }
 
+    // The switch of a row, reported without the row: the program of that name and icon.
+    void aSwitchReportedByNameAddsThatProgram()
+    {
+        AutoDetectAppTab tab;
+        tab.show();
+        IconCheckBoxItem *row = tab.items()[0];
+        tab.iconCheckBoxItem_checkedChanged(true, row->iconPath(), row->text());
+        QCOMPARE(autoKeywords().records.size(), 1);
+        QCOMPARE(autoKeywords().records[0]->keyword, QStringLiteral("Alpha"));
+        QVERIFY(autoKeywords().records[0]->content.endsWith("a.desktop"));
+        QCOMPARE(rowStates(tab), (QList<bool>{true, false, false, false}));
+    }
+
     void adaptingAllGivesDistinctIdsWithinOneSecond()
     {
         Clock::setOverride([] { return qint64(1700000000) * 1000; });

@@ -12,6 +12,7 @@
 #include "qui/control/ClickableLabel.h"
 #include "support/PromptRecorder.h"
 #include "support/ToastRecorder.h"
+#include "util/UserPrompt.h"
 
 #include <QComboBox>
 #include <QJsonArray>
@@ -113,6 +114,13 @@ private slots:
         QCOMPARE(form.table->rowCount(), 1);
         QCOMPARE(form.table->item(0, form.table->columnOf("keyword"))->text(), QStringLiteral("word7"));
 
+        form.clickRow(0, "lbEdit");
+        form.enter("word7", "example.com/seven");
+        QCOMPARE(form.pager->currentPage(), 1);
+        QCOMPARE(form.table->rowCount(), 6);
+        form.pager->setCurrentPage(2);
+        QCOMPARE(keywords().records.last()->content, QStringLiteral("example.com/seven"));
+
         PromptRecorder yes;
         form.clickRow(0, "lbDelete");
         QCOMPARE(yes.texts, QStringList{"是否删除指令词!"});
@@ -189,6 +197,31 @@ private slots:
         QCOMPARE(storedWords(m_device->home), QStringList{"other"});
         QCOMPARE(form.add->text(), QStringLiteral("添加"));
         QCOMPARE(form.table->rowCount(), 1);
+    }
+
+    // Another page may change the chosen record meanwhile: it is still the one saved or deleted.
+    void aRecordChangedElsewhereIsStillTheOneChosen()
+    {
+        VoiceSearchTab tab;
+        Form form(tab);
+        form.enter("word", "a.com");
+        form.enter("other", "b.com");
+        form.clickRow(0, "lbEdit");
+        keywords().replace(keywords().records.first(), KeywordVO(2, "word", "z.com", ""));
+        ToastRecorder toasts;
+        form.enter("WORD", "c.com");
+        QVERIFY(toasts.entries.isEmpty());
+        QCOMPARE(storedWords(m_device->home), (QStringList{"WORD", "other"}));
+        QCOMPARE(keywords().records.first()->content, QStringLiteral("c.com"));
+
+        // Changed while the question is open.
+        UserPrompt::setHandler([](UserPrompt::Kind, const QString &) {
+            keywords().replace(keywords().records.first(), KeywordVO(2, "WORD", "d.com", ""));
+            return 16384;
+        });
+        form.clickRow(0, "lbDelete");
+        UserPrompt::setHandler({});
+        QCOMPARE(storedWords(m_device->home), QStringList{"other"});
     }
 
     // Hand-edited files may repeat an id: the row chosen is the one that goes.

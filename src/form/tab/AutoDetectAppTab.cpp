@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QSet>
+#include <algorithm>
 
 namespace {
 const QString kKeyword = QStringLiteral("keyword");
@@ -92,9 +93,15 @@ void AutoDetectAppTab::refreshCheckStates()
         row->setChecked(names.contains(row->text()));
 }
 
-void AutoDetectAppTab::iconCheckBoxItem_checkedChanged(bool checked, const QString &, const QString &label)
+void AutoDetectAppTab::iconCheckBoxItem_checkedChanged(bool checked, const QString &iconPath, const QString &label)
 {
-    const int index = appItems.indexOf(qobject_cast<IconCheckBoxItem *>(sender()));
+    int index = appItems.indexOf(qobject_cast<IconCheckBoxItem *>(sender()));
+    if (index < 0) { // not from a row: the first program of that name and icon
+        const auto it = std::find_if(m_programs.cbegin(), m_programs.cend(), [&](const InstalledProgram &p) {
+            return p.displayName == label && p.iconPath == iconPath;
+        });
+        index = it == m_programs.cend() ? -1 : int(it - m_programs.cbegin());
+    }
     DataHandler<KeywordVO> &list = HotWordStore::instance().autoKeywords();
     if (!checked) {
         list.removeByValue(kKeyword, label);

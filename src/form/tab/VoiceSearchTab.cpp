@@ -29,6 +29,19 @@ void warn(const QString &text)
 {
     Toast::instance().showMessage(1, text, 2000);
 }
+
+// The record the user chose as the list holds it now: the very object, else the one that
+// carries its id (another page may have changed it since). Null when it is gone.
+std::shared_ptr<KeywordVO> currentOf(const DataHandler<KeywordVO> &list, const std::shared_ptr<KeywordVO> &chosen)
+{
+    if (!chosen)
+        return nullptr;
+    if (list.records.contains(chosen))
+        return chosen;
+    const auto it = std::find_if(list.records.cbegin(), list.records.cend(),
+                                 [&chosen](const std::shared_ptr<KeywordVO> &r) { return r->id == chosen->id; });
+    return it == list.records.cend() ? nullptr : *it;
+}
 } // namespace
 
 VoiceSearchTab::VoiceSearchTab(QWidget *parent, bool enableKeyword, bool enableAutoDetect)
@@ -166,7 +179,9 @@ void VoiceSearchTab::onDeleteClicked(const std::shared_ptr<KeywordVO> &record)
     // The record was captured with its row: the question cannot change which one goes.
     if (!record || QUIHelper::showMessageBoxQuestion(TUI::tr("是否删除指令词!")) != QMessageBox::Yes)
         return;
-    if (!HotWordStore::instance().keywords().remove(record)) {
+    DataHandler<KeywordVO> &list = HotWordStore::instance().keywords();
+    const std::shared_ptr<KeywordVO> target = currentOf(list, record);
+    if (!target || !list.remove(target)) {
         QLOG_WARN() << "指令词未找到，删除失败 - id : " << record->id;
         loadKeywords();
     }
@@ -219,16 +234,17 @@ void VoiceSearchTab::btnAddKeyword_click(bool)
         return;
     }
     DataHandler<KeywordVO> &list = HotWordStore::instance().keywords();
-    if (isKeywordDuplicate(list.records, keyword, m_editRecord.get())) {
+    const std::shared_ptr<KeywordVO> editing = currentOf(list, m_editRecord);
+    if (isKeywordDuplicate(list.records, keyword, editing.get())) {
         warn(TNotify::tr("指令词重复, 请换一个指令词"));
         return;
     }
     KeywordVO values(ui->cbKeywordType->currentData().toInt(), keyword, content, ui->cbKeywordType->currentText());
     if (m_editRecord) {
-        const std::shared_ptr<KeywordVO> record = m_editRecord;
+        const qint64 id = m_editKeywordId;
         leaveEditMode();
-        if (!list.replace(record, values)) {
-            QLOG_WARN() << "指令词未找到，修改失败 - id : " << record->id;
+        if (!editing || !list.replace(editing, values)) {
+            QLOG_WARN() << "指令词未找到，修改失败 - id : " << id;
             loadKeywords();
         }
     } else {

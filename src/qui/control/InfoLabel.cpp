@@ -20,7 +20,7 @@ void InfoLabel::enterEvent(QEvent *event)
 {
     // The default delay hides the hint from users who only glance at the sign.
     if (!toolTip().isEmpty())
-        QToolTip::showText(mapToGlobal(rect().bottomLeft()), toolTip(), this);
+        QToolTip::showText(mapToGlobal(rect().bottomLeft()), toolTip(), this, QRect(), toolTipDuration());
     QLabel::enterEvent(event);
 }
 
