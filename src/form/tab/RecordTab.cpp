@@ -278,8 +278,11 @@ QString RecordTab::rowToolTip(const QModelIndex &index) const
 void RecordTab::showRowToolTip(const QModelIndex &index)
 {
     const QString text = rowToolTip(index);
+    // The transcript is the server's text: escaped inside rich text of our own, so a tooltip never
+    // takes markup in it for formatting.
     if (!text.isEmpty())
-        QToolTip::showText(QCursor::pos(), text, ui->tvRecord);
+        QToolTip::showText(QCursor::pos(), QStringLiteral("<p style='white-space:pre-wrap'>%1</p>").arg(text.toHtmlEscaped()),
+                           ui->tvRecord);
 }
 
 void RecordTab::onContextChanged()

@@ -209,7 +209,9 @@ void VoiceSearchTab::btnChooseFile_click(bool)
     if (chosen.isEmpty())
         return;
     ui->leContent->setText(chosen);
-    ui->leContent->setToolTip(chosen);
+    // A file name is the user's text: escaped inside rich text of our own, so markup in the name
+    // shows as written.
+    ui->leContent->setToolTip(QStringLiteral("<p style='white-space:pre'>%1</p>").arg(chosen.toHtmlEscaped()));
 }
 
 bool VoiceSearchTab::isKeywordDuplicate(const QVector<std::shared_ptr<KeywordVO>> &list, const QString &keyword,
