@@ -95,7 +95,6 @@ int main(int argc, char *argv[])
 
     IDeviceFactory::loadCatalogues();
     DeviceConfigHelper::instance().load();
-    HotWordStore::instance();
     // Frameless windows marked "canMove" are dragged by the user.
     AppInit::instance().start();
     QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
@@ -136,6 +135,7 @@ int main(int argc, char *argv[])
     });
     const int rc = app.exec();
     DeviceConfigHelper::instance().saveAll();
+    HotWordStore::instance().flush();
     QLOG_INFO() << "Vellobox exits with" << rc;
     QsLogging::Logger::instance().flush();
     return rc;
