@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -29,29 +30,35 @@ QVector<HotwordVO> words(int n)
     return list;
 }
 
+constexpr int Repeats = 5;
+
+// The best of a few runs: the machine is shared.
 void wordListRow(const QString &dir, int n)
 {
     const QVector<HotwordVO> list = words(n);
-    DataHandler<HotwordVO> handler;
-    handler.filePath = dir + QStringLiteral("/hotwords-%1.json").arg(n);
+    double appendMs = 1e9, writeMs = 1e9, loadMs = 1e9;
+    bool complete = true;
+    for (int repeat = 0; repeat < Repeats; ++repeat) {
+        DataHandler<HotwordVO> handler;
+        handler.filePath = dir + QStringLiteral("/hotwords-%1.json").arg(n);
+        QElapsedTimer t;
+        t.start();
+        // Two batches: the second must not rescan the first for every new id.
+        handler.appendAll(list.mid(0, n / 2));
+        handler.appendAll(list.mid(n / 2));
+        appendMs = std::min(appendMs, msSince(t));
+        t.restart();
+        handler.flush(); // the background write, done here at once
+        writeMs = std::min(writeMs, msSince(t));
 
-    QElapsedTimer t;
-    t.start();
-    // Two batches: the second must not rescan the first for every new id.
-    handler.appendAll(list.mid(0, n / 2));
-    handler.appendAll(list.mid(n / 2));
-    const double appendMs = msSince(t);
-    t.restart();
-    handler.flush();
-    const double writeMs = msSince(t);
-
-    DataHandler<HotwordVO> reader;
-    reader.filePath = handler.filePath;
-    t.restart();
-    reader.load();
-    const double loadMs = msSince(t);
-    std::printf("%-8d %12.2f %12.2f %12.2f %s\n", n, appendMs, writeMs, loadMs,
-                reader.records.size() == n ? "" : "LOST WORDS");
+        DataHandler<HotwordVO> reader;
+        reader.filePath = handler.filePath;
+        t.restart();
+        reader.load();
+        loadMs = std::min(loadMs, msSince(t));
+        complete = complete && reader.records.size() == n;
+    }
+    std::printf("%-8d %12.2f %12.2f %12.2f %s\n", n, appendMs, writeMs, loadMs, complete ? "" : "LOST WORDS");
 }
 
 void tableRow(int rows)
@@ -90,10 +97,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QTemporaryDir dir;
 
-    std::printf("word list (hot words)\n%-8s %12s %12s %12s\n", "words", "append ms", "write ms", "load ms");
+    std::printf("word list (hot words)\n%-8s %12s %12s %12s\n", "words", "append ms", "write ms*", "load ms");
     for (int n : {1000, 10000, 100000})
         wordListRow(dir.path(), n);
 
+    std::printf("* off the GUI thread in the program; the file is synced to disk\n");
     std::printf("\ncheckable table\n%-8s %12s %16s\n", "rows", "check-all ms", "one-by-one ms");
     for (int rows : {1000, 4000})
         tableRow(rows);
