@@ -72,8 +72,6 @@ int main(int argc, char *argv[])
     sinceStart.start();
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
-    // The web module (loaded when a web page is first shown) shares its GL contexts.
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppHelper::appName());
     QApplication::setApplicationVersion(QStringLiteral(VELLOBOX_VERSION));

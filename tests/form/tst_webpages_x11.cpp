@@ -9,12 +9,6 @@
 #include <QtTest>
 
 namespace {
-// The web module shares GL contexts; the attribute must be set before the application.
-const bool kSharedContexts = [] {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    return true;
-}();
-
 bool webEngineMapped()
 {
     QFile maps(QStringLiteral("/proc/self/maps"));
