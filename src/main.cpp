@@ -126,6 +126,8 @@ int main(int argc, char *argv[])
 
     if (!startHidden)
         window.show();
+    else // polishing the hidden windows with the style sheet waits until they are first shown
+        QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
     StartupSequence::connectMonitors(&window);
     StartupSequence::startDeferred(&window);
 
