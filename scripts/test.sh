@@ -6,7 +6,7 @@ set -euo pipefail
 JOBS="${VB_JOBS:-$(nproc)}"
 cd "$(dirname "$0")/.."
 ./scripts/deps.sh --test
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVB_SANITIZE=ON -DVB_BUILD_TESTS=ON
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVB_SANITIZE=ON -DVB_BUILD_TESTS=ON -DVB_PCH=ON
 cmake --build build/test --parallel "$JOBS"
 export QTWEBENGINE_DISABLE_SANDBOX=1
 export QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu

@@ -83,7 +83,6 @@ int main(int argc, char *argv[])
 
     IDeviceFactory::loadCatalogues();
     DeviceConfigHelper::instance().load();
-    HotWordStore::instance();
     // Frameless windows marked "canMove" are dragged by the user.
     AppInit::instance().start();
     QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
@@ -117,6 +116,8 @@ int main(int argc, char *argv[])
     terminations.watch();
 
     StartupSequence::showWindow(&window, startHidden);
+    if (!window.isVisible()) // polishing the hidden windows with the style sheet waits until they are first shown
+        QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
     StartupSequence::connectMonitors(&window);
     StartupSequence::startDeferred(&window);
 
@@ -127,6 +128,7 @@ int main(int argc, char *argv[])
     const int rc = app.exec();
     AppExit::setLockRelease({});
     DeviceConfigHelper::instance().saveAll();
+    HotWordStore::instance().flush();
     QLOG_INFO() << "Vellobox exits with" << rc;
     QsLogging::Logger::instance().flush();
     return rc;

@@ -14,16 +14,57 @@ HotWordStore::HotWordStore()
     load();
 }
 
+HotWordStore::~HotWordStore()
+{
+    flush();
+}
+
+namespace {
+// A list somebody has read is read again at once, so holders of it see the new contents;
+// the others wait until first needed.
+template <typename T>
+void repoint(DataHandler<T> &list, const QString &path)
+{
+    const bool wasRead = list.isLoaded();
+    list.setFile(path);
+    if (wasRead)
+        list.load();
+}
+} // namespace
+
 void HotWordStore::load()
 {
     const QString dir = AppHelper::programDir() + QStringLiteral("/config/");
-    m_hotwords.filePath = dir + QStringLiteral("hotwords.json");
-    m_keywords.filePath = dir + QStringLiteral("keywords.json");
-    m_autoKeywords.filePath = dir + QStringLiteral("autokeywords.json");
-    m_hotwords.load();
-    m_keywords.load();
-    m_autoKeywords.load();
+    repoint(m_hotwords, dir + QStringLiteral("hotwords.json"));
+    repoint(m_keywords, dir + QStringLiteral("keywords.json"));
+    repoint(m_autoKeywords, dir + QStringLiteral("autokeywords.json"));
     emit hotwordsChanged();
     emit keywordsChanged();
     emit autoKeywordsChanged();
+}
+
+bool HotWordStore::flush()
+{
+    const bool hot = m_hotwords.flush();
+    const bool keys = m_keywords.flush();
+    const bool autoKeys = m_autoKeywords.flush();
+    return hot && keys && autoKeys;
+}
+
+DataHandler<HotwordVO> &HotWordStore::hotwords()
+{
+    m_hotwords.ensureLoaded();
+    return m_hotwords;
+}
+
+DataHandler<KeywordVO> &HotWordStore::keywords()
+{
+    m_keywords.ensureLoaded();
+    return m_keywords;
+}
+
+DataHandler<KeywordVO> &HotWordStore::autoKeywords()
+{
+    m_autoKeywords.ensureLoaded();
+    return m_autoKeywords;
 }

@@ -7,19 +7,24 @@
 #include <QObject>
 
 // The word lists: hot words of speech recognition, voice-search keywords and the keywords
-// of auto-detected applications, each in its JSON file below config/.
+// of auto-detected applications, each in its JSON file below config/. A list is read when it
+// is first asked for, so the start does not grow with the lists; edits are written in the
+// background.
 class HotWordStore : public QObject
 {
     Q_OBJECT
 public:
     static HotWordStore &instance();
 
-    // Reads all three files again (from the current program folder).
+    // Points the three lists at the files of the current program folder; each is read again
+    // when next asked for. Writes still pending for the old files are finished first.
     void load();
+    // Finishes every pending write (at exit, or before the files are read by someone else).
+    bool flush();
 
-    DataHandler<HotwordVO> &hotwords() { return m_hotwords; }
-    DataHandler<KeywordVO> &keywords() { return m_keywords; }
-    DataHandler<KeywordVO> &autoKeywords() { return m_autoKeywords; }
+    DataHandler<HotwordVO> &hotwords();
+    DataHandler<KeywordVO> &keywords();
+    DataHandler<KeywordVO> &autoKeywords();
 
 signals:
     void hotwordsChanged();
@@ -28,6 +33,7 @@ signals:
 
 private:
     HotWordStore();
+    ~HotWordStore() override;
 
     DataHandler<HotwordVO> m_hotwords;
     DataHandler<KeywordVO> m_keywords;

@@ -132,6 +132,8 @@ void ZTableWidget::bindData()
         discardCellWidgets();
         setRowCount(0);
         setRowCount(m_records.size());
+        m_rowChecked.fill(false, m_records.size());
+        m_checkedCount = 0;
         for (int row = 0; row < m_records.size(); ++row) {
             DataCore *record = m_records.at(row);
             setRowHeight(row, RowHeight);
@@ -236,6 +238,8 @@ void ZTableWidget::setAllCheckboxStatus(bool checked)
                 check->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
         }
     }
+    m_rowChecked.fill(checked, rowCount());
+    m_checkedCount = checked ? rowCount() : 0;
     viewport()->update();
 }
 
@@ -254,9 +258,20 @@ void ZTableWidget::onItemChanged(QTableWidgetItem *changed)
     const int column = changed->column();
     if (m_checkable && column == 0) {
         // The header follows the rows, quietly: all checked shows it checked.
-        bool all = rowCount() > 0;
-        for (int r = 0; r < rowCount() && all; ++r)
-            all = isRowChecked(r);
+        if (m_rowChecked.size() != rowCount()) {
+            // Rows were added or removed behind bindData: count once from scratch.
+            m_rowChecked.resize(rowCount());
+            m_checkedCount = 0;
+            for (int r = 0; r < rowCount(); ++r)
+                m_checkedCount += (m_rowChecked[r] = isRowChecked(r)) ? 1 : 0;
+        } else if (row >= 0) {
+            const bool now = changed->checkState() == Qt::Checked;
+            if (m_rowChecked[row] != now) {
+                m_rowChecked[row] = now;
+                m_checkedCount += now ? 1 : -1;
+            }
+        }
+        const bool all = rowCount() > 0 && m_checkedCount == rowCount();
         m_allChecked = all;
         m_header->setChecked(all);
         return;

@@ -53,6 +53,8 @@ public:
     void setAllCheckboxStatus(bool checked);
     void setRowChecked(int row, bool checked);
     bool isRowChecked(int row) const;
+    // How many rows are checked; kept as rows change, so ticking rows one by one stays O(n).
+    int checkedCount() const { return m_checkedCount; }
 
 signals:
     // For each cell while rows are rebuilt; a receiver that stores a widget makes it the cell.
@@ -74,4 +76,7 @@ private:
     bool m_checkable = false;
     bool m_allChecked = false;
     bool m_rebuilding = false;
+    // Each row's check state as last seen, and how many are set.
+    QVector<bool> m_rowChecked;
+    int m_checkedCount = 0;
 };

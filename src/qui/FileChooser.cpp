@@ -17,17 +17,24 @@ void setHandler(Handler h)
     handler() = std::move(h);
 }
 
-QString openFileName(QWidget *parent, const QString &caption, const QString &startDir)
+QString openFileName(QWidget *parent, const QString &caption, const QString &startDir, const QString &filter)
 {
     if (handler())
-        return handler()(false, caption, startDir);
-    return QFileDialog::getOpenFileName(parent, caption, startDir);
+        return handler()(OpenFile, caption, startDir);
+    return QFileDialog::getOpenFileName(parent, caption, startDir, filter);
+}
+
+QString saveFileName(QWidget *parent, const QString &caption, const QString &startDir, const QString &filter)
+{
+    if (handler())
+        return handler()(SaveFile, caption, startDir);
+    return QFileDialog::getSaveFileName(parent, caption, startDir, filter);
 }
 
 QString existingDirectory(QWidget *parent, const QString &caption, const QString &startDir)
 {
     if (handler())
-        return handler()(true, caption, startDir);
+        return handler()(Folder, caption, startDir);
     return QFileDialog::getExistingDirectory(parent, caption, startDir, QFileDialog::ShowDirsOnly);
 }
 

@@ -3,6 +3,7 @@
 #include "logging/QsLog.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QFile>
 #include <QFontDatabase>
 #include <QLabel>
@@ -34,6 +35,49 @@ QString awesomeFamily()
     }();
     return family;
 }
+
+// The family of the embedded font, used before the font is registered.
+const QString kAwesomeFamily = QStringLiteral("FontAwesome");
+bool g_registered = false;
+
+QString loadedFamily()
+{
+    g_registered = true;
+    const QString family = awesomeFamily();
+    return family.isEmpty() ? kAwesomeFamily : family;
+}
+
+// Registers the icon font when the first widget showing a glyph is polished, just before it
+// is measured or painted, rather than when it is built: a start hidden in the tray never
+// initialises the font database.
+class FontLoader : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Polish || event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            if (!g_registered)
+                loadedFamily();
+        }
+        return false;
+    }
+};
+
+void loadBeforePolish(QObject *widget)
+{
+    static FontLoader loader;
+    if (!g_registered)
+        widget->installEventFilter(&loader);
+}
+
+QFont glyphFont(int pixelSize)
+{
+    QFont font(g_registered ? loadedFamily() : kAwesomeFamily);
+    font.setPixelSize(qMax(1, pixelSize));
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
 } // namespace
 
 void IconHelper::setIconFontIndex(int index)
@@ -51,22 +95,22 @@ int IconHelper::iconFontIndex()
 
 QString IconHelper::fontFamily()
 {
+    g_registered = true;
     return awesomeFamily();
 }
 
 QFont IconHelper::iconFont(int pixelSize)
 {
-    QFont font(fontFamily());
-    font.setPixelSize(qMax(1, pixelSize));
-    font.setStyleStrategy(QFont::PreferAntialias);
-    return font;
+    loadedFamily();
+    return glyphFont(pixelSize);
 }
 
 void IconHelper::setIcon(QAbstractButton *button, int glyph, int size)
 {
     if (!button)
         return;
-    button->setFont(iconFont(size));
+    loadBeforePolish(button);
+    button->setFont(glyphFont(size));
     button->setText(QString(QChar(glyph)));
 }
 
@@ -74,7 +118,8 @@ void IconHelper::setIcon(QLabel *label, int glyph, int size)
 {
     if (!label)
         return;
-    label->setFont(iconFont(size));
+    loadBeforePolish(label);
+    label->setFont(glyphFont(size));
     label->setTextFormat(Qt::PlainText);
     label->setText(QString(QChar(glyph)));
 }

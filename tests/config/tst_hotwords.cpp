@@ -1,8 +1,11 @@
 #include "config/HotWordStore.h"
 #include "support/PromptRecorder.h"
+#include "support/ToastRecorder.h"
 #include "support/TestHome.h"
 #include "util/Clock.h"
 
+#include <QDir>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QSignalSpy>
 #include <QtTest>
@@ -111,6 +114,79 @@ private slots:
         QCOMPARE(out.size(), 1);
         QCOMPARE(out[0]->hotword, QStringLiteral("你"));
         QCOMPARE(out[0]->index, 2);
+    }
+
+    void aListIsReadOnlyWhenFirstNeeded()
+    {
+        TestHome home;
+        home.write("config/extra.json", R"([{"id":7,"hotword":"late","entityType":"HotwordVO"}])");
+        DataHandler<HotwordVO> list;
+        list.setFile(home.file("config/extra.json"));
+        QVERIFY(!list.isLoaded());
+        QVERIFY(list.records.isEmpty());
+        list.ensureLoaded();
+        QCOMPARE(list.records.size(), 1);
+        QCOMPARE(list.records[0]->hotword, QStringLiteral("late"));
+    }
+
+    void quickEditsAreWrittenOnceInTheBackground()
+    {
+        TestHome home;
+        auto &list = HotWordStore::instance().hotwords();
+        list.appendAll({HotwordVO()});
+        QSignalSpy written(list.writer(), &ListWriter::written);
+        for (const char *word : {"a", "b", "c"}) {
+            HotwordVO w;
+            w.hotword = word;
+            list.appendAll({w});
+        }
+        QVERIFY(!QFile::exists(home.file("config/hotwords.json"))); // nothing written on the GUI thread
+        QVERIFY(written.wait(5000));
+        QTest::qWait(3 * ListWriter::CoalesceMs);
+        QCOMPARE(written.count(), 1);
+        QCOMPARE(written.first().value(0).toBool(), true);
+        QCOMPARE(QJsonDocument::fromJson(home.read("config/hotwords.json")).array().size(), 4);
+    }
+
+    void appendedIdsStayAboveTheLargestId()
+    {
+        TestHome home;
+        Clock::setOverride([] { return qint64(1000) * 1000; });
+        home.write("config/hotwords.json", R"([{"id":5000,"hotword":"x","entityType":"HotwordVO"}])");
+        home.reload();
+        auto &list = HotWordStore::instance().hotwords();
+        const auto added = list.appendStamped(QVector<HotwordVO>(3));
+        QCOMPARE(added.size(), 3);
+        QCOMPARE(added[0]->id, qint64(5001));
+        QCOMPARE(added[2]->id, qint64(5003));
+    }
+
+    void removeRecordsTakesExactlyTheChosenOnes()
+    {
+        TestHome home;
+        home.write("config/hotwords.json", R"([{"id":5,"hotword":"a","entityType":"HotwordVO"},)"
+                                           R"({"id":5,"hotword":"b","entityType":"HotwordVO"},)"
+                                           R"({"id":6,"hotword":"c","entityType":"HotwordVO"}])");
+        home.reload();
+        auto &list = HotWordStore::instance().hotwords();
+        QCOMPARE(list.removeRecords({list.records[1].get()}), 1);
+        QCOMPARE(list.records.size(), 2);
+        QCOMPARE(list.records[0]->hotword, QStringLiteral("a"));
+        QCOMPARE(list.records[1]->hotword, QStringLiteral("c"));
+        home.reload();
+        QCOMPARE(list.records.size(), 2);
+    }
+
+    void aFailedBackgroundWriteIsShown()
+    {
+        TestHome home;
+        ToastRecorder toasts;
+        QDir().mkpath(home.file("config/blocked.json")); // a folder where the file should go
+        DataHandler<HotwordVO> list;
+        list.setFile(home.file("config/blocked.json"));
+        list.appendAll({HotwordVO()});
+        QVERIFY(!list.flush());
+        QCOMPARE(toasts.texts(), QStringList({"创建或写入文件失败, 请修改文件权限或者将程序安装到非系统盘!"}));
     }
 
     void corruptWordListIsKeptAside()

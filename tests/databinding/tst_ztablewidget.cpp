@@ -96,6 +96,7 @@ void TestZTableWidget::shippedLayouts_data()
     QTest::addColumn<QString>("record");
 
     QTest::newRow("hot words") << "Default-zh" << QStringList{"index", "hotword"} << "HotwordVO";
+    QTest::newRow("hot words by record") << "HotwordVO" << QStringList{"index", "hotword"} << "HotwordVO";
     QTest::newRow("keywords") << "KeywordVO" << QStringList{"keyword", "keywordTypeDesc", "content", "action"}
                               << "KeywordVO";
     QTest::newRow("recordings") << "AudioRecordVO"
@@ -210,6 +211,20 @@ void TestZTableWidget::checkedRowsInRowOrder()
         table.item(row, 0)->setCheckState(Qt::Checked);
     QVERIFY(table.isHeaderChecked());
     QCOMPARE(all.count(), 0);
+    QCOMPARE(table.checkedCount(), 5);
+    // Unticking one row clears the header; ticking it again (twice) counts it once.
+    table.setRowChecked(2, false);
+    QVERIFY(!table.isHeaderChecked());
+    table.setRowChecked(2, true);
+    table.setRowChecked(2, true);
+    QCOMPARE(table.checkedCount(), 5);
+    QVERIFY(table.isHeaderChecked());
+    // Unticking all quietly and rebuilding start the count again.
+    table.setAllCheckboxStatus(false);
+    QCOMPARE(table.checkedCount(), 0);
+    table.setRowChecked(0, true);
+    table.bindData();
+    QCOMPARE(table.checkedCount(), 0);
     // A table without the check box column has no checked rows.
     ZTableWidget plain;
     plain.init(HotwordVO::staticFieldTable(), QStringLiteral("Default-zh"), false);

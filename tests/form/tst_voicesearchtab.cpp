@@ -268,7 +268,8 @@ private slots:
             return;
         QStringList asked;
         QString answer = "/opt/chosen";
-        FileChooser::setHandler([&](bool isFolder, const QString &caption, const QString &) {
+        FileChooser::setHandler([&](FileChooser::Kind kind, const QString &caption, const QString &) {
+            const bool isFolder = kind == FileChooser::Folder;
             asked << QString("%1 %2").arg(isFolder).arg(caption);
             return answer;
         });

@@ -17,6 +17,7 @@ TestHome::TestHome()
 
 TestHome::~TestHome()
 {
+    HotWordStore::instance().flush(); // nothing may land in the folder once it is gone
     DeviceConfigHelper::instance().clear();
     if (m_previous.isEmpty())
         qunsetenv("VELLOBOX_HOME");
@@ -42,11 +43,13 @@ void TestHome::write(const QString &relative, const QByteArray &content) const
 
 QByteArray TestHome::read(const QString &relative) const
 {
+    HotWordStore::instance().flush(); // what the word lists have written by now
     QFile f(file(relative));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 bool TestHome::exists(const QString &relative) const
 {
+    HotWordStore::instance().flush();
     return QFileInfo::exists(file(relative));
 }

@@ -2,6 +2,7 @@
 
 #include "logging/QsLog.h"
 #include "orm/data/DatacoreUtil.h"
+#include "orm/data/ListWriter.h"
 #include "orm/reflection/Reflection.h"
 #include "util/AppHelper.h"
 #include "util/TrContexts.h"
@@ -11,12 +12,15 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSet>
 #include <QVector>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
 // One word list: its records (shared, insertion order) and the JSON file they live in.
-// T is a BaseVO: records are identified by their 64-bit id.
+// T is a BaseVO: records are identified by their 64-bit id. Edits are written in the
+// background (coalesced, atomically); syncList and flush write at once.
 template <typename T>
 class DataHandler
 {
@@ -61,6 +65,8 @@ public:
     // aside as <name>.bad and the list starts empty, so nothing is lost or overwritten.
     void load()
     {
+        flush();
+        m_loaded = true;
         records.clear();
         QFile file(filePath);
         if (!file.exists())
@@ -81,14 +87,31 @@ public:
         records = parsed;
     }
 
-    // A new id that no record has: max(now in seconds + offset, largest id + 1).
-    qint64 nextId(qint64 offset = 0) const
+    // Points the list at a file without reading it yet: ensureLoaded reads it when first needed.
+    void setFile(const QString &path)
+    {
+        flush();
+        filePath = path;
+        records.clear();
+        m_loaded = false;
+    }
+    void ensureLoaded()
+    {
+        if (!m_loaded)
+            load();
+    }
+    bool isLoaded() const { return m_loaded; }
+
+    qint64 largestId() const
     {
         qint64 largest = 0;
         for (const Ptr &r : records)
             largest = std::max(largest, r->id);
-        return std::max(AppHelper::nowSeconds() + offset, largest + 1);
+        return largest;
     }
+
+    // A new id that no record has: max(now in seconds + offset, largest id + 1).
+    qint64 nextId(qint64 offset = 0) const { return std::max(AppHelper::nowSeconds() + offset, largestId() + 1); }
 
     // Appends a copy; does not save.
     Ptr append(const T &record)
@@ -99,21 +122,66 @@ public:
         return copy;
     }
 
-    // Gives each record a fresh unique id, appends all in order, then saves once.
+    // Gives each record a fresh unique id (now in seconds + i, and above every id so far),
+    // appends all in order, then saves once. The largest id is kept as the list grows, so n
+    // words cost O(n). A failed write is reported when it ends.
     bool appendAll(const QVector<T> &list)
     {
-        for (int i = 0; i < list.size(); ++i) {
-            auto copy = std::make_shared<T>(list[i]);
-            copy->id = nextId(i);
-            records.append(copy);
-        }
-        const bool ok = syncList();
-        changed();
-        return ok;
+        appendStamped(list);
+        return true;
     }
 
-    // Writes the whole list to the file.
-    bool syncList() const { return DatacoreUtil::saveToFile(records, filePath) == 0; }
+    // As appendAll; returns the stored records.
+    QVector<Ptr> appendStamped(const QVector<T> &list)
+    {
+        QVector<Ptr> added;
+        added.reserve(list.size());
+        records.reserve(records.size() + list.size());
+        const qint64 now = AppHelper::nowSeconds();
+        qint64 largest = largestId();
+        for (int i = 0; i < list.size(); ++i) {
+            auto copy = std::make_shared<T>(list[i]);
+            copy->id = std::max(now + i, largest + 1);
+            largest = copy->id;
+            records.append(copy);
+            added.append(copy);
+        }
+        saveLater();
+        changed();
+        return added;
+    }
+
+    // Writes the whole list to the file now.
+    bool syncList()
+    {
+        if (m_writer)
+            m_writer->flush(); // a write still queued must not land after this one
+        return DatacoreUtil::saveToFile(records, filePath) == 0;
+    }
+
+    // Writes the whole list soon, off the GUI thread; quick successive calls write once.
+    void saveLater()
+    {
+        if (!m_writer)
+            m_writer = std::make_unique<ListWriter>();
+        m_writer->schedule(filePath, [this] {
+            QVector<T> copy; // values: the GUI may edit the records while the copy is written
+            copy.reserve(records.size());
+            for (const Ptr &r : qAsConst(records))
+                copy.append(*r);
+            return ListWriter::Job([copy] {
+                QVector<const DataCore *> view;
+                view.reserve(copy.size());
+                for (const T &r : copy)
+                    view.append(&r);
+                return DatacoreUtil::toJsonArray(view);
+            });
+        });
+    }
+
+    // Waits for the background write and performs a scheduled one now. False when one failed.
+    bool flush() { return m_writer ? m_writer->flush() : true; }
+    ListWriter *writer() const { return m_writer.get(); }
 
     // Index of the first record whose field equals the value (numbers as numbers), or -1.
     int indexOfValue(const QString &field, const QVariant &value) const
@@ -134,7 +202,7 @@ public:
         for (int i = 0; i < records.size(); ++i) {
             if (records[i]->id == id) {
                 records.remove(i);
-                syncList();
+                saveLater();
                 changed();
                 return true;
             }
@@ -185,12 +253,35 @@ public:
         if (i < 0)
             return false;
         records.remove(i);
-        syncList();
+        saveLater();
         changed();
         return true;
     }
 
+    // Removes exactly these records in one pass, keeping the order of the rest, and saves.
+    // The number removed; nothing is saved when it is 0.
+    int removeRecords(const QVector<const T *> &chosen)
+    {
+        QSet<const T *> set;
+        set.reserve(chosen.size());
+        for (const T *r : chosen)
+            set.insert(r);
+        const int before = records.size();
+        records.erase(std::remove_if(records.begin(), records.end(),
+                                     [&set](const Ptr &r) { return set.contains(r.get()); }),
+                      records.end());
+        const int removed = before - records.size();
+        if (removed) {
+            saveLater();
+            changed();
+        }
+        return removed;
+    }
+
 private:
+    std::unique_ptr<ListWriter> m_writer;
+    bool m_loaded = false;
+
     void changed() const
     {
         if (onChanged)

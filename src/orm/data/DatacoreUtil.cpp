@@ -17,7 +17,7 @@ QString sortKey(const DataCore &record, const QString &field)
     return text.isEmpty() ? QStringLiteral("zzzzz") : text;
 }
 
-int saveToFile(const QVector<const DataCore *> &records, const QString &path)
+QByteArray toJsonArray(const QVector<const DataCore *> &records)
 {
     QByteArray out("[");
     for (int i = 0; i < records.size(); ++i) {
@@ -26,13 +26,30 @@ int saveToFile(const QVector<const DataCore *> &records, const QString &path)
         out += records[i]->toJsonText(true);
     }
     out += ']';
+    return out;
+}
 
+bool writeFile(const QString &path, const QByteArray &text)
+{
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
         QLOG_ERROR() << "Failed to create or write file:" << path;
-        Toast::instance().showMessage(
-            2, TNotify::tr("创建或写入文件失败, 请修改文件权限或者将程序安装到非系统盘!"), 2000);
+        return false;
+    }
+    return true;
+}
+
+void reportWriteFailure()
+{
+    Toast::instance().showMessage(2, TNotify::tr("创建或写入文件失败, 请修改文件权限或者将程序安装到非系统盘!"),
+                                  2000);
+}
+
+int saveToFile(const QVector<const DataCore *> &records, const QString &path)
+{
+    if (!writeFile(path, toJsonArray(records))) {
+        reportWriteFailure();
         return 1;
     }
     return 0;

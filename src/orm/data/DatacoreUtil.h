@@ -28,6 +28,13 @@ void sortByField(List &list, const QString &field, bool ascending)
         std::reverse(list.begin(), list.end());
 }
 
+// The records as one compact JSON array: "[", each record's JSON, separated by ",", "]".
+QByteArray toJsonArray(const QVector<const DataCore *> &records);
+// Replaces the file atomically with the text. Safe on any thread; logs a failure, shows nothing.
+bool writeFile(const QString &path, const QByteArray &text);
+// The error toast of a failed write (GUI thread).
+void reportWriteFailure();
+
 // Writes the records as one JSON array, replacing the file atomically.
 // 0 on success; 1 (logged and shown as an error toast) when the file cannot be written.
 int saveToFile(const QVector<const DataCore *> &records, const QString &path);

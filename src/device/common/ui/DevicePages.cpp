@@ -8,6 +8,9 @@
 #include "device/mouse/common/ui/MouseMKeyTab.h"
 #include "device/mouse/common/ui/MouseTextTranslationTab.h"
 #include "device/mouse/common/ui/TypingTab.h"
+#include "device/mouse/mirel/ui/HotWordTab.h"
+#include "device/mouse/mirel/ui/MirelMouseHelpTab.h"
+#include "device/mouse/mirel/ui/MirelTypingTab.h"
 #include "device/pointer/common/ui/AiSubtitleTab.h"
 #include "device/pointer/common/ui/MKeyTab.h"
 #include "device/pointer/common/ui/VoiceTab.h"
@@ -39,6 +42,12 @@ QWidget *DevicePages::create(const QString &pageClass, QWidget *parent)
         return new NoDeviceTab(parent);
     if (pageClass == QLatin1String("VoiceSearchTab"))
         return new VoiceSearchTab(parent, true, true);
+    if (pageClass == QLatin1String("MirelTypingTab"))
+        return new MirelTypingTab(parent);
+    if (pageClass == QLatin1String("HotWordTab"))
+        return new HotWordTab(parent);
+    if (pageClass == QLatin1String("MirelMouseHelpTab"))
+        return new MirelMouseHelpTab(parent);
     return nullptr;
 }
 
@@ -76,4 +85,6 @@ void DevicePages::connectDevice(QWidget *page, IDeviceLogic *logic)
         QObject::connect(mouse, &MouseDevice::bluetoothConnectedChanged, info, &MouseInfoTab::setBluetoothConnected);
         QObject::connect(mouse, &MouseDevice::receiverStatusChanged, info, &MouseInfoTab::setReceiverStatus);
     }
+    if (auto *typing = qobject_cast<MirelTypingTab *>(page))
+        QObject::connect(logic, &IDeviceLogic::invokeFunction, typing, &MirelTypingTab::mkeyTab_invokeFunction);
 }

@@ -1,0 +1,127 @@
+#include "device/mouse/mirel/ui/HotWordTab.h"
+#include "ui_HotWordTab.h"
+
+#include "config/HotWordStore.h"
+#include "qui/Toast.h"
+#include "qui/FileChooser.h"
+#include "util/TrContexts.h"
+
+#include <QFile>
+#include <QTextBlock>
+
+namespace {
+const QString kIndex = QStringLiteral("index");
+const QString kJsonFilter = QStringLiteral("*.json");
+constexpr int WarningToast = 1;
+constexpr int InfoToast = 0;
+} // namespace
+
+HotWordTab::HotWordTab(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::HotWordTab)
+{
+    ui->setupUi(this);
+    ui->tvHotWords->init(HotwordVO::staticFieldTable(), QStringLiteral("HotwordVO"), true);
+    ui->tvHotWords->setAllChecked(false);
+    // Every change of the list, ours or another's, shows at once.
+    connect(&HotWordStore::instance(), &HotWordStore::hotwordsChanged, this, &HotWordTab::reloadTable);
+    reloadTable();
+}
+
+HotWordTab::~HotWordTab()
+{
+    delete ui;
+}
+
+void HotWordTab::reloadTable()
+{
+    m_shown = HotWordStore::instance().hotwords().records;
+    QVector<DataCore *> rows;
+    rows.reserve(m_shown.size());
+    for (int i = 0; i < m_shown.size(); ++i) {
+        m_shown[i]->setValue(kIndex, i + 1); // the row number, in memory only
+        rows.append(m_shown[i].get());
+    }
+    ui->tvHotWords->setDatas(rows);
+    ui->tvHotWords->bindData();
+}
+
+void HotWordTab::on_btnAdd_clicked(bool)
+{
+    QVector<HotwordVO> words;
+    for (QTextBlock block = ui->teHotWords->document()->begin(); block.isValid(); block = block.next()) {
+        const QString word = block.text().trimmed();
+        if (word.isEmpty())
+            continue;
+        HotwordVO record;
+        record.hotword = word;
+        record.index = -1;
+        words.append(record);
+    }
+    if (words.isEmpty()) {
+        Toast::instance().showMessage(WarningToast, TNotify::tr("请在文本框中填入热词，一行一条热词，按回车换行!"), 3000);
+        return;
+    }
+    HotWordStore::instance().hotwords().appendStamped(words);
+    ui->teHotWords->clear();
+}
+
+void HotWordTab::on_btnDelete_clicked(bool)
+{
+    const QVector<DataCore *> checked = ui->tvHotWords->checkedRows();
+    if (checked.isEmpty()) {
+        Toast::instance().showMessage(WarningToast, TNotify::tr("没有选中数据!!"), 2000);
+        return;
+    }
+    // Exactly the checked records: ids of hand-edited files may repeat.
+    QVector<const HotwordVO *> chosen;
+    chosen.reserve(checked.size());
+    for (DataCore *record : checked)
+        chosen.append(static_cast<const HotwordVO *>(record));
+    HotWordStore::instance().hotwords().removeRecords(chosen);
+}
+
+void HotWordTab::on_btnChooseAll_clicked(bool)
+{
+    ui->tvHotWords->setAllCheckboxStatus(true);
+    ui->tvHotWords->setHeaderChecked(true);
+}
+
+void HotWordTab::on_btnExport_clicked(bool)
+{
+    auto &list = HotWordStore::instance().hotwords();
+    if (list.records.isEmpty()) {
+        Toast::instance().showMessage(WarningToast, TNotify::tr("无热词数据!"), 2000);
+        return;
+    }
+    const QString path = FileChooser::saveFileName(this, TUI::tr("选择保存的文件"), QString(), kJsonFilter);
+    if (path.isEmpty())
+        return;
+    if (DatacoreUtil::saveToFile(list.records, path) == 0)
+        Toast::instance().showMessage(InfoToast, TNotify::tr("导出成功!!"), 2000);
+    else
+        Toast::instance().showMessage(WarningToast, TNotify::tr("导出失败!!"), 2000);
+}
+
+void HotWordTab::on_btnImport_clicked(bool)
+{
+    const QString path = FileChooser::openFileName(this, TUI::tr("选择导入的文件"), QString(), kJsonFilter);
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    QVector<std::shared_ptr<HotwordVO>> parsed;
+    const bool opened = file.open(QIODevice::ReadOnly | QIODevice::Text);
+    const auto result = opened ? DataHandler<HotwordVO>::parse(file.readAll(), &parsed)
+                               : DataHandler<HotwordVO>::NotAnArray;
+    if (result == DataHandler<HotwordVO>::ForeignType)
+        return; // the parser has said so; nothing was added
+    if (parsed.isEmpty()) {
+        Toast::instance().showMessage(WarningToast, TNotify::tr("导入文件无效或不含热词, 没有导入任何热词!"), 2000);
+        return;
+    }
+    QVector<HotwordVO> words;
+    words.reserve(parsed.size());
+    for (const auto &record : qAsConst(parsed))
+        words.append(*record);
+    HotWordStore::instance().hotwords().appendStamped(words);
+}

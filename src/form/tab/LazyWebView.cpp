@@ -1,0 +1,102 @@
+#include "form/tab/LazyWebView.h"
+
+#include "logging/QsLog.h"
+#include "util/AppHelper.h"
+#include "util/TrContexts.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLibrary>
+#include <QStackedLayout>
+
+namespace {
+using CreateView = QWidget *(*)(QWidget *parent);
+const char *const kModule = "libvb_webview.so";
+} // namespace
+
+LazyWebView::LazyWebView(QWidget *parent)
+    : QWidget(parent)
+    , m_stack(new QStackedLayout(this))
+    , m_text(new QLabel(this))
+{
+    m_stack->setContentsMargins(0, 0, 0, 0);
+    m_text->setObjectName(QStringLiteral("lbPageText"));
+    m_text->setTextFormat(Qt::PlainText);
+    m_text->setAlignment(Qt::AlignCenter);
+    m_text->setWordWrap(true);
+    m_stack->addWidget(m_text);
+}
+
+QString LazyWebView::modulePath()
+{
+    const QString beside = QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(kModule);
+    if (QFileInfo::exists(beside))
+        return beside;
+    return QStringLiteral(VB_WEBVIEW_DIR "/") + QLatin1String(kModule);
+}
+
+void LazyWebView::load(const QUrl &url)
+{
+    m_url = url;
+    if (m_view) {
+        m_view->setProperty("url", url);
+        m_stack->setCurrentWidget(m_view);
+    } else if (isVisible()) {
+        createView();
+    }
+}
+
+void LazyWebView::loadProgramFile(const QString &relativePath)
+{
+    const QString path = AppHelper::checkResource(relativePath);
+    if (path.isEmpty())
+        showText(TUI::tr("页面不存在: %1").arg(relativePath));
+    else
+        load(QUrl::fromLocalFile(path));
+}
+
+void LazyWebView::showText(const QString &text)
+{
+    m_url = QUrl();
+    m_text->setText(text);
+    m_stack->setCurrentWidget(m_text);
+}
+
+QString LazyWebView::text() const
+{
+    return m_text->text();
+}
+
+bool LazyWebView::isShowingText() const
+{
+    return m_stack->currentWidget() == m_text;
+}
+
+void LazyWebView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_view && m_url.isValid())
+        createView();
+}
+
+void LazyWebView::createView()
+{
+    if (m_moduleFailed)
+        return;
+    QLibrary module(modulePath());
+    const auto create = reinterpret_cast<CreateView>(module.resolve("vbCreateWebView"));
+    if (!create) {
+        m_moduleFailed = true;
+        QLOG_ERROR() << "web module not available:" << module.errorString();
+        showText(TUI::tr("无法显示网页: 缺少网页组件"));
+        return;
+    }
+    m_view = create(this);
+    m_view->setObjectName(QStringLiteral("webEngineView"));
+    // The view's own signal, by name: this library does not link QtWebEngine.
+    connect(m_view, SIGNAL(loadFinished(bool)), this, SIGNAL(loadFinished(bool)));
+    m_stack->addWidget(m_view);
+    m_stack->setCurrentWidget(m_view);
+    m_view->setProperty("url", m_url);
+}

@@ -1,0 +1,87 @@
+#include "orm/data/ListWriter.h"
+
+#include "orm/data/DatacoreUtil.h"
+
+ListWriter::ListWriter(QObject *parent)
+    : QObject(parent)
+{
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(CoalesceMs);
+    // One thread: writes of this file keep their order.
+    m_pool.setMaxThreadCount(1);
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        if (m_busy)
+            m_pending = true;
+        else
+            start();
+    });
+}
+
+ListWriter::~ListWriter()
+{
+    m_pool.waitForDone();
+}
+
+void ListWriter::schedule(const QString &path, Snapshot snapshot)
+{
+    if (m_path != path && !m_path.isEmpty())
+        flush(); // a list moved to another file: the old file gets its last state first
+    m_path = path;
+    m_snapshot = std::move(snapshot);
+    m_timer.start();
+}
+
+void ListWriter::start()
+{
+    m_pending = false;
+    if (!m_snapshot)
+        return;
+    m_busy = true;
+    const quint64 generation = ++m_generation;
+    const QString path = m_path;
+    Job job = m_snapshot();
+    m_pool.start([this, job, path, generation] {
+        const bool ok = DatacoreUtil::writeFile(path, job());
+        m_workerOk = ok;
+        // Posted events of a deleted writer are dropped; the destructor waits for this thread.
+        QMetaObject::invokeMethod(this, [this, generation, ok] { finished(generation, ok); }, Qt::QueuedConnection);
+    });
+}
+
+void ListWriter::finished(quint64 generation, bool ok)
+{
+    if (generation != m_generation)
+        return; // already settled by flush()
+    m_busy = false;
+    if (!ok)
+        DatacoreUtil::reportWriteFailure();
+    emit written(ok);
+    if (m_pending)
+        start();
+}
+
+bool ListWriter::flush()
+{
+    bool ok = true;
+    if (m_busy) {
+        m_pool.waitForDone();
+        ok = m_workerOk;
+        ++m_generation; // its queued completion is stale now
+        m_busy = false;
+        if (!ok)
+            DatacoreUtil::reportWriteFailure();
+        emit written(ok);
+    }
+    if (m_timer.isActive() || m_pending) {
+        m_timer.stop();
+        m_pending = false;
+        if (m_snapshot) {
+            const bool done = DatacoreUtil::writeFile(m_path, m_snapshot()());
+            if (!done)
+                DatacoreUtil::reportWriteFailure();
+            emit written(done);
+            ok = ok && done;
+        }
+    }
+    return ok;
+}

@@ -1,0 +1,218 @@
+#include "config/HotWordStore.h"
+#include "databinding/ZTableWidget.h"
+#include "device/mouse/mirel/ui/HotWordTab.h"
+#include "support/PromptRecorder.h"
+#include "support/TestHome.h"
+#include "support/ToastRecorder.h"
+#include "util/Clock.h"
+#include "qui/FileChooser.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+class TestHotWordTab : public QObject
+{
+    Q_OBJECT
+
+    static void press(HotWordTab &page, const char *button) { page.findChild<QPushButton *>(button)->click(); }
+    static ZTableWidget *table(HotWordTab &page) { return page.findChild<ZTableWidget *>("tvHotWords"); }
+    static void type(HotWordTab &page, const QString &text)
+    {
+        page.findChild<QPlainTextEdit *>("teHotWords")->setPlainText(text);
+    }
+    static QStringList shownWords(HotWordTab &page)
+    {
+        QStringList words;
+        ZTableWidget *t = table(page);
+        for (int row = 0; row < t->rowCount(); ++row)
+            words << t->item(row, t->columnOf("hotword"))->text();
+        return words;
+    }
+    // The words as they reached the file.
+    static QStringList storedWords(const TestHome &home)
+    {
+        QStringList words;
+        const QJsonArray array = QJsonDocument::fromJson(home.read("config/hotwords.json")).array();
+        for (const QJsonValue &v : array)
+            words << QUrl::fromPercentEncoding(v.toObject().value("hotword").toString().toUtf8());
+        return words;
+    }
+    static void chooseFile(const QString &path)
+    {
+        FileChooser::setHandler([path](FileChooser::Kind, const QString &, const QString &) { return path; });
+    }
+
+private slots:
+    void init() { Clock::setOverride([] { return qint64(1700000000) * 1000; }); }
+    void cleanup()
+    {
+        Clock::setOverride({});
+        FileChooser::setHandler({});
+    }
+
+    void addTakesTrimmedNonEmptyLinesInOrder()
+    {
+        TestHome home;
+        HotWordTab page;
+        type(page, "  苹果 \n\n\t\nbanana\n  苹果\n");
+        press(page, "btnAdd");
+        QCOMPARE(shownWords(page), QStringList({"苹果", "banana", "苹果"})); // duplicates give two rows
+        QVERIFY(page.findChild<QPlainTextEdit *>("teHotWords")->toPlainText().isEmpty());
+        QCOMPARE(storedWords(home), QStringList({"苹果", "banana", "苹果"}));
+        QCOMPARE(table(page)->item(2, table(page)->columnOf("index"))->text(), QStringLiteral("3"));
+    }
+
+    void emptyTextAddsNothingAndSaysSo()
+    {
+        TestHome home;
+        ToastRecorder toasts;
+        HotWordTab page;
+        type(page, " \n\n ");
+        press(page, "btnAdd");
+        QCOMPARE(toasts.texts(), QStringList({"请在文本框中填入热词，一行一条热词，按回车换行!"}));
+        QVERIFY(!home.exists("config/hotwords.json"));
+    }
+
+    void newWordsGetConsecutiveIdsAfterTheExistingOnes()
+    {
+        TestHome home;
+        home.write("config/hotwords.json", R"([{"id":1700000005,"hotword":"old","index":1,"entityType":"HotwordVO"}])");
+        home.reload();
+        HotWordTab page;
+        type(page, "a\nb\nc");
+        press(page, "btnAdd");
+        const auto &records = HotWordStore::instance().hotwords().records;
+        QCOMPARE(records.size(), 4);
+        for (int i = 1; i < 4; ++i)
+            QCOMPARE(records[i]->id, qint64(1700000005 + i));
+        QCOMPARE(shownWords(page), QStringList({"old", "a", "b", "c"}));
+    }
+
+    void deleteWithNothingCheckedKeepsTheFile()
+    {
+        TestHome home;
+        home.write("config/hotwords.json", R"([{"id":1,"hotword":"keep","index":1,"entityType":"HotwordVO"}])");
+        home.reload();
+        const QByteArray before = home.read("config/hotwords.json");
+        ToastRecorder toasts;
+        HotWordTab page;
+        press(page, "btnDelete");
+        QCOMPARE(toasts.texts(), QStringList({"没有选中数据!!"}));
+        QCOMPARE(home.read("config/hotwords.json"), before);
+    }
+
+    void deleteRemovesExactlyTheCheckedRows()
+    {
+        TestHome home;
+        // Hand-edited: two words share an id.
+        home.write("config/hotwords.json", R"([{"id":7,"hotword":"a","entityType":"HotwordVO"},)"
+                                           R"({"id":7,"hotword":"b","entityType":"HotwordVO"},)"
+                                           R"({"id":8,"hotword":"c","entityType":"HotwordVO"}])");
+        home.reload();
+        HotWordTab page;
+        table(page)->setRowChecked(1, true);
+        press(page, "btnDelete");
+        QCOMPARE(shownWords(page), QStringList({"a", "c"}));
+        QCOMPARE(storedWords(home), QStringList({"a", "c"}));
+    }
+
+    void chooseAllTwiceKeepsEveryRowChecked()
+    {
+        TestHome home;
+        HotWordTab page;
+        type(page, "a\nb\nc");
+        press(page, "btnAdd");
+        press(page, "btnChooseAll");
+        press(page, "btnChooseAll");
+        QCOMPARE(table(page)->checkedRows().size(), 3);
+        QVERIFY(table(page)->isHeaderChecked());
+    }
+
+    void exportOfAnEmptyListOpensNoDialog()
+    {
+        TestHome home;
+        ToastRecorder toasts;
+        int asked = 0;
+        FileChooser::setHandler([&asked](FileChooser::Kind, const QString &, const QString &) {
+            ++asked;
+            return QString();
+        });
+        HotWordTab page;
+        press(page, "btnExport");
+        QCOMPARE(asked, 0);
+        QCOMPARE(toasts.texts(), QStringList({"无热词数据!"}));
+    }
+
+    void exportThenImportAppendsCopiesWithNewIds()
+    {
+        TestHome home;
+        ToastRecorder toasts;
+        HotWordTab page;
+        type(page, "一\n二");
+        press(page, "btnAdd");
+        chooseFile(home.file("export.json"));
+        press(page, "btnExport");
+        QCOMPARE(toasts.texts(), QStringList({"导出成功!!"}));
+
+        chooseFile(home.file("export.json"));
+        press(page, "btnImport");
+        QCOMPARE(shownWords(page), QStringList({"一", "二", "一", "二"}));
+        const auto &records = HotWordStore::instance().hotwords().records;
+        QSet<qint64> ids;
+        for (const auto &r : records)
+            ids.insert(r->id);
+        QCOMPARE(ids.size(), 4);
+        QCOMPARE(storedWords(home).size(), 4);
+    }
+
+    void importWithAForeignElementAddsNothing()
+    {
+        TestHome home;
+        PromptRecorder prompts;
+        home.write("mixed.json", R"([{"hotword":"ok","entityType":"HotwordVO"},{"keyword":"x","entityType":"KeywordVO"}])");
+        HotWordTab page;
+        chooseFile(home.file("mixed.json"));
+        press(page, "btnImport");
+        QCOMPARE(prompts.texts.size(), 1);
+        QVERIFY(shownWords(page).isEmpty());
+        QVERIFY(!home.exists("config/hotwords.json"));
+    }
+
+    void importOfAnInvalidFileSaysSo_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("not JSON") << QByteArray("hello");
+        QTest::newRow("empty array") << QByteArray("[]");
+        QTest::newRow("missing file") << QByteArray();
+    }
+
+    void importOfAnInvalidFileSaysSo()
+    {
+        QFETCH(QByteArray, content);
+        TestHome home;
+        ToastRecorder toasts;
+        if (!content.isEmpty())
+            home.write("bad.json", content);
+        HotWordTab page;
+        chooseFile(home.file("bad.json"));
+        press(page, "btnImport");
+        QCOMPARE(toasts.texts(), QStringList({"导入文件无效或不含热词, 没有导入任何热词!"}));
+        QVERIFY(HotWordStore::instance().hotwords().records.isEmpty());
+    }
+
+    void theTableFollowsChangesMadeElsewhere()
+    {
+        TestHome home;
+        HotWordTab page;
+        HotwordVO w;
+        w.hotword = "elsewhere";
+        HotWordStore::instance().hotwords().appendAll({w});
+        QCOMPARE(shownWords(page), QStringList({"elsewhere"}));
+    }
+};
+
+QTEST_MAIN(TestHotWordTab)
+#include "tst_hotwordtab.moc"

@@ -1,0 +1,115 @@
+#include "DevicePageHome.h"
+
+#include "config/HotWordStore.h"
+#include "databinding/ZTableWidget.h"
+#include "device/mouse/mirel/MirelMouseDevice.h"
+#include "device/mouse/mirel/ui/HotWordTab.h"
+#include "device/mouse/mirel/ui/MirelMouseHelpTab.h"
+#include "device/mouse/mirel/ui/MirelTypingTab.h"
+#include "form/tab/LazyWebView.h"
+#include "form/tab/WebWithTitleTab.h"
+#include "qui/QUIHelper.h"
+
+#include <QDir>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+const bool kSharedContexts = [] {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    return true;
+}();
+} // namespace
+
+// Pictures of the branded mouse's pages under build/ui-tour/mirel/.
+class TestTourMirel : public QObject
+{
+    Q_OBJECT
+
+    static QString target(const QString &name) { return QStringLiteral(VB_TOUR_DIR "/%1.png").arg(name); }
+
+    static void save(QWidget *page, const QString &name)
+    {
+        page->setAttribute(Qt::WA_DontShowOnScreen);
+        page->resize(860, 600);
+        page->show();
+        QTest::qWait(50);
+        QVERIFY(QDir().mkpath(QStringLiteral(VB_TOUR_DIR)));
+        QVERIFY(page->grab().toImage().save(target(name)));
+    }
+
+    // A web view paints through the GPU path: its picture comes from the screen after loading.
+    static void saveFromScreen(QWidget *page, LazyWebView *view, const QString &name)
+    {
+        QSignalSpy loaded(view, &LazyWebView::loadFinished);
+        page->resize(860, 600);
+        page->move(0, 0);
+        page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(page));
+        QVERIFY(loaded.wait(20000));
+        QVERIFY(loaded.last().value(0).toBool());
+        QTest::qWait(700); // the first frame after the load
+        QVERIFY(QDir().mkpath(QStringLiteral(VB_TOUR_DIR)));
+        const QRect area(page->mapToGlobal(QPoint(0, 0)), page->size());
+        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+        QVERIFY(!shot.isNull());
+        QVERIFY(shot.save(target(name)));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QUIHelper::setStyle(QUIHelper::themeNames().value(0));
+        QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
+    }
+
+    void typingTab()
+    {
+        DevicePageHome device(MirelMouseDevice(nullptr).createSetting(),
+                              {{"mKey_functionIndex", 1}, {"translation_toLanguage", "ja"}});
+        MirelTypingTab page;
+        page.setContext(&device.context);
+        save(&page, QStringLiteral("MirelTypingTab"));
+    }
+
+    void hotWordTabWithRows()
+    {
+        TestHome home;
+        QVector<HotwordVO> words;
+        for (const char *w : {"Vellobox", "语音鼠标", "热词", "翻译笔", "人工智能"}) {
+            HotwordVO record;
+            record.hotword = QString::fromUtf8(w);
+            words.append(record);
+        }
+        HotWordStore::instance().hotwords().appendAll(words);
+        HotWordTab page;
+        page.findChild<ZTableWidget *>("tvHotWords")->setRowChecked(1, true);
+        save(&page, QStringLiteral("HotWordTab"));
+    }
+
+    void helpTabRendered()
+    {
+        TestHome home;
+        MirelMouseHelpTab page;
+        saveFromScreen(&page, page.webView(), QStringLiteral("MirelMouseHelpTab"));
+    }
+
+    void titledWebPageRendered()
+    {
+        TestHome home;
+        MirelMouseHelpTab::installHelpPages();
+        WebWithTitleTab page(QStringLiteral("/assets/mirel/help/help2.html"));
+        saveFromScreen(&page, page.webView(), QStringLiteral("WebWithTitleTab"));
+    }
+
+    void missingPage()
+    {
+        TestHome home;
+        WebWithTitleTab page(QStringLiteral("/assets/absent.html"));
+        save(&page, QStringLiteral("WebWithTitleTab-missing"));
+    }
+};
+
+QTEST_MAIN(TestTourMirel)
+#include "tst_tour_mirel.moc"
