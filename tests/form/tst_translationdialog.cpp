@@ -12,6 +12,7 @@
 #include "logic/businessLogic/workflow/device/InjectedAudioDevice.h"
 #include "qui/control/ClickableLabel.h"
 #include "support/LoopbackHttpServer.h"
+#include "support/LoopbackTranslation.h"
 #include "screenshot/ScreenShotWidget.h"
 #include "support/ToastRecorder.h"
 #include "util/AppHelper.h"
@@ -25,13 +26,11 @@
 #include <QtTest>
 
 namespace {
-const QString kPath = QStringLiteral("/api/trans/vip/translate");
+const QString kPath = QLatin1String(LoopbackTranslation::kPath);
 
 LoopbackHttpServer::Reply answer(const QByteArray &dst, const QByteArray &from = "zh", const QByteArray &to = "en")
 {
-    return LoopbackHttpServer::raw(200, R"({"from":")" + from + R"(","to":")" + to + R"(","trans_result":[{"src":"x","dst":")"
-                                            + dst + R"("}]})",
-                                   "application/json");
+    return LoopbackTranslation::answer("x", dst, from, to);
 }
 } // namespace
 
@@ -41,13 +40,7 @@ class TestTranslationDialog : public QObject
     Q_OBJECT
     InjectedAudioDevice m_source;
 
-    static void configure(const LoopbackHttpServer &server)
-    {
-        auto &config = Configurations::instance();
-        config.setValue("/Baidu/TranslateUrl", server.url(kPath));
-        config.setValue("/Baidu/AppId", "app");
-        config.setValue("/Baidu/Secret", "secret");
-    }
+    static void configure(const LoopbackHttpServer &server) { LoopbackTranslation::configure(server); }
     static QTextEdit *pane(TranslationDialog &d, const char *name) { return d.findChild<QTextEdit *>(name); }
     static ZComboBox *combo(TranslationDialog &d, const char *name) { return d.findChild<ZComboBox *>(name); }
     static QMap<QString, QVariant> snapshotFields(const QString &ocr, const QString &to = QStringLiteral("en"))
