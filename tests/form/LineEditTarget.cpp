@@ -63,3 +63,29 @@ int runLineEditTarget(int argc, char **argv)
     return app.exec();
 }
 
+
+void LineEditTarget::start()
+{
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--line-edit")});
+    QVERIFY(m_process.waitForStarted());
+    QVERIFY(QTest::qWaitFor([this] { return m_process.canReadLine(); }, 15000));
+    QCOMPARE(m_process.readLine().trimmed(), QByteArray("ready"));
+}
+
+void LineEditTarget::stop()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.closeWriteChannel();
+    if (!m_process.waitForFinished(5000))
+        m_process.kill();
+}
+
+QByteArray LineEditTarget::ask(const QByteArray &command)
+{
+    m_process.write(command + '\n');
+    if (!QTest::qWaitFor([this] { return m_process.canReadLine(); }, 5000))
+        return QByteArray("<no answer>");
+    return m_process.readLine().trimmed();
+}
