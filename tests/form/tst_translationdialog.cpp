@@ -32,6 +32,16 @@ LoopbackHttpServer::Reply answer(const QByteArray &dst, const QByteArray &from =
 {
     return LoopbackTranslation::answer("x", dst, from, to);
 }
+
+// An answer that trickles in, 8 bytes at a time.
+LoopbackHttpServer::Reply slowAnswer(const QByteArray &dst, int chunkDelayMs)
+{
+    LoopbackHttpServer::Reply slow = answer(dst);
+    slow.mode = LoopbackHttpServer::Mode::Slow;
+    slow.chunkSize = 8;
+    slow.chunkDelayMs = chunkDelayMs;
+    return slow;
+}
 } // namespace
 
 // The translation window against a loopback translation service and a real settings file.
@@ -97,11 +107,7 @@ private slots:
         DevicePageHome device(std::make_unique<MouseSetting>(), snapshotFields("auto"));
         LoopbackHttpServer server;
         configure(server);
-        LoopbackHttpServer::Reply slow = answer("first");
-        slow.mode = LoopbackHttpServer::Mode::Slow;
-        slow.chunkSize = 8;
-        slow.chunkDelayMs = 40;
-        server.setReply(kPath, slow);
+        server.setReply(kPath, slowAnswer("first", 40));
         TranslationDialog dialog(1, &device.context, "snapshot_ocrLanguage", "snapshot_tranToLanguage");
         dialog.setSourceText(QStringLiteral("你好"));
         dialog.toTranslateText(QString(), QString());
@@ -246,11 +252,7 @@ private slots:
         DevicePageHome device(std::make_unique<MouseSetting>(), snapshotFields("auto"));
         LoopbackHttpServer server;
         configure(server);
-        LoopbackHttpServer::Reply slow = answer("late");
-        slow.mode = LoopbackHttpServer::Mode::Slow;
-        slow.chunkSize = 8;
-        slow.chunkDelayMs = 30;
-        server.setReply(kPath, slow);
+        server.setReply(kPath, slowAnswer("late", 30));
         auto *context = new DeviceContext;
         context->setting = device.setting();
         new FunctionImpl(nullptr, context);
