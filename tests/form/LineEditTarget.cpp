@@ -1,14 +1,14 @@
 #include "LineEditTarget.h"
 
+#include "support/StdinLines.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
 #include <QtTest>
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -46,34 +46,46 @@ int runLineEditTarget(int argc, char **argv)
     edit.setFocus();
     std::printf("ready\n");
     std::fflush(stdout);
-    QByteArray pending;
-    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-    QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
-        char buf[512];
-        const ssize_t n = ::read(STDIN_FILENO, buf, sizeof buf);
-        if (n <= 0) {
-            app.quit();
-            return;
+    StdinLines commands([&](const QByteArray &line) {
+        if (line == "text") {
+            std::printf("%s\n", edit.text().toUtf8().toPercentEncoding().constData());
+        } else if (line.startsWith("slow ")) {
+            slow.delayMs = line.mid(5).toInt();
+            std::printf("ok\n");
+        } else if (line.startsWith("set ")) {
+            edit.setText(QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(4))));
+            edit.setCursorPosition(edit.text().size());
+            std::printf("ok\n");
         }
-        pending.append(buf, int(n));
-        int end;
-        while ((end = pending.indexOf('\n')) >= 0) {
-            const QByteArray line = pending.left(end);
-            pending.remove(0, end + 1);
-            if (line == "text") {
-                std::printf("%s\n", edit.text().toUtf8().toPercentEncoding().constData());
-            } else if (line.startsWith("slow ")) {
-                slow.delayMs = line.mid(5).toInt();
-                std::printf("ok\n");
-            } else if (line.startsWith("set ")) {
-                edit.setText(QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(4))));
-                edit.setCursorPosition(edit.text().size());
-                std::printf("ok\n");
-            }
-            std::fflush(stdout);
-        }
+        std::fflush(stdout);
     });
     QTimer::singleShot(120000, &app, &QCoreApplication::quit);
     return app.exec();
 }
 
+
+void LineEditTarget::start()
+{
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--line-edit")});
+    QVERIFY(m_process.waitForStarted());
+    QVERIFY(QTest::qWaitFor([this] { return m_process.canReadLine(); }, 15000));
+    QCOMPARE(m_process.readLine().trimmed(), QByteArray("ready"));
+}
+
+void LineEditTarget::stop()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.closeWriteChannel();
+    if (!m_process.waitForFinished(5000))
+        m_process.kill();
+}
+
+QByteArray LineEditTarget::ask(const QByteArray &command)
+{
+    m_process.write(command + '\n');
+    if (!QTest::qWaitFor([this] { return m_process.canReadLine(); }, 5000))
+        return QByteArray("<no answer>");
+    return m_process.readLine().trimmed();
+}

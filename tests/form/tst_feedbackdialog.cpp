@@ -1,12 +1,12 @@
 // The feedback dialog against the loopback TLS mail server.
+#include "MailFixture.h"
+
 #include "form/dialog/FeedbackDialog.h"
 #include "form/dialog/LogAttachments.h"
 #include "logic/businessLogic/login/LoginBL.h"
 #include "qui/control/AnimationButton.h"
 #include "qui/control/ImageSwitch.h"
 #include "support/ReceivedMail.h"
-#include "support/SmtpTestServer.h"
-#include "support/TestHome.h"
 #include "support/ToastRecorder.h"
 #include "util/AppHelper.h"
 #include "util/SmtpHelper.h"
@@ -21,8 +21,7 @@ class TestFeedbackDialog : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<SmtpTestServer> m_server;
+    std::unique_ptr<MailFixture> m_mail;
 
     static QLineEdit *nameEdit(FeedbackDialog &d) { return d.findChild<QLineEdit *>("leUserName"); }
     static QLineEdit *phoneEdit(FeedbackDialog &d) { return d.findChild<QLineEdit *>("lePhone"); }
@@ -40,39 +39,26 @@ class TestFeedbackDialog : public QObject
     ReceivedMail sendOne(FeedbackDialog &dialog)
     {
         dialog.on_btnSubmit_clicked();
-        if (m_server->sessions.size() != 1)
+        if (m_mail->server.sessions.size() != 1)
             return {};
-        return ReceivedMail::parse(m_server->sessions.first().data);
+        return ReceivedMail::parse(m_mail->server.sessions.first().data);
     }
 
     void writeLogsAndDumps()
     {
-        m_home->write(QStringLiteral("log/log.txt"), "today");
-        m_home->write(QStringLiteral("log/log.txt.1"), "yesterday");
-        m_home->write(QStringLiteral("log/old/log.txt.9"), "in a subfolder");
-        m_home->write(QStringLiteral("crash-1.dmp"), "dump");
-        m_home->write(QStringLiteral("dumps/crash-2.dmp"), "dump in a subfolder");
-        m_home->write(QStringLiteral("notes.txt"), "not a dump");
+        m_mail->home.write(QStringLiteral("log/log.txt"), "today");
+        m_mail->home.write(QStringLiteral("log/log.txt.1"), "yesterday");
+        m_mail->home.write(QStringLiteral("log/old/log.txt.9"), "in a subfolder");
+        m_mail->home.write(QStringLiteral("crash-1.dmp"), "dump");
+        m_mail->home.write(QStringLiteral("dumps/crash-2.dmp"), "dump in a subfolder");
+        m_mail->home.write(QStringLiteral("notes.txt"), "not a dump");
     }
 
 private slots:
     void initTestCase() { QCoreApplication::setApplicationVersion(QStringLiteral("3.1.4")); }
 
-    void init()
-    {
-        m_home = std::make_unique<TestHome>();
-        LoginBL::instance().reloadFromDisk();
-        m_server = std::make_unique<SmtpTestServer>();
-        ReceivedMail::configure(*m_server);
-    }
-
-    void cleanup()
-    {
-        ReceivedMail::reset();
-        m_server.reset();
-        m_home.reset();
-        LoginBL::instance().reloadFromDisk();
-    }
+    void init() { m_mail = std::make_unique<MailFixture>(); }
+    void cleanup() { m_mail.reset(); }
 
     void opensWithTheMachineIdAndTheSwitchOn()
     {
@@ -86,7 +72,7 @@ private slots:
 
     void loggedInUserIsTheContact()
     {
-        m_home->write(QStringLiteral("config/user"), R"({"id": 42, "name": "李四", "phone": "13800138000"})");
+        m_mail->home.write(QStringLiteral("config/user"), R"({"id": 42, "name": "李四", "phone": "13800138000"})");
         LoginBL::instance().reloadFromDisk();
         FeedbackDialog dialog;
         QCOMPARE(nameEdit(dialog)->text(), QStringLiteral("李四"));
@@ -115,7 +101,7 @@ private slots:
         QCOMPARE(toasts.texts(), QStringList{warning});
         QCOMPARE(toasts.entries.first().type, 1);
         QTest::qWait(50);
-        QVERIFY(m_server->sessions.isEmpty());
+        QVERIFY(m_mail->server.sessions.isEmpty());
         QCOMPARE(nameEdit(dialog)->text(), name);
     }
 
@@ -143,7 +129,7 @@ private slots:
         const QString id = AppHelper::getMacAddress().remove(QLatin1Char(':'));
         QCOMPARE(mail.subject, QStringLiteral("[%1] [%2] 用户反馈 - QtVellobox V3.1.4").arg(first, id));
         QCOMPARE(mail.body, QStringLiteral("第一行\n第二行"));
-        QVERIFY(!m_server->sessions.first().data.contains("\r\nBcc:"));
+        QVERIFY(!m_mail->server.sessions.first().data.contains("\r\nBcc:"));
         QCOMPARE(toasts.texts(), QStringList{QStringLiteral("邮件发送成功!")});
         QCOMPARE(toasts.entries.first().type, 0);
         QCOMPARE(submit(dialog)->text(), QStringLiteral("提交"));
@@ -181,7 +167,7 @@ private slots:
     void filesBeyondTheCapAreNamedInTheText()
     {
         for (int i = 0; i < LogAttachments::MaxFiles + 2; ++i)
-            m_home->write(QStringLiteral("log/log.txt.%1").arg(i), "x");
+            m_mail->home.write(QStringLiteral("log/log.txt.%1").arg(i), "x");
         FeedbackDialog dialog;
         fill(dialog, QStringLiteral("张三"), QString(), QStringLiteral("内容"));
         const ReceivedMail mail = sendOne(dialog);
@@ -195,10 +181,10 @@ private slots:
 
     void sizeCapLeavesOutWhatDoesNotFit()
     {
-        m_home->write(QStringLiteral("log/small.txt"), "small");
-        m_home->write(QStringLiteral("log/big.txt"), QByteArray(300, 'b'));
-        const LogAttachments logs = LogAttachments::collect(m_home->path(), 10, 100);
-        QCOMPARE(logs.files, QStringList{m_home->file(QStringLiteral("log/small.txt"))});
+        m_mail->home.write(QStringLiteral("log/small.txt"), "small");
+        m_mail->home.write(QStringLiteral("log/big.txt"), QByteArray(300, 'b'));
+        const LogAttachments logs = LogAttachments::collect(m_mail->home.path(), 10, 100);
+        QCOMPARE(logs.files, QStringList{m_mail->home.file(QStringLiteral("log/small.txt"))});
         QCOMPARE(logs.leftOut, QStringList{QStringLiteral("big.txt")});
         QVERIFY(logs.notice().contains(QStringLiteral("big.txt")));
     }
@@ -206,7 +192,7 @@ private slots:
     void failedSendRestoresTheButton()
     {
         ToastRecorder toasts;
-        m_server->setCredentials(QStringLiteral("feedback@example.com"), QStringLiteral("another"));
+        m_mail->server.setCredentials(QStringLiteral("feedback@example.com"), QStringLiteral("another"));
         FeedbackDialog dialog;
         fill(dialog, QStringLiteral("张三"), QString(), QStringLiteral("内容"));
         dialog.on_btnSubmit_clicked();
@@ -234,13 +220,13 @@ private slots:
         QCOMPARE(textWhileSending, QStringLiteral("提交中..."));
         QCOMPARE(toasts.texts(), (QStringList{QStringLiteral("邮件已经在发送中!"), QStringLiteral("邮件发送成功!")}));
         QTest::qWait(50);
-        QCOMPARE(m_server->sessions.size(), 1);
+        QCOMPARE(m_mail->server.sessions.size(), 1);
     }
 
     void closingWhileSendingTouchesNothingAfterwards()
     {
         ToastRecorder toasts;
-        m_server->setSilent(true);
+        m_mail->server.setSilent(true);
         SmtpHelper::setLimits({300, 300, 300});
         QPointer<FeedbackDialog> dialog = new FeedbackDialog;
         dialog->setAttribute(Qt::WA_DeleteOnClose);

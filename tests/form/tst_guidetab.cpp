@@ -1,12 +1,12 @@
 // The support page: the service picture by language and the log upload by mail.
+#include "MailFixture.h"
+
 #include "config/Configurations.h"
 #include "form/tab/GuideTab.h"
 #include "logic/businessLogic/login/LoginBL.h"
 #include "qui/QUIHelper.h"
 #include "qui/control/AnimationButton.h"
 #include "support/ReceivedMail.h"
-#include "support/SmtpTestServer.h"
-#include "support/TestHome.h"
 #include "support/ToastRecorder.h"
 #include "util/AppHelper.h"
 #include "util/SmtpHelper.h"
@@ -21,8 +21,7 @@ class TestGuideTab : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<SmtpTestServer> m_server;
+    std::unique_ptr<MailFixture> m_mail;
 
     static AnimationButton *upload(GuideTab &page) { return page.findChild<AnimationButton *>("btnUploadLog"); }
 
@@ -30,8 +29,8 @@ class TestGuideTab : public QObject
     {
         QImage image(32, 32, QImage::Format_RGB32);
         image.fill(colour);
-        QDir().mkpath(QFileInfo(m_home->file(relative)).absolutePath());
-        QVERIFY(image.save(m_home->file(relative)));
+        QDir().mkpath(QFileInfo(m_mail->home.file(relative)).absolutePath());
+        QVERIFY(image.save(m_mail->home.file(relative)));
     }
 
 private slots:
@@ -42,21 +41,8 @@ private slots:
         QVERIFY(QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css")));
     }
 
-    void init()
-    {
-        m_home = std::make_unique<TestHome>();
-        LoginBL::instance().reloadFromDisk();
-        m_server = std::make_unique<SmtpTestServer>();
-        ReceivedMail::configure(*m_server);
-    }
-
-    void cleanup()
-    {
-        ReceivedMail::reset();
-        m_server.reset();
-        m_home.reset();
-        LoginBL::instance().reloadFromDisk();
-    }
+    void init() { m_mail = std::make_unique<MailFixture>(); }
+    void cleanup() { m_mail.reset(); }
 
     void pictureFollowsTheLanguage_data()
     {
@@ -104,14 +90,14 @@ private slots:
     void noLogsGivesANoticeAndNoMail()
     {
         ToastRecorder toasts;
-        m_home->write(QStringLiteral("log/old/log.txt.3"), "only in a subfolder");
+        m_mail->home.write(QStringLiteral("log/old/log.txt.3"), "only in a subfolder");
         GuideTab page;
         page.show();
         page.on_btnUploadLog_clicked();
         QCOMPARE(toasts.texts(), QStringList{QStringLiteral("无日志生成, 请确定后上传!")});
         QCOMPARE(toasts.entries.first().type, 0);
         QTest::qWait(50);
-        QVERIFY(m_server->sessions.isEmpty());
+        QVERIFY(m_mail->server.sessions.isEmpty());
         QVERIFY(upload(page)->isVisible());
     }
 
@@ -129,18 +115,18 @@ private slots:
         QFETCH(QString, first);
         ToastRecorder toasts;
         if (loggedIn) {
-            m_home->write(QStringLiteral("config/user"), R"({"id": 42, "name": "李四"})");
+            m_mail->home.write(QStringLiteral("config/user"), R"({"id": 42, "name": "李四"})");
             LoginBL::instance().reloadFromDisk();
         }
-        m_home->write(QStringLiteral("log/log.txt"), "today");
-        m_home->write(QStringLiteral("log/old/log.txt.9"), "in a subfolder");
-        m_home->write(QStringLiteral("crash-1.dmp"), "dump");
-        m_home->write(QStringLiteral("dumps/crash-2.dmp"), "dump in a subfolder");
+        m_mail->home.write(QStringLiteral("log/log.txt"), "today");
+        m_mail->home.write(QStringLiteral("log/old/log.txt.9"), "in a subfolder");
+        m_mail->home.write(QStringLiteral("crash-1.dmp"), "dump");
+        m_mail->home.write(QStringLiteral("dumps/crash-2.dmp"), "dump in a subfolder");
         GuideTab page;
         page.show();
         page.on_btnUploadLog_clicked();
-        QCOMPARE(m_server->sessions.size(), 1);
-        const ReceivedMail mail = ReceivedMail::parse(m_server->sessions.first().data);
+        QCOMPARE(m_mail->server.sessions.size(), 1);
+        const ReceivedMail mail = ReceivedMail::parse(m_mail->server.sessions.first().data);
         const QString id = AppHelper::getMacAddress().remove(QLatin1Char(':'));
         QCOMPARE(mail.subject, QStringLiteral("[%1] [%2] 日志上传 - QtVellobox V3.1.4").arg(first, id));
         QStringList names = mail.attachmentNames;
@@ -156,8 +142,8 @@ private slots:
     void failedUploadHidesTheButtonUntilThePageIsOpenedAgain()
     {
         ToastRecorder toasts;
-        m_home->write(QStringLiteral("log/log.txt"), "today");
-        m_server->setRejectData(true);
+        m_mail->home.write(QStringLiteral("log/log.txt"), "today");
+        m_mail->server.setRejectData(true);
         {
             GuideTab page;
             page.show();
@@ -175,7 +161,7 @@ private slots:
     void secondPressWhileUploadingIsRefused()
     {
         ToastRecorder toasts;
-        m_home->write(QStringLiteral("log/log.txt"), "today");
+        m_mail->home.write(QStringLiteral("log/log.txt"), "today");
         GuideTab page;
         page.show();
         QString textWhileSending;
@@ -187,7 +173,7 @@ private slots:
         QCOMPARE(textWhileSending, QStringLiteral("上传中..."));
         QCOMPARE(toasts.texts(), (QStringList{QStringLiteral("邮件已经在发送中!"), QStringLiteral("日志上传成功")}));
         QTest::qWait(50);
-        QCOMPARE(m_server->sessions.size(), 1);
+        QCOMPARE(m_mail->server.sessions.size(), 1);
     }
 };
 

@@ -28,18 +28,8 @@ private:
 
     std::unique_ptr<TestHome> m_home;
     QProcess m_windowManager;
-    QProcess m_editor;
+    LineEditTarget m_editor;
     TypingOutput m_output;
-
-    QByteArray ask(const QByteArray &command)
-    {
-        m_editor.write(command + '\n');
-        if (!QTest::qWaitFor([this] { return m_editor.canReadLine(); }, 5000))
-            return QByteArray("<no answer>");
-        return m_editor.readLine().trimmed();
-    }
-
-    QString editorText() { return QString::fromUtf8(QByteArray::fromPercentEncoding(ask("text"))); }
 
 private slots:
     void initTestCase()
@@ -55,20 +45,12 @@ private slots:
         QVERIFY(m_windowManager.waitForStarted());
         QVERIFY(QTest::qWaitFor([] { return WindowManagerProbe::isRunning(); }, 10000));
 
-        m_editor.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_editor.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--line-edit")});
-        QVERIFY(m_editor.waitForStarted());
-        QVERIFY(QTest::qWaitFor([this] { return m_editor.canReadLine(); }, 15000));
-        QCOMPARE(m_editor.readLine().trimmed(), QByteArray("ready"));
+        m_editor.start();
     }
 
     void cleanupTestCase()
     {
-        if (m_editor.state() != QProcess::NotRunning) {
-            m_editor.closeWriteChannel();
-            if (!m_editor.waitForFinished(5000))
-                m_editor.kill();
-        }
+        m_editor.stop();
         if (m_windowManager.state() != QProcess::NotRunning) {
             m_windowManager.terminate();
             if (!m_windowManager.waitForFinished(5000))
@@ -94,7 +76,7 @@ private slots:
     {
         QFETCH(int, window);
         QFETCH(QString, typed);
-        const QString before = editorText();
+        const QString before = m_editor.text();
 
         TypingMicDialog tip(7, false);
         SubtitleWidget subtitle;
@@ -147,7 +129,7 @@ private slots:
         QVERIFY(!QApplication::activeWindow());
         m_output.type(typed, QString());
         QTRY_VERIFY(!m_output.isBusy());
-        QTRY_COMPARE(editorText(), before + typed);
+        QTRY_COMPARE(m_editor.text(), before + typed);
 
         overlay.stopFunction();
         tip.hideTip();

@@ -1,12 +1,11 @@
 #include "DevicePageHome.h"
+#include "TourPicture.h"
 
 #include "config/MouseSetting.h"
 #include "config/PointerSetting.h"
 #include "device/mouse/common/ui/TypingTab.h"
 #include "device/pointer/common/ui/MKeyTab.h"
-#include "qui/QUIHelper.h"
 
-#include <QDir>
 #include <QtTest>
 
 // Pictures of the device pages filled from real records, under build/ui-tour/pages/.
@@ -14,25 +13,12 @@ class TestPagesTour : public QObject
 {
     Q_OBJECT
 
-    static void save(QWidget *page, const QString &name)
-    {
-        // Laid out and painted as on screen, but never mapped: tests that read the screen's
-        // pixels run beside this one.
-        page->setAttribute(Qt::WA_DontShowOnScreen);
-        page->resize(860, 600);
-        page->show();
-        QTest::qWait(50);
-        QVERIFY(QDir().mkpath(QStringLiteral(VB_TOUR_DIR)));
-        const QImage image = page->grab().toImage();
-        QVERIFY(!image.isNull());
-        QVERIFY(image.save(QStringLiteral(VB_TOUR_DIR "/%1.png").arg(name)));
-    }
+    static void save(QWidget *page, const QString &name) { TourPicture::save(page, name, QSize(860, 600)); }
 
 private slots:
     void initTestCase()
     {
-        QUIHelper::setStyle(QUIHelper::themeNames().value(0));
-        QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
+        TourPicture::useProgramStyle();
     }
 
     void typingTab()

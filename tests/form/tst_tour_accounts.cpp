@@ -1,11 +1,10 @@
 #include "AccountFixture.h"
+#include "TourPicture.h"
 
 #include "form/dialog/LoginDialog.h"
 #include "form/dialog/RegisterDialog.h"
 #include "form/panel/NavForm.h"
-#include "qui/QUIHelper.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -19,24 +18,10 @@ class TestTourAccounts : public QObject
 
     std::unique_ptr<AccountFixture> m_fx;
 
-    static void save(QWidget *window, const QString &name)
-    {
-        // Laid out and painted as on screen, but never mapped: tests that read the screen's
-        // pixels run beside this one.
-        window->setAttribute(Qt::WA_DontShowOnScreen);
-        window->show();
-        QTest::qWait(50);
-        QVERIFY(QDir().mkpath(QStringLiteral(VB_TOUR_DIR)));
-        const QImage image = window->grab().toImage();
-        QVERIFY(!image.isNull());
-        QVERIFY(image.save(QStringLiteral(VB_TOUR_DIR "/%1.png").arg(name)));
-    }
-
 private slots:
     void initTestCase()
     {
-        QUIHelper::setStyle(QUIHelper::themeNames().value(0));
-        QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
+        TourPicture::useProgramStyle();
     }
     void init() { m_fx = std::make_unique<AccountFixture>(); }
     void cleanup() { m_fx.reset(); }
@@ -46,7 +31,7 @@ private slots:
         auto *dialog = new LoginDialog;
         AccountFixture::type(dialog, "leUserName1", QStringLiteral("13800138000"));
         AccountFixture::type(dialog, "lePassword", QStringLiteral("secret"));
-        save(dialog, QStringLiteral("LoginDialog-password"));
+        TourPicture::save(dialog, QStringLiteral("LoginDialog-password"));
         // The tab bar must not cover the first field's border.
         auto *tabs = AccountFixture::child<QTabWidget>(dialog, "tabWidget");
         auto *user = AccountFixture::child<QLineEdit>(dialog, "leUserName1");
@@ -69,20 +54,20 @@ private slots:
         dialog->show();
         AccountFixture::child<QPushButton>(dialog, "btnGetCode")->click();
         QTRY_COMPARE(AccountFixture::child<QPushButton>(dialog, "btnGetCode")->text(), QStringLiteral("60s"));
-        save(dialog, QStringLiteral("LoginDialog-code"));
+        TourPicture::save(dialog, QStringLiteral("LoginDialog-code"));
     }
 
     void registerDialog()
     {
         auto *dialog = new RegisterDialog(false);
-        save(dialog, QStringLiteral("RegisterDialog-register"));
+        TourPicture::save(dialog, QStringLiteral("RegisterDialog-register"));
     }
 
     void resetDialog()
     {
         auto *dialog = new RegisterDialog(true);
         dialog->setUserName(QStringLiteral("me@example.com"));
-        save(dialog, QStringLiteral("RegisterDialog-reset"));
+        TourPicture::save(dialog, QStringLiteral("RegisterDialog-reset"));
     }
 
     void navigationLoggedIn()
@@ -93,7 +78,7 @@ private slots:
         NavForm nav;
         QCOMPARE(nav.userLine(), QStringLiteral("用户: 小明"));
         nav.resize(210, 600);
-        save(&nav, QStringLiteral("NavForm-loggedIn"));
+        TourPicture::save(&nav, QStringLiteral("NavForm-loggedIn"));
     }
 };
 

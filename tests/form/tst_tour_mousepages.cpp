@@ -1,4 +1,5 @@
 #include "DevicePageHome.h"
+#include "TourPicture.h"
 
 #include "config/MouseSetting.h"
 #include "device/ProductInfo.h"
@@ -7,11 +8,9 @@
 #include "device/mouse/common/ui/MouseMKeyTab.h"
 #include "logic/businessLogic/workflow/device/AudioDeviceFactory.h"
 #include "logic/businessLogic/workflow/device/InjectedAudioDevice.h"
-#include "qui/QUIHelper.h"
 #include "qui/control/BarVolume.h"
 
 #include <QAbstractButton>
-#include <QDir>
 #include <QPushButton>
 #include <QtEndian>
 #include <QtTest>
@@ -21,19 +20,7 @@ class TestTourMousePages : public QObject
 {
     Q_OBJECT
 
-    static void save(QWidget *page, const QString &name)
-    {
-        // Laid out and painted as on screen, but never mapped: tests that read the screen's
-        // pixels run beside this one.
-        page->setAttribute(Qt::WA_DontShowOnScreen);
-        page->resize(860, 760);
-        page->show();
-        QTest::qWait(50);
-        QVERIFY(QDir().mkpath(QStringLiteral(VB_TOUR_DIR)));
-        const QImage image = page->grab().toImage();
-        QVERIFY(!image.isNull());
-        QVERIFY(image.save(QStringLiteral(VB_TOUR_DIR "/%1.png").arg(name)));
-    }
+    static void save(QWidget *page, const QString &name) { TourPicture::save(page, name, QSize(860, 760)); }
 
     static ProductInfo product(bool bluetooth)
     {
@@ -55,8 +42,7 @@ private slots:
     void initTestCase()
     {
         registerVelloboxMetaTypes();
-        QUIHelper::setStyle(QUIHelper::themeNames().value(0));
-        QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
+        TourPicture::useProgramStyle();
     }
 
     // The information page for a receiver mouse and a Bluetooth mouse: as the user sees it,

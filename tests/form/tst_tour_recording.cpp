@@ -1,4 +1,5 @@
 #include "DevicePageHome.h"
+#include "TourPicture.h"
 
 #include "config/Configurations.h"
 #include "config/PointerSetting.h"
@@ -12,13 +13,11 @@
 #include "form/tab/RecordTab.h"
 #include "logic/businessLogic/login/LoginBL.h"
 #include "orm/data/UserVO.h"
-#include "qui/QUIHelper.h"
 #include "qui/control/ClickableLabel.h"
 #include "support/LoopbackHttpServer.h"
 
 #include <QApplication>
 #include <QDateTime>
-#include <QDir>
 #include <QJsonArray>
 #include <QPushButton>
 #include <QtTest>
@@ -31,17 +30,7 @@ class TestTourRecording : public QObject
 
     static void save(QWidget *widget, const QString &name, const QSize &size = QSize(860, 600))
     {
-        // Laid out and painted as on screen, but never mapped: tests that read the screen's
-        // pixels run beside this one.
-        widget->setAttribute(Qt::WA_DontShowOnScreen);
-        if (size.isValid())
-            widget->resize(size);
-        widget->show();
-        QTest::qWait(50);
-        QVERIFY(QDir().mkpath(QStringLiteral(VB_TOUR_DIR)));
-        const QImage image = widget->grab().toImage();
-        QVERIFY(!image.isNull());
-        QVERIFY(image.save(QStringLiteral(VB_TOUR_DIR "/%1.png").arg(name)));
+        TourPicture::save(widget, name, size);
     }
 
     // The largest luminance difference between the inside of a widget and its background
@@ -88,8 +77,7 @@ class TestTourRecording : public QObject
 private slots:
     void initTestCase()
     {
-        QUIHelper::setStyle(QUIHelper::themeNames().value(0));
-        QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
+        TourPicture::useProgramStyle();
     }
 
     void voiceTab()

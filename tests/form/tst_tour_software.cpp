@@ -1,10 +1,11 @@
 // Pictures of the upgrade dialog, the settings-menu pages and the feedback dialog, under
 // build/ui-tour/software/, for checking by eye.
+#include "TourPicture.h"
+
 #include "config/Configurations.h"
 #include "form/UpgradeLink.h"
 #include "form/dialog/ButtonStateStyle.h"
 #include "form/dialog/UpgradeDialog.h"
-#include "qui/QUIHelper.h"
 #include "qui/QrCodeHelper.h"
 #include "support/LoopbackHttpServer.h"
 #include "support/TestHome.h"
@@ -24,16 +25,9 @@ class TestTourSoftware : public QObject
 
     static void save(QWidget *window, const QString &name)
     {
-        // Laid out and painted as on screen, but never mapped: tests that read the screen's
-        // pixels run beside this one.
+        // An open window is hidden first, so that it is shown again off the screen.
         window->hide();
-        window->setAttribute(Qt::WA_DontShowOnScreen);
-        window->show();
-        QTest::qWait(50);
-        QVERIFY(QDir().mkpath(QStringLiteral(VB_TOUR_DIR)));
-        const QImage image = window->grab().toImage();
-        QVERIFY(!image.isNull());
-        QVERIFY(image.save(QStringLiteral(VB_TOUR_DIR "/%1.png").arg(name)));
+        TourPicture::save(window, name);
     }
 
     static std::unique_ptr<UpgradeDialog> offered(bool mandatory)
@@ -49,8 +43,7 @@ private slots:
     {
         QCoreApplication::setApplicationVersion(QStringLiteral("2.0.3"));
         m_home = std::make_unique<TestHome>();
-        QUIHelper::setStyle(QUIHelper::themeNames().value(0));
-        QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
+        TourPicture::useProgramStyle();
     }
 
     void cleanupTestCase() { m_home.reset(); }

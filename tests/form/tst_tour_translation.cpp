@@ -1,13 +1,12 @@
 #include "DevicePageHome.h"
+#include "TourPicture.h"
 
 #include "config/MouseSetting.h"
 #include "device/mouse/common/ui/MouseTextTranslationTab.h"
 #include "form/dialog/LanguageDialog.h"
 #include "form/dialog/TranslationDialog.h"
-#include "qui/QUIHelper.h"
 #include "screenshot/ScreenShotWidget.h"
 
-#include <QDir>
 #include <QLineEdit>
 #include <QPainter>
 #include <QtTest>
@@ -17,24 +16,10 @@ class TestTourTranslation : public QObject
 {
     Q_OBJECT
 
-    static void save(QWidget *widget, const QString &name, const QSize &size = QSize())
-    {
-        widget->setAttribute(Qt::WA_DontShowOnScreen);
-        if (size.isValid())
-            widget->resize(size);
-        widget->show();
-        QTest::qWait(50);
-        QVERIFY(QDir().mkpath(QStringLiteral(VB_TOUR_DIR)));
-        const QImage image = widget->grab().toImage();
-        QVERIFY(!image.isNull());
-        QVERIFY(image.save(QStringLiteral(VB_TOUR_DIR "/%1.png").arg(name)));
-    }
-
 private slots:
     void initTestCase()
     {
-        QUIHelper::setStyle(QUIHelper::themeNames().value(0));
-        QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
+        TourPicture::useProgramStyle();
     }
 
     void collapsedIcon()
@@ -42,7 +27,7 @@ private slots:
         DevicePageHome device(std::make_unique<MouseSetting>());
         TranslationDialog dialog(0, &device.context, "getword_tranFromLanguage", "getword_tranToLanguage");
         dialog.setSourceVisible(true);
-        save(&dialog, QStringLiteral("TranslationDialog-icon"));
+        TourPicture::save(&dialog, QStringLiteral("TranslationDialog-icon"));
     }
 
     void fullDialog()
@@ -54,7 +39,7 @@ private slots:
         dialog.setSourceVisible(false);
         dialog.setSourceText(QStringLiteral("你好世界,今天天气很好"));
         dialog.setTranslationText(QStringLiteral("Hello world, the weather is fine today"));
-        save(&dialog, QStringLiteral("TranslationDialog-full"));
+        TourPicture::save(&dialog, QStringLiteral("TranslationDialog-full"));
     }
 
     void regionTool()
@@ -75,7 +60,7 @@ private slots:
         QTest::mousePress(&tool, Qt::LeftButton, {}, QPoint(200, 220));
         QTest::mouseMove(&tool, QPoint(420, 330));
         QTest::mouseRelease(&tool, Qt::LeftButton, {}, QPoint(420, 330));
-        save(&tool, QStringLiteral("RegionTool"));
+        TourPicture::save(&tool, QStringLiteral("RegionTool"));
         tool.releaseKeyboard();
     }
 
@@ -86,7 +71,7 @@ private slots:
                                {"snapshot_tranToLanguage", "zh"}, {"snapshot_shortcut", "Ctrl+Shift+1"}});
         MouseTextTranslationTab page;
         page.setContext(&device.context);
-        save(&page, QStringLiteral("MouseTextTranslationTab"), QSize(860, 600));
+        TourPicture::save(&page, QStringLiteral("MouseTextTranslationTab"), QSize(860, 600));
     }
 
     void languageDialogFiltered()
@@ -96,7 +81,7 @@ private slots:
         dialog.addSection(QStringLiteral("常用语言"), languages.sections(Languages::TextTranslation, {"zh", "en", "jp", "kor", "cht"}));
         dialog.addSection(QStringLiteral("全部语言"), languages.sections(Languages::TextTranslation));
         dialog.findChild<QLineEdit *>("leKeyword")->setText(QStringLiteral("语"));
-        save(&dialog, QStringLiteral("LanguageDialog-filtered"));
+        TourPicture::save(&dialog, QStringLiteral("LanguageDialog-filtered"));
     }
 };
 

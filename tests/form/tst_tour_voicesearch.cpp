@@ -1,4 +1,5 @@
 #include "DevicePageHome.h"
+#include "TourPicture.h"
 
 #include "config/HotWordStore.h"
 #include "config/MouseSetting.h"
@@ -7,13 +8,11 @@
 #include "form/tab/AutoDetectAppTab.h"
 #include "form/tab/InstalledProgramList.h"
 #include "form/tab/VoiceSearchTab.h"
-#include "qui/QUIHelper.h"
 #include "qui/control/IconCheckBoxItem.h"
 #include "qui/control/ImageSwitch.h"
 #include "util/TrContexts.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -27,14 +26,7 @@ class TestTourVoiceSearch : public QObject
 
     static void save(QWidget *page, const QString &name, const QSize &size = QSize(860, 900))
     {
-        page->setAttribute(Qt::WA_DontShowOnScreen);
-        page->resize(size);
-        page->show();
-        QTest::qWait(50);
-        QVERIFY(QDir().mkpath(QStringLiteral(VB_TOUR_DIR)));
-        const QImage image = page->grab().toImage();
-        QVERIFY(!image.isNull());
-        QVERIFY(image.save(QStringLiteral(VB_TOUR_DIR "/%1.png").arg(name)));
+        TourPicture::save(page, name, size);
     }
 
     void fillKeywords()
@@ -56,8 +48,7 @@ class TestTourVoiceSearch : public QObject
 private slots:
     void initTestCase()
     {
-        QUIHelper::setStyle(QUIHelper::themeNames().value(0));
-        QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
+        TourPicture::useProgramStyle();
         // This system's own desktop entries, and nothing of the user's.
         qputenv("XDG_DATA_HOME", QFile::encodeName(m_empty.path()));
         qputenv("XDG_DATA_DIRS", "/usr/local/share:/usr/share");

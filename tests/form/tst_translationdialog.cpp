@@ -12,6 +12,7 @@
 #include "logic/businessLogic/workflow/device/InjectedAudioDevice.h"
 #include "qui/control/ClickableLabel.h"
 #include "support/LoopbackHttpServer.h"
+#include "support/LoopbackTranslation.h"
 #include "screenshot/ScreenShotWidget.h"
 #include "support/ToastRecorder.h"
 #include "util/AppHelper.h"
@@ -25,13 +26,21 @@
 #include <QtTest>
 
 namespace {
-const QString kPath = QStringLiteral("/api/trans/vip/translate");
+const QString kPath = QLatin1String(LoopbackTranslation::kPath);
 
 LoopbackHttpServer::Reply answer(const QByteArray &dst, const QByteArray &from = "zh", const QByteArray &to = "en")
 {
-    return LoopbackHttpServer::raw(200, R"({"from":")" + from + R"(","to":")" + to + R"(","trans_result":[{"src":"x","dst":")"
-                                            + dst + R"("}]})",
-                                   "application/json");
+    return LoopbackTranslation::answer("x", dst, from, to);
+}
+
+// An answer that trickles in, 8 bytes at a time.
+LoopbackHttpServer::Reply slowAnswer(const QByteArray &dst, int chunkDelayMs)
+{
+    LoopbackHttpServer::Reply slow = answer(dst);
+    slow.mode = LoopbackHttpServer::Mode::Slow;
+    slow.chunkSize = 8;
+    slow.chunkDelayMs = chunkDelayMs;
+    return slow;
 }
 } // namespace
 
@@ -41,13 +50,7 @@ class TestTranslationDialog : public QObject
     Q_OBJECT
     InjectedAudioDevice m_source;
 
-    static void configure(const LoopbackHttpServer &server)
-    {
-        auto &config = Configurations::instance();
-        config.setValue("/Baidu/TranslateUrl", server.url(kPath));
-        config.setValue("/Baidu/AppId", "app");
-        config.setValue("/Baidu/Secret", "secret");
-    }
+    static void configure(const LoopbackHttpServer &server) { LoopbackTranslation::configure(server); }
     static QTextEdit *pane(TranslationDialog &d, const char *name) { return d.findChild<QTextEdit *>(name); }
     static ZComboBox *combo(TranslationDialog &d, const char *name) { return d.findChild<ZComboBox *>(name); }
     static QMap<QString, QVariant> snapshotFields(const QString &ocr, const QString &to = QStringLiteral("en"))
@@ -104,11 +107,7 @@ private slots:
         DevicePageHome device(std::make_unique<MouseSetting>(), snapshotFields("auto"));
         LoopbackHttpServer server;
         configure(server);
-        LoopbackHttpServer::Reply slow = answer("first");
-        slow.mode = LoopbackHttpServer::Mode::Slow;
-        slow.chunkSize = 8;
-        slow.chunkDelayMs = 40;
-        server.setReply(kPath, slow);
+        server.setReply(kPath, slowAnswer("first", 40));
         TranslationDialog dialog(1, &device.context, "snapshot_ocrLanguage", "snapshot_tranToLanguage");
         dialog.setSourceText(QStringLiteral("你好"));
         dialog.toTranslateText(QString(), QString());
@@ -253,11 +252,7 @@ private slots:
         DevicePageHome device(std::make_unique<MouseSetting>(), snapshotFields("auto"));
         LoopbackHttpServer server;
         configure(server);
-        LoopbackHttpServer::Reply slow = answer("late");
-        slow.mode = LoopbackHttpServer::Mode::Slow;
-        slow.chunkSize = 8;
-        slow.chunkDelayMs = 30;
-        server.setReply(kPath, slow);
+        server.setReply(kPath, slowAnswer("late", 30));
         auto *context = new DeviceContext;
         context->setting = device.setting();
         new FunctionImpl(nullptr, context);

@@ -25,21 +25,9 @@ class TestTypingX11 : public QObject
 private:
     std::unique_ptr<TestHome> m_home;
     std::unique_ptr<MainWindow> m_window;
-    QProcess m_editor;
+    LineEditTarget m_editor;
 
-    // A reply line of the other program; the event loop keeps running meanwhile, so that
-    // it can paste from our clipboard.
-    QByteArray ask(const QByteArray &command)
-    {
-        m_editor.write(command + '\n');
-        if (!QTest::qWaitFor([this] { return m_editor.canReadLine(); }, 5000))
-            return QByteArray("<no answer>");
-        return m_editor.readLine().trimmed();
-    }
-
-    QString editorText() { return QString::fromUtf8(QByteArray::fromPercentEncoding(ask("text"))); }
-
-    void setEditorText(const QString &text) { QCOMPARE(ask("set " + text.toUtf8().toPercentEncoding()), QByteArray("ok")); }
+    void setEditorText(const QString &text) { QCOMPARE(m_editor.ask("set " + text.toUtf8().toPercentEncoding()), QByteArray("ok")); }
 
     void typeAndWait(const QString &newText, const QString &oldText)
     {
@@ -52,18 +40,12 @@ private slots:
     {
         m_home = std::make_unique<TestHome>();
         m_window = std::make_unique<MainWindow>();
-        m_editor.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_editor.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--line-edit")});
-        QVERIFY(m_editor.waitForStarted());
-        QVERIFY(QTest::qWaitFor([this] { return m_editor.canReadLine(); }, 15000));
-        QCOMPARE(m_editor.readLine().trimmed(), QByteArray("ready"));
+        m_editor.start();
     }
 
     void cleanupTestCase()
     {
-        m_editor.closeWriteChannel();
-        if (!m_editor.waitForFinished(5000))
-            m_editor.kill();
+        m_editor.stop();
         m_window.reset();
         const auto devices = DeviceMap::instance().snapshot();
         for (DeviceContext *context : devices) {
@@ -78,22 +60,22 @@ private slots:
     {
         setEditorText(QString());
         typeAndWait(QStringLiteral("你好"), QString());
-        QTRY_COMPARE(editorText(), QStringLiteral("你好"));
+        QTRY_COMPARE(m_editor.text(), QStringLiteral("你好"));
         typeAndWait(QStringLiteral("你好吗"), QStringLiteral("你好"));
-        QTRY_COMPARE(editorText(), QStringLiteral("你好吗"));
+        QTRY_COMPARE(m_editor.text(), QStringLiteral("你好吗"));
         QTest::qWait(200);
-        QCOMPARE(editorText(), QStringLiteral("你好吗"));
+        QCOMPARE(m_editor.text(), QStringLiteral("你好吗"));
     }
 
     void emojiIsErasedByOneBackspace()
     {
         setEditorText(QStringLiteral("a"));
         typeAndWait(QString::fromUtf8("😀"), QString());
-        QTRY_COMPARE(editorText(), QString::fromUtf8("a😀"));
+        QTRY_COMPARE(m_editor.text(), QString::fromUtf8("a😀"));
         typeAndWait(QStringLiteral("好"), QString::fromUtf8("😀"));
-        QTRY_COMPARE(editorText(), QStringLiteral("a好"));
+        QTRY_COMPARE(m_editor.text(), QStringLiteral("a好"));
         QTest::qWait(200);
-        QCOMPARE(editorText(), QStringLiteral("a好"));
+        QCOMPARE(m_editor.text(), QStringLiteral("a好"));
     }
 
     // A final result may follow its interim one within milliseconds: the target must still
@@ -112,7 +94,7 @@ private slots:
     {
         QFETCH(int, gapMs);
         QFETCH(int, targetDelayMs);
-        QCOMPARE(ask("slow " + QByteArray::number(targetDelayMs)), QByteArray("ok"));
+        QCOMPARE(m_editor.ask("slow " + QByteArray::number(targetDelayMs)), QByteArray("ok"));
         setEditorText(QString());
         m_window->typingSlot(QStringLiteral("hello"), QString());
         if (gapMs > 0)
@@ -120,8 +102,8 @@ private slots:
         m_window->typingSlot(QStringLiteral("hello world"), QStringLiteral("hello"));
         QTRY_VERIFY(!m_window->typingOutput()->isBusy());
         QTest::qWait(targetDelayMs + 300);
-        const QString text = editorText();
-        QCOMPARE(ask("slow 0"), QByteArray("ok"));
+        const QString text = m_editor.text();
+        QCOMPARE(m_editor.ask("slow 0"), QByteArray("ok"));
         QCOMPARE(text, QStringLiteral("hello world"));
     }
 

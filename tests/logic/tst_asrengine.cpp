@@ -83,6 +83,13 @@ QJsonObject json(const QString &text)
 {
     return QJsonDocument::fromJson(text.toUtf8()).object();
 }
+// Speech goes through the transfer server, played by the given one.
+void useTransfer(const SpeechServer &server)
+{
+    Configurations::instance().setValue("/Transfer/Enable", true);
+    Configurations::instance().setValue("/Transfer/Url", server.url());
+}
+
 QList<AsrResult> results(const QSignalSpy &spy)
 {
     QList<AsrResult> out;
@@ -274,8 +281,7 @@ private slots:
         TestHome home;
         SpeechServer server;
         QVERIFY(server.listen());
-        Configurations::instance().setValue("/Transfer/Enable", true);
-        Configurations::instance().setValue("/Transfer/Url", server.url());
+        useTransfer(server);
         server.onText = [](SpeechServer::Session &s, const QString &) {
             SpeechServer::send(s, {{"type", "error"}, {"code", 9}});
         };
@@ -375,8 +381,7 @@ private slots:
         TestHome home;
         SpeechServer server;
         QVERIFY(server.listen());
-        Configurations::instance().setValue("/Transfer/Enable", true);
-        Configurations::instance().setValue("/Transfer/Url", server.url());
+        useTransfer(server);
         server.onText = [](SpeechServer::Session &s, const QString &m) {
             const QString type = json(m).value("type").toString();
             if (type == "start") {
@@ -427,8 +432,7 @@ private slots:
         TestHome home;
         SpeechServer server;
         QVERIFY(server.listen());
-        Configurations::instance().setValue("/Transfer/Enable", true);
-        Configurations::instance().setValue("/Transfer/Url", server.url());
+        useTransfer(server);
         server.onText = [](SpeechServer::Session &s, const QString &m) {
             if (json(m).value("type").toString() == "end")
                 SpeechServer::send(s, {{"type", "finished"}});

@@ -3,6 +3,7 @@
 #include "device/DeviceContext.h"
 #include "logic/businessLogic/GetwordTranslateImpl.h"
 #include "support/LoopbackHttpServer.h"
+#include "support/LoopbackTranslation.h"
 #include "support/TestHome.h"
 
 #include <QSignalSpy>
@@ -60,13 +61,8 @@ private slots:
     {
         TestHome home;
         LoopbackHttpServer server;
-        server.setReply("/api/trans/vip/translate",
-                        LoopbackHttpServer::raw(200, R"({"from":"en","to":"zh","trans_result":[{"src":"apple","dst":"苹果"}]})",
-                                                "application/json"));
-        auto &config = Configurations::instance();
-        config.setValue("/Baidu/TranslateUrl", server.url("/api/trans/vip/translate"));
-        config.setValue("/Baidu/AppId", "app");
-        config.setValue("/Baidu/Secret", "secret");
+        server.setReply(QLatin1String(LoopbackTranslation::kPath), LoopbackTranslation::answer("apple", "苹果", "en", "zh"));
+        LoopbackTranslation::configure(server);
 
         MouseSetting setting;
         setting.getword_tranFromLanguage = QStringLiteral("en");

@@ -4,16 +4,16 @@
 #include "device/DeviceContext.h"
 #include "logic/businessLogic/GetwordTranslateImpl.h"
 #include "support/LoopbackHttpServer.h"
+#include "support/LoopbackTranslation.h"
+#include "support/StdinLines.h"
 #include "support/TestHome.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QSocketNotifier>
 #include <QtTest>
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 // The program the user selects text in: this executable run with "--selector". On standard
@@ -21,25 +21,11 @@ namespace {
 int runSelector(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-    QByteArray pending;
-    QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
-        char buf[256];
-        const ssize_t n = ::read(STDIN_FILENO, buf, sizeof buf);
-        if (n <= 0) {
-            app.quit();
-            return;
-        }
-        pending.append(buf, int(n));
-        int end;
-        while ((end = pending.indexOf('\n')) >= 0) {
-            const QByteArray line = pending.left(end);
-            pending.remove(0, end + 1);
-            if (line.startsWith("select ")) {
-                QGuiApplication::clipboard()->setText(QString::fromUtf8(line.mid(7)), QClipboard::Selection);
-                std::printf("ok\n");
-                std::fflush(stdout);
-            }
+    StdinLines commands([](const QByteArray &line) {
+        if (line.startsWith("select ")) {
+            QGuiApplication::clipboard()->setText(QString::fromUtf8(line.mid(7)), QClipboard::Selection);
+            std::printf("ok\n");
+            std::fflush(stdout);
         }
     });
     return app.exec();
@@ -56,13 +42,8 @@ private slots:
             QSKIP("needs the X server");
         TestHome home;
         LoopbackHttpServer server;
-        server.setReply("/api/trans/vip/translate",
-                        LoopbackHttpServer::raw(200, R"({"from":"en","to":"zh","trans_result":[{"src":"apple","dst":"苹果"}]})",
-                                                "application/json"));
-        auto &config = Configurations::instance();
-        config.setValue("/Baidu/TranslateUrl", server.url("/api/trans/vip/translate"));
-        config.setValue("/Baidu/AppId", "app");
-        config.setValue("/Baidu/Secret", "secret");
+        server.setReply(QLatin1String(LoopbackTranslation::kPath), LoopbackTranslation::answer("apple", "苹果", "en", "zh"));
+        LoopbackTranslation::configure(server);
 
         QProcess selector;
         selector.setProcessChannelMode(QProcess::ForwardedErrorChannel);

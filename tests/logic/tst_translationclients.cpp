@@ -5,6 +5,7 @@
 #include "logic/client/BaiduClient.h"
 #include "logic/client/TtsClient.h"
 #include "support/LoopbackHttpServer.h"
+#include "support/LoopbackTranslation.h"
 #include "support/TestHome.h"
 #include "support/ToastRecorder.h"
 
@@ -19,10 +20,7 @@ class TestTranslationClients : public QObject
 
     void configureBaidu(const LoopbackHttpServer &server)
     {
-        auto &config = Configurations::instance();
-        config.setValue("/Baidu/TranslateUrl", server.url("/api/trans/vip/translate"));
-        config.setValue("/Baidu/AppId", "2015063000000001");
-        config.setValue("/Baidu/Secret", "12345678");
+        LoopbackTranslation::configure(server, QStringLiteral("2015063000000001"), QStringLiteral("12345678"));
     }
 
 private slots:

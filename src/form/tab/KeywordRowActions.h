@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QFrame>
+#include "form/tab/LinkRowCell.h"
 
 // The "编辑" and "删除" links of one keyword row.
-class KeywordRowActions : public QFrame
+class KeywordRowActions : public LinkRowCell
 {
     Q_OBJECT
 public:

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QFrame>
+#include "form/tab/LinkRowCell.h"
+
 #include <QPoint>
 
 // The last cell of a record row: the links play, share and delete.
-class RecordActionCell : public QFrame
+class RecordActionCell : public LinkRowCell
 {
     Q_OBJECT
 public:

@@ -1,11 +1,18 @@
 #include "device/common/ui/FunctionChipEditor.h"
 
+#include "config/BaseSetting.h"
 #include "logging/QsLog.h"
 
 #include <QAction>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QToolButton>
+
+namespace {
+// The record's fields of the common functions.
+const QString kFunctions = QStringLiteral("mKey_functions");
+const QString kFunctionIndex = QStringLiteral("mKey_functionIndex");
+} // namespace
 
 FunctionChipEditor::FunctionChipEditor(QHBoxLayout *row, QToolButton *addButton, QObject *parent)
     : QObject(parent)
@@ -131,6 +138,20 @@ QString FunctionChipEditor::removed(const QString &list, int id)
             kept.append(part);
     }
     return kept.join(QLatin1Char(','));
+}
+
+void FunctionChipEditor::store(BaseSetting *record, const QString &list)
+{
+    if (!record)
+        return;
+    record->setValue(kFunctions, list);
+    if (list.isEmpty()) {
+        record->setValue(kFunctionIndex, -1);
+    } else {
+        const int count = list.split(QLatin1Char(','), Qt::SkipEmptyParts).size();
+        if (record->value(kFunctionIndex).toInt() >= count)
+            record->setValue(kFunctionIndex, count - 1);
+    }
 }
 
 void FunctionChipEditor::clickFunction(bool)

@@ -7,6 +7,7 @@
 
 #include <map>
 
+class BaseSetting;
 class QAction;
 class QHBoxLayout;
 class QPushButton;
@@ -45,6 +46,9 @@ public:
     static int elementId(const QString &element);
     static QString appended(const QString &list, int id);
     static QString removed(const QString &list, int id);
+    // Stores an edited list in a device's settings record; the position the M key has
+    // reached stays inside the list (-1 once it is empty).
+    static void store(BaseSetting *record, const QString &list);
 
 signals:
     // The user added or removed a function; list is the new list.

@@ -27,7 +27,6 @@
 namespace {
 const QString kFunction = QStringLiteral("mKey_function");
 const QString kFunctions = QStringLiteral("mKey_functions");
-const QString kFunctionIndex = QStringLiteral("mKey_functionIndex");
 const QString kUrl = QStringLiteral("mKey_url");
 const QString kShortcutModifiers = QStringLiteral("mKey_shortcut_modifiers");
 const QString kShortcutKey = QStringLiteral("mKey_shortcut_key");
@@ -241,14 +240,7 @@ void MouseMKeyTab::storeFunctions(const QString &list)
     BaseSetting *record = setting();
     if (!record)
         return;
-    record->setValue(kFunctions, list);
-    if (list.isEmpty()) {
-        record->setValue(kFunctionIndex, -1);
-    } else {
-        const int count = list.split(QLatin1Char(','), Qt::SkipEmptyParts).size();
-        if (record->value(kFunctionIndex).toInt() >= count)
-            record->setValue(kFunctionIndex, count - 1);
-    }
+    FunctionChipEditor::store(record, list);
     restoreCurrentFunction();
 }
 

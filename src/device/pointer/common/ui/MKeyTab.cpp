@@ -11,11 +11,8 @@
 #include "logic/businessLogic/FunctionCatalog.h"
 #include "util/TrContexts.h"
 
-#include <QStringList>
-
 namespace {
 const QString kFunctions = QStringLiteral("mKey_functions");
-const QString kFunctionIndex = QStringLiteral("mKey_functionIndex");
 const QString kFunction = QStringLiteral("mKey_function");
 } // namespace
 
@@ -102,14 +99,7 @@ void MKeyTab::storeFunctions(const QString &list)
     BaseSetting *record = setting();
     if (!record)
         return;
-    record->setValue(kFunctions, list);
-    if (list.isEmpty()) {
-        record->setValue(kFunctionIndex, -1);
-    } else {
-        const int count = list.split(QLatin1Char(',')).size();
-        if (record->value(kFunctionIndex).toInt() >= count)
-            record->setValue(kFunctionIndex, count - 1);
-    }
+    FunctionChipEditor::store(record, list);
     restoreCurrentFunction();
 }
 
