@@ -1,4 +1,5 @@
 #include "DevicePageHome.h"
+#include "TourPicture.h"
 
 #include "config/HotWordStore.h"
 #include "databinding/ZTableWidget.h"
@@ -8,7 +9,6 @@
 #include "device/mouse/mirel/ui/MirelTypingTab.h"
 #include "form/tab/LazyWebView.h"
 #include "form/tab/WebWithTitleTab.h"
-#include "qui/QUIHelper.h"
 
 #include <QDir>
 #include <QScreen>
@@ -20,6 +20,7 @@ const bool kSharedContexts = [] {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     return true;
 }();
+const QSize kPageSize(860, 600);
 } // namespace
 
 // Pictures of the branded mouse's pages under build/ui-tour/mirel/.
@@ -27,23 +28,11 @@ class TestTourMirel : public QObject
 {
     Q_OBJECT
 
-    static QString target(const QString &name) { return QStringLiteral(VB_TOUR_DIR "/%1.png").arg(name); }
-
-    static void save(QWidget *page, const QString &name)
-    {
-        page->setAttribute(Qt::WA_DontShowOnScreen);
-        page->resize(860, 600);
-        page->show();
-        QTest::qWait(50);
-        QVERIFY(QDir().mkpath(QStringLiteral(VB_TOUR_DIR)));
-        QVERIFY(page->grab().toImage().save(target(name)));
-    }
-
     // A web view paints through the GPU path: its picture comes from the screen after loading.
     static void saveFromScreen(QWidget *page, LazyWebView *view, const QString &name)
     {
         QSignalSpy loaded(view, &LazyWebView::loadFinished);
-        page->resize(860, 600);
+        page->resize(kPageSize);
         page->move(0, 0);
         page->show();
         QVERIFY(QTest::qWaitForWindowExposed(page));
@@ -54,15 +43,11 @@ class TestTourMirel : public QObject
         const QRect area(page->mapToGlobal(QPoint(0, 0)), page->size());
         const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
         QVERIFY(!shot.isNull());
-        QVERIFY(shot.save(target(name)));
+        QVERIFY(shot.save(QStringLiteral(VB_TOUR_DIR "/%1.png").arg(name)));
     }
 
 private slots:
-    void initTestCase()
-    {
-        QUIHelper::setStyle(QUIHelper::themeNames().value(0));
-        QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
-    }
+    void initTestCase() { TourPicture::useProgramStyle(); }
 
     void typingTab()
     {
@@ -70,7 +55,8 @@ private slots:
                               {{"mKey_functionIndex", 1}, {"translation_toLanguage", "ja"}});
         MirelTypingTab page;
         page.setContext(&device.context);
-        save(&page, QStringLiteral("MirelTypingTab"));
+        // Tall enough for the mode rows at the bottom.
+        TourPicture::save(&page, QStringLiteral("MirelTypingTab"), QSize(860, 820));
     }
 
     void hotWordTabWithRows()
@@ -85,7 +71,7 @@ private slots:
         HotWordStore::instance().hotwords().appendAll(words);
         HotWordTab page;
         page.findChild<ZTableWidget *>("tvHotWords")->setRowChecked(1, true);
-        save(&page, QStringLiteral("HotWordTab"));
+        TourPicture::save(&page, QStringLiteral("HotWordTab"), kPageSize);
     }
 
     void helpTabRendered()
@@ -107,7 +93,7 @@ private slots:
     {
         TestHome home;
         WebWithTitleTab page(QStringLiteral("/assets/absent.html"));
-        save(&page, QStringLiteral("WebWithTitleTab-missing"));
+        TourPicture::save(&page, QStringLiteral("WebWithTitleTab-missing"), kPageSize);
     }
 };
 

@@ -8,7 +8,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLibrary>
+#include <QPainter>
 #include <QStackedLayout>
+#include <QStyleOption>
 
 namespace {
 using CreateView = QWidget *(*)(QWidget *parent);
@@ -25,6 +27,8 @@ LazyWebView::LazyWebView(QWidget *parent)
     m_text->setTextFormat(Qt::PlainText);
     m_text->setAlignment(Qt::AlignCenter);
     m_text->setWordWrap(true);
+    // Drawn on the view's own background (paintEvent), not on the page's.
+    m_text->setStyleSheet(QStringLiteral("background: transparent;"));
     m_stack->addWidget(m_text);
 }
 
@@ -78,6 +82,15 @@ void LazyWebView::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_view && m_url.isValid())
         createView();
+}
+
+void LazyWebView::paintEvent(QPaintEvent *)
+{
+    // The form's background colour shows also while the view is a text or not yet created.
+    QStyleOption option;
+    option.initFrom(this);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
 }
 
 void LazyWebView::createView()
