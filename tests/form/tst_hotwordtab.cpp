@@ -131,6 +131,20 @@ private slots:
         QVERIFY(table(page)->isHeaderChecked());
     }
 
+    void wordsAddedAfterChooseAllComeUncheckedWithTheHeader()
+    {
+        TestHome home;
+        HotWordTab page;
+        type(page, "a\nb");
+        press(page, "btnAdd");
+        press(page, "btnChooseAll");
+        type(page, "c");
+        press(page, "btnAdd");
+        QCOMPARE(shownWords(page), QStringList({"a", "b", "c"}));
+        QVERIFY(table(page)->checkedRows().isEmpty());
+        QVERIFY(!table(page)->isHeaderChecked());
+    }
+
     void exportOfAnEmptyListOpensNoDialog()
     {
         TestHome home;

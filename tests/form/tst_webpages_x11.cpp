@@ -106,11 +106,27 @@ private slots:
         QCOMPARE(loaded.last().value(0).toBool(), true);
         QCOMPARE(page.webView()->url(), QUrl::fromLocalFile(home.file("pages/about.html")));
 
-        WebWithTitleTab missing(QStringLiteral("/pages/absent.html"));
-        missing.show();
-        QVERIFY(missing.webView()->isShowingText());
-        QVERIFY(!missing.webView()->view()); // no page, so no web view either
-        QCOMPARE(missing.webView()->text(), QStringLiteral("页面不存在: /pages/absent.html"));
+    }
+
+    void aMissingFileOrAFolderIsNoPage_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("missing file") << QStringLiteral("/pages/absent.html");
+        QTest::newRow("a folder") << QStringLiteral("/pages");
+        QTest::newRow("the program folder") << QString();
+    }
+
+    void aMissingFileOrAFolderIsNoPage()
+    {
+        QFETCH(QString, path);
+        TestHome home;
+        home.write("pages/about.html", "<html><body><p>about</p></body></html>");
+        WebWithTitleTab page(path);
+        page.show();
+        QVERIFY(page.webView()->isShowingText());
+        QVERIFY(!page.webView()->view()); // no page, so no web view either
+        QVERIFY(page.webView()->url().isEmpty());
+        QCOMPARE(page.webView()->text(), QStringLiteral("页面不存在: %1").arg(path));
     }
 };
 

@@ -54,10 +54,14 @@ void LazyWebView::load(const QUrl &url)
 void LazyWebView::loadProgramFile(const QString &relativePath)
 {
     const QString path = AppHelper::checkResource(relativePath);
-    if (path.isEmpty())
-        showText(TUI::tr("页面不存在: %1").arg(relativePath));
-    else
+    if (!path.isEmpty() && QFileInfo(path).isFile()) {
         load(QUrl::fromLocalFile(path));
+        return;
+    }
+    // A folder is no page either: the view would list its files.
+    if (!path.isEmpty())
+        QLOG_ERROR() << "not a page file:" << path;
+    showText(TUI::tr("页面不存在: %1").arg(relativePath));
 }
 
 void LazyWebView::showText(const QString &text)

@@ -44,6 +44,8 @@ void HotWordTab::reloadTable()
     }
     ui->tvHotWords->setDatas(rows);
     ui->tvHotWords->bindData();
+    // The rows come back unchecked; a header left checked would need two clicks to check them.
+    ui->tvHotWords->setHeaderChecked(false);
 }
 
 void HotWordTab::on_btnAdd_clicked(bool)
