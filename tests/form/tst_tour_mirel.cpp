@@ -10,10 +10,12 @@
 #include "form/tab/LazyWebView.h"
 #include "form/tab/WebWithTitleTab.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QtTest>
+#include <functional>
 
 namespace {
 const bool kSharedContexts = [] {
@@ -29,7 +31,8 @@ class TestTourMirel : public QObject
     Q_OBJECT
 
     // A web view paints through the GPU path: its picture comes from the screen after loading.
-    static void saveFromScreen(QWidget *page, LazyWebView *view, const QString &name)
+    static void saveFromScreen(QWidget *page, LazyWebView *view, const QString &name,
+                               const std::function<void()> &then = {})
     {
         QSignalSpy loaded(view, &LazyWebView::loadFinished);
         page->resize(kPageSize);
@@ -37,6 +40,10 @@ class TestTourMirel : public QObject
         page->show();
         QVERIFY(QTest::qWaitForWindowExposed(page));
         QVERIFY(loaded.wait(20000));
+        if (then) {
+            then();
+            QVERIFY(loaded.wait(20000));
+        }
         QVERIFY(loaded.last().value(0).toBool());
         QTest::qWait(700); // the first frame after the load
         QVERIFY(QDir().mkpath(QStringLiteral(VB_TOUR_DIR)));
@@ -79,6 +86,14 @@ private slots:
         TestHome home;
         MirelMouseHelpTab page;
         saveFromScreen(&page, page.webView(), QStringLiteral("MirelMouseHelpTab"));
+    }
+
+    void helpTabOnPageThree()
+    {
+        TestHome home;
+        MirelMouseHelpTab page;
+        saveFromScreen(&page, page.webView(), QStringLiteral("MirelMouseHelpTab-page3"),
+                       [&page] { page.findChild<QAbstractButton *>(QStringLiteral("btnPage3"))->click(); });
     }
 
     void titledWebPageRendered()
