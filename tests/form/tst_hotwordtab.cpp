@@ -182,6 +182,21 @@ private slots:
         QCOMPARE(storedWords(home).size(), 4);
     }
 
+    void exportThatCannotBeWrittenSaysSo()
+    {
+        TestHome home;
+        HotWordTab page;
+        type(page, "一");
+        press(page, "btnAdd");
+        ToastRecorder toasts;
+        chooseFile(home.path()); // a folder: no file can be written there
+        press(page, "btnExport");
+        QVERIFY(!toasts.entries.isEmpty());
+        QCOMPARE(toasts.entries.last().text, QStringLiteral("导出失败!!"));
+        QCOMPARE(toasts.entries.last().type, 1);
+        QVERIFY(!toasts.texts().contains(QStringLiteral("导出成功!!")));
+    }
+
     void importWithAForeignElementAddsNothing()
     {
         TestHome home;
