@@ -13,6 +13,7 @@
 #include "databinding/ZTabWidget.h"
 #include "form/DebugWindows.h"
 #include "form/DeviceHub.h"
+#include "form/PlaceholderPages.h"
 #include "form/TypingOutput.h"
 #include "form/UpgradeLink.h"
 #include "form/dialog/ButtonStateStyle.h"
@@ -99,8 +100,10 @@ MainWindow::MainWindow(QWidget *parent)
 
     DevicePanelBuilder::install();
     m_placeholder = new BlankDevice;
-    m_placeholder->initializeUI(this);
-    initDeviceTabs();
+    m_placeholderPages = new PlaceholderPages(this, [this] {
+        if (ui->tabWidget->count() == 0)
+            initDeviceTabs();
+    });
 
     UpgradeLink::connectSignals(this);
 
@@ -127,11 +130,13 @@ MainWindow::~MainWindow()
 
 ZTabWidget *MainWindow::tabWidget() const
 {
+    m_placeholderPages->ensure();
     return ui->tabWidget;
 }
 
 NavForm *MainWindow::navForm() const
 {
+    m_placeholderPages->ensure();
     return ui->nav;
 }
 
@@ -544,6 +549,8 @@ void MainWindow::onSystemShortCut(int message, int virtualKey, Qt::KeyboardModif
 
 void MainWindow::initDeviceTabs()
 {
+    if (!m_placeholder->deviceUi().first)
+        m_placeholder->initializeUI(this);
     ZTabBar *bar = ui->tabWidget->zTabBar();
     bar->appendItem(nullptr);
     const IDeviceLogic::DeviceUi pages = m_placeholder->deviceUi();
