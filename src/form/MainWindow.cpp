@@ -29,6 +29,7 @@
 #include "platform/HidrawMonitor.h"
 #include "platform/IOsHelper.h"
 #include "platform/VirtualKeyToQtKey.h"
+#include "qui/DeferredIconEngine.h"
 #include "qui/QUIHelper.h"
 #include "qui/Toast.h"
 #include "qui/control/AnimationButton.h"
@@ -178,7 +179,7 @@ void MainWindow::initTrayIcon()
     m_trayIcon = new QSystemTrayIcon(this);
     m_trayIcon->setContextMenu(m_trayMenu);
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &MainWindow::activatedSysTrayIcon);
-    const QIcon icon(QStringLiteral(":/logo/logo.ico"));
+    const QIcon icon = DeferredIconEngine::icon(QStringLiteral(":/logo/logo.ico"));
     m_trayIcon->setIcon(icon);
     setWindowIcon(icon);
     m_trayIcon->setToolTip(QStringLiteral("Vellobox"));
