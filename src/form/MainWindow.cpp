@@ -87,10 +87,8 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowTitle(QStringLiteral("Vellobox"));
     initTrayIcon();
 
-    m_maximised = false;
     m_savedGeometry = geometry();
     setWindowFlags(Qt::WindowFlags(WindowFlags));
-    m_minimiseHides = false;
 
     m_topRightPanel = new TopRightPanel(this);
     initTopRightPanel();
@@ -101,10 +99,8 @@ MainWindow::MainWindow(QWidget *parent)
 
     DevicePanelBuilder::install();
     m_placeholder = new BlankDevice;
-    m_placeholderPages = new PlaceholderPages(this, [this] {
-        if (ui->tabWidget->count() == 0)
-            initDeviceTabs();
-    });
+    // A device that came first has the only tab: the placeholder then waits for its leaving.
+    m_placeholderPages = new PlaceholderPages(this, [this] { if (ui->tabWidget->count() == 0) initDeviceTabs(); });
 
     UpgradeLink::connectSignals(this);
 
@@ -560,7 +556,6 @@ void MainWindow::initDeviceTabs()
     ui->tabWidget->addTab(pages.first, m_placeholder->typeName());
     showMarkedPage(pages);
 }
-
 
 void MainWindow::addDevice(DeviceContext *context)
 {
