@@ -11,6 +11,7 @@
 #include "platform/SingleInstanceGuard.h"
 #include "platform/UnixSignalWatcher.h"
 #include "qui/AppInit.h"
+#include "qui/DeferredIconEngine.h"
 #include "qui/QUIHelper.h"
 #include "util/AppHelper.h"
 #include "util/CrashHandler.h"
@@ -63,7 +64,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppHelper::appName());
     QApplication::setApplicationVersion(QStringLiteral(VELLOBOX_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/image/logo.svg")));
+    QApplication::setWindowIcon(DeferredIconEngine::icon(QStringLiteral(":/image/logo.svg")));
     // The program lives in the tray: it ends only through its orderly exit.
     QApplication::setQuitOnLastWindowClosed(false);
 

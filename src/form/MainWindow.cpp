@@ -13,6 +13,7 @@
 #include "databinding/ZTabWidget.h"
 #include "form/DebugWindows.h"
 #include "form/DeviceHub.h"
+#include "form/PlaceholderPages.h"
 #include "form/TypingOutput.h"
 #include "form/UpgradeLink.h"
 #include "form/dialog/ButtonStateStyle.h"
@@ -28,6 +29,7 @@
 #include "platform/HidrawMonitor.h"
 #include "platform/IOsHelper.h"
 #include "platform/VirtualKeyToQtKey.h"
+#include "qui/DeferredIconEngine.h"
 #include "qui/QUIHelper.h"
 #include "qui/Toast.h"
 #include "qui/control/AnimationButton.h"
@@ -85,10 +87,8 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowTitle(QStringLiteral("Vellobox"));
     initTrayIcon();
 
-    m_maximised = false;
     m_savedGeometry = geometry();
     setWindowFlags(Qt::WindowFlags(WindowFlags));
-    m_minimiseHides = false;
 
     m_topRightPanel = new TopRightPanel(this);
     initTopRightPanel();
@@ -99,8 +99,8 @@ MainWindow::MainWindow(QWidget *parent)
 
     DevicePanelBuilder::install();
     m_placeholder = new BlankDevice;
-    m_placeholder->initializeUI(this);
-    initDeviceTabs();
+    // A device that came first has the only tab: the placeholder then waits for its leaving.
+    m_placeholderPages = new PlaceholderPages(this, [this] { if (ui->tabWidget->count() == 0) initDeviceTabs(); });
 
     UpgradeLink::connectSignals(this);
 
@@ -127,11 +127,13 @@ MainWindow::~MainWindow()
 
 ZTabWidget *MainWindow::tabWidget() const
 {
+    m_placeholderPages->ensure();
     return ui->tabWidget;
 }
 
 NavForm *MainWindow::navForm() const
 {
+    m_placeholderPages->ensure();
     return ui->nav;
 }
 
@@ -173,7 +175,7 @@ void MainWindow::initTrayIcon()
     m_trayIcon = new QSystemTrayIcon(this);
     m_trayIcon->setContextMenu(m_trayMenu);
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &MainWindow::activatedSysTrayIcon);
-    const QIcon icon(QStringLiteral(":/logo/logo.ico"));
+    const QIcon icon = DeferredIconEngine::icon(QStringLiteral(":/logo/logo.ico"));
     m_trayIcon->setIcon(icon);
     setWindowIcon(icon);
     m_trayIcon->setToolTip(QStringLiteral("Vellobox"));
@@ -544,6 +546,8 @@ void MainWindow::onSystemShortCut(int message, int virtualKey, Qt::KeyboardModif
 
 void MainWindow::initDeviceTabs()
 {
+    if (!m_placeholder->deviceUi().first)
+        m_placeholder->initializeUI(this);
     ZTabBar *bar = ui->tabWidget->zTabBar();
     bar->appendItem(nullptr);
     const IDeviceLogic::DeviceUi pages = m_placeholder->deviceUi();
@@ -552,7 +556,6 @@ void MainWindow::initDeviceTabs()
     ui->tabWidget->addTab(pages.first, m_placeholder->typeName());
     showMarkedPage(pages);
 }
-
 
 void MainWindow::addDevice(DeviceContext *context)
 {

@@ -12,6 +12,7 @@ class DeviceContext;
 class HidrawMonitor;
 class IDeviceLogic;
 class NavForm;
+class PlaceholderPages;
 class ProgressDialog;
 class QAction;
 class QDialog;
@@ -52,7 +53,7 @@ public:
     // The device whose snapshot shortcut the key with the modifiers matches, or null.
     static DeviceContext *snapshotDeviceFor(int virtualKey, Qt::KeyboardModifiers modifiers);
 
-    // Puts the placeholder's pages up as tab 0.
+    // Puts the placeholder's pages up as tab 0 (building them the first time).
     void initDeviceTabs();
 
     // Whether closing may hide the window into the tray; without a tray it minimises.
@@ -60,6 +61,7 @@ public:
     // Tests decide whether there is a tray; nothing asks the system again.
     static void setTrayAvailableForTest(std::optional<bool> available);
 
+    // Both with the placeholder's tab if no device came yet.
     ZTabWidget *tabWidget() const;
     NavForm *navForm() const;
     TopRightPanel *topRightPanel() const { return m_topRightPanel; }
@@ -140,6 +142,7 @@ private:
     ProgressDialog *m_progressDialog = nullptr;
     QPointer<QDialog> m_upgradeDialog;
     IDeviceLogic *m_placeholder = nullptr;
+    PlaceholderPages *m_placeholderPages = nullptr;
     TypingOutput *m_typing = nullptr;
     HidrawMonitor *m_deviceNodes = nullptr;
     int m_upgradeProgress = -1;

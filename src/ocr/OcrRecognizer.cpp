@@ -7,11 +7,12 @@
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QHash>
+#include <QLibrary>
 #include <QRegularExpression>
 #include <QtConcurrent>
 
 #include <omp.h>
-#include <tesseract/baseapi.h>
+#include <tesseract/capi.h>
 
 #include <memory>
 
@@ -27,6 +28,69 @@ QString joinCjk(QString line)
         QStringLiteral("(?<=[\\x{3000}-\\x{30ff}\\x{4e00}-\\x{9fff}\\x{ac00}-\\x{d7af}\\x{ff00}-\\x{ffef}])\\s+"
                        "(?=[\\x{3000}-\\x{30ff}\\x{4e00}-\\x{9fff}\\x{ac00}-\\x{d7af}\\x{ff00}-\\x{ffef}])"));
     return line.replace(blank, QString());
+}
+
+// Tesseract and its many libraries (image formats, archives, OpenMP) are loaded on the first
+// recognition, not with the program: linked in, they cost every start more than all the rest
+// of the start-up together.
+struct TesseractEngine {
+    decltype(&TessBaseAPICreate) create = nullptr;
+    decltype(&TessBaseAPIDelete) destroy = nullptr;
+    decltype(&TessBaseAPIInit2) init = nullptr;
+    decltype(&TessBaseAPISetPageSegMode) setPageSegMode = nullptr;
+    decltype(&TessBaseAPISetImage) setImage = nullptr;
+    decltype(&TessBaseAPISetSourceResolution) setSourceResolution = nullptr;
+    decltype(&TessBaseAPIGetUTF8Text) getUtf8Text = nullptr;
+    decltype(&TessDeleteText) deleteText = nullptr;
+    decltype(&TessBaseAPIEnd) end = nullptr;
+    decltype(&omp_set_dynamic) ompSetDynamic = nullptr;
+    decltype(&omp_set_num_threads) ompSetNumThreads = nullptr;
+
+    bool usable() const
+    {
+        return create && destroy && init && setPageSegMode && setImage && setSourceResolution && getUtf8Text
+            && deleteText && end;
+    }
+};
+
+template <typename Function>
+void resolve(QLibrary &library, Function &function, const char *name)
+{
+    function = reinterpret_cast<Function>(library.resolve(name));
+}
+
+const TesseractEngine &tesseractEngine()
+{
+    static const TesseractEngine engine = [] {
+        TesseractEngine loaded;
+        QLibrary tesseract;
+        for (const int version : {5, 4}) {
+            tesseract.setFileNameAndVersion(QStringLiteral("tesseract"), version);
+            if (tesseract.load())
+                break;
+        }
+        if (!tesseract.isLoaded()) {
+            QLOG_ERROR() << "ocr: the Tesseract library cannot be loaded:" << tesseract.errorString();
+            return loaded;
+        }
+        resolve(tesseract, loaded.create, "TessBaseAPICreate");
+        resolve(tesseract, loaded.destroy, "TessBaseAPIDelete");
+        resolve(tesseract, loaded.init, "TessBaseAPIInit2");
+        resolve(tesseract, loaded.setPageSegMode, "TessBaseAPISetPageSegMode");
+        resolve(tesseract, loaded.setImage, "TessBaseAPISetImage");
+        resolve(tesseract, loaded.setSourceResolution, "TessBaseAPISetSourceResolution");
+        resolve(tesseract, loaded.getUtf8Text, "TessBaseAPIGetUTF8Text");
+        resolve(tesseract, loaded.deleteText, "TessDeleteText");
+        resolve(tesseract, loaded.end, "TessBaseAPIEnd");
+        // Tesseract brings its OpenMP runtime with it.
+        QLibrary openMp(QStringLiteral("gomp"), 1);
+        resolve(openMp, loaded.ompSetDynamic, "omp_set_dynamic");
+        resolve(openMp, loaded.ompSetNumThreads, "omp_set_num_threads");
+        if (!loaded.usable())
+            QLOG_ERROR() << "ocr: the Tesseract library lacks its C interface";
+        return loaded;
+    }();
+    return engine;
 }
 } // namespace
 
@@ -122,22 +186,30 @@ OcrRecognizer::Result OcrRecognizer::recognizeNow(const QImage &image, const QSt
     }
     // One byte per pixel, as SetImage is told below (scaling may change the format).
     const QImage gray = source.convertToFormat(QImage::Format_Grayscale8);
+    const TesseractEngine &engine = tesseractEngine();
+    if (!engine.usable()) {
+        result.error = TNotify::tr("文字识别无法启动：%1").arg(languages);
+        return result;
+    }
     // Tesseract's OpenMP teams synchronise at every step: on a busy machine their waiting
     // costs twenty times the work. A screen region is small; one thread does it. (Settings
     // of this thread, which is the one Tesseract starts its teams from.)
-    omp_set_dynamic(1);
-    omp_set_num_threads(1);
-    auto api = std::make_unique<tesseract::TessBaseAPI>();
-    if (api->Init(dataPath().toLocal8Bit().constData(), languages.toLatin1().constData(), tesseract::OEM_LSTM_ONLY) != 0) {
+    if (engine.ompSetDynamic && engine.ompSetNumThreads) {
+        engine.ompSetDynamic(1);
+        engine.ompSetNumThreads(1);
+    }
+    const std::unique_ptr<TessBaseAPI, decltype(engine.destroy)> api(engine.create(), engine.destroy);
+    if (engine.init(api.get(), dataPath().toLocal8Bit().constData(), languages.toLatin1().constData(), tesseract::OEM_LSTM_ONLY)
+        != 0) {
         result.error = TNotify::tr("文字识别无法启动：%1").arg(languages);
         QLOG_ERROR() << "ocr: Tesseract could not load" << languages << "from" << dataPath();
         return result;
     }
-    api->SetPageSegMode(tesseract::PSM_AUTO);
-    api->SetImage(gray.constBits(), gray.width(), gray.height(), 1, gray.bytesPerLine());
-    api->SetSourceResolution(kScreenDpi * scale);
-    std::unique_ptr<char[]> text(api->GetUTF8Text());
-    api->End();
+    engine.setPageSegMode(api.get(), tesseract::PSM_AUTO);
+    engine.setImage(api.get(), gray.constBits(), gray.width(), gray.height(), 1, gray.bytesPerLine());
+    engine.setSourceResolution(api.get(), kScreenDpi * scale);
+    const std::unique_ptr<char, decltype(engine.deleteText)> text(engine.getUtf8Text(api.get()), engine.deleteText);
+    engine.end(api.get());
     const QStringList lines = QString::fromUtf8(text ? text.get() : "").split(QLatin1Char('\n'));
     for (const QString &line : lines) {
         const QString clean = joinCjk(line.simplified());
