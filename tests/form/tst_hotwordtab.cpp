@@ -215,6 +215,7 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::newRow("not JSON") << QByteArray("hello");
         QTest::newRow("empty array") << QByteArray("[]");
+        QTest::newRow("only blank words") << QByteArray("[{\"hotword\":\" \",\"entityType\":\"HotwordVO\"},{\"entityType\":\"HotwordVO\"}]");
         QTest::newRow("missing file") << QByteArray();
     }
 

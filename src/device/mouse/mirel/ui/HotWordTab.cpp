@@ -117,13 +117,18 @@ void HotWordTab::on_btnImport_clicked(bool)
                                : DataHandler<HotwordVO>::NotAnArray;
     if (result == DataHandler<HotwordVO>::ForeignType)
         return; // the parser has said so; nothing was added
-    if (parsed.isEmpty()) {
+    // Words are taken as typed ones are: trimmed, and a blank one is no word.
+    QVector<HotwordVO> words;
+    words.reserve(parsed.size());
+    for (const auto &record : qAsConst(parsed)) {
+        HotwordVO word = *record;
+        word.hotword = word.hotword.trimmed();
+        if (!word.hotword.isEmpty())
+            words.append(word);
+    }
+    if (words.isEmpty()) {
         Toast::instance().showMessage(WarningToast, TNotify::tr("导入文件无效或不含热词, 没有导入任何热词!"), 2000);
         return;
     }
-    QVector<HotwordVO> words;
-    words.reserve(parsed.size());
-    for (const auto &record : qAsConst(parsed))
-        words.append(*record);
     HotWordStore::instance().hotwords().appendStamped(words);
 }
