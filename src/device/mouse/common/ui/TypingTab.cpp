@@ -6,14 +6,13 @@
 #include "databinding/FormItem.h"
 #include "databinding/ZComboBox.h"
 #include "device/DeviceContext.h"
+#include "device/mouse/common/ui/SpeechLanguageRule.h"
 #include "qui/QUIHelper.h"
-#include "qui/Toast.h"
 #include "util/TrContexts.h"
 
 namespace {
 const QString kRecognition = QStringLiteral("asr_languageAndAccent");
 const QString kTranslationTarget = QStringLiteral("translation_toLanguage");
-const QString kTranslationSource = QStringLiteral("translation_fromLanguage");
 } // namespace
 
 TypingTab::TypingTab(QWidget *parent)
@@ -92,20 +91,7 @@ void TypingTab::cbAsr_currentIndexChanged(int index)
     auto *combo = qobject_cast<ZComboBox *>(sender());
     if (!combo)
         return;
-    // Both combos show the stored recognition language.
+    // Both combos show the stored speech language.
     ZComboBox *other = combo == m_nativeRowCombo ? ui->cbNativeLang : m_nativeRowCombo;
-    other->bindData();
-
-    BaseSetting *record = setting();
-    if (!record || index < 0)
-        return;
-    const QString code = combo->itemData(index).toString();
-    const Languages::LangugeSection *target =
-        Languages::instance().switchLanguage(Languages::SpeechRecognition, code, Languages::SpeechTranslation);
-    if (target) {
-        record->setValue(kTranslationSource, target->fullCode());
-        return;
-    }
-    Toast::instance().showMessage(1, TNotify::tr("翻译语言不支持%1,设置会导致翻译无法生效!").arg(combo->itemText(index)),
-                                  2000);
+    SpeechLanguageRule::apply(combo, other, setting(), index);
 }

@@ -7,10 +7,10 @@
 #include "databinding/ZButtonGroup.h"
 #include "databinding/ZComboBox.h"
 #include "device/DeviceContext.h"
+#include "device/mouse/common/ui/SpeechLanguageRule.h"
 #include "device/mouse/common/ui/TypingTab.h"
 #include "logic/businessLogic/FunctionImpl.h"
 #include "qui/QUIHelper.h"
-#include "qui/Toast.h"
 #include "qui/control/ImageSwitch.h"
 #include "util/TrContexts.h"
 
@@ -20,7 +20,6 @@ const QString kPunctuation = QStringLiteral("asr_enablePtt");
 const QString kGetWordFrom = QStringLiteral("getword_tranFromLanguage");
 const QString kGetWordTo = QStringLiteral("getword_tranToLanguage");
 const QString kTranslationTarget = QStringLiteral("translation_toLanguage");
-const QString kTranslationSource = QStringLiteral("translation_fromLanguage");
 const QString kModeIndex = QStringLiteral("mKey_functionIndex");
 } // namespace
 
@@ -104,20 +103,7 @@ void MirelTypingTab::cbAsr_currentIndexChanged(int index)
         return;
     // Both combos show the stored speech language.
     ZComboBox *other = combo == m_nativeRowCombo ? ui->cbTranLangFrom : m_nativeRowCombo;
-    other->bindData();
-
-    BaseSetting *record = setting();
-    if (!record || index < 0)
-        return;
-    const QString code = combo->itemData(index).toString();
-    const Languages::LangugeSection *target =
-        Languages::instance().switchLanguage(Languages::SpeechRecognition, code, Languages::SpeechTranslation);
-    if (target) {
-        record->setValue(kTranslationSource, target->fullCode());
-        return;
-    }
-    Toast::instance().showMessage(1, TNotify::tr("翻译语言不支持%1,设置会导致翻译无法生效!").arg(combo->itemText(index)),
-                                  2000);
+    SpeechLanguageRule::apply(combo, other, setting(), index);
 }
 
 void MirelTypingTab::toggleGetWord(bool on)
