@@ -1,4 +1,5 @@
 #include "EffectsFixture.h"
+#include "MainWindowHome.h"
 #include "SimulatedDevice.h"
 
 #include "config/BaseSetting.h"
@@ -72,9 +73,10 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<MainWindow> m_window;
-    QStringList m_journal;
+    MainWindowHome m_fixture;
+    std::unique_ptr<TestHome> &m_home = m_fixture.home;
+    std::unique_ptr<MainWindow> &m_window = m_fixture.window;
+    QStringList &m_journal = m_fixture.journal;
 
     ZTabWidget *tabs() const { return m_window->tabWidget(); }
     ZTabBar *bar() const { return m_window->tabWidget()->zTabBar(); }
@@ -88,27 +90,8 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        m_home = std::make_unique<TestHome>();
-        m_journal.clear();
-        MainWindow::setTrayAvailableForTest(true);
-        m_window = std::make_unique<MainWindow>();
-    }
-
-    void cleanup()
-    {
-        m_window.reset();
-        const auto devices = DeviceMap::instance().snapshot();
-        for (DeviceContext *context : devices) {
-            DeviceHub::release(context);
-            delete context;
-        }
-        DeviceMap::instance().clear();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        MainWindow::setTrayAvailableForTest(std::nullopt);
-        m_home.reset();
-    }
+    void init() { m_fixture.start(); }
+    void cleanup() { m_fixture.stop(); }
 
     void formIsTheDesignedWindow()
     {

@@ -1,3 +1,4 @@
+#include "MainWindowHome.h"
 #include "SimulatedDevice.h"
 
 #include "databinding/ZTabWidget.h"
@@ -17,35 +18,17 @@ class TestPlaceholderPages : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<MainWindow> m_window;
-    QStringList m_journal;
+    MainWindowHome m_fixture;
+    std::unique_ptr<TestHome> &m_home = m_fixture.home;
+    std::unique_ptr<MainWindow> &m_window = m_fixture.window;
+    QStringList &m_journal = m_fixture.journal;
 
     // The tab widget as the window holds it, without asking the window for it.
     ZTabWidget *tabsAsTheyStand() const { return m_window->findChild<ZTabWidget *>(QStringLiteral("tabWidget")); }
 
 private slots:
-    void init()
-    {
-        m_home = std::make_unique<TestHome>();
-        m_journal.clear();
-        MainWindow::setTrayAvailableForTest(true);
-        m_window = std::make_unique<MainWindow>();
-    }
-
-    void cleanup()
-    {
-        m_window.reset();
-        const auto devices = DeviceMap::instance().snapshot();
-        for (DeviceContext *context : devices) {
-            DeviceHub::release(context);
-            delete context;
-        }
-        DeviceMap::instance().clear();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        MainWindow::setTrayAvailableForTest(std::nullopt);
-        m_home.reset();
-    }
+    void init() { m_fixture.start(); }
+    void cleanup() { m_fixture.stop(); }
 
     void aWindowNeverShownHasNoPlaceholderPage()
     {
