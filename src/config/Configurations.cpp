@@ -112,6 +112,8 @@ bool Configurations::setValue(const QString &key, const QVariant &value)
         if (create.open(QIODevice::WriteOnly))
             create.setPermissions(OwnerOnly);
     }
+    const bool had = m_settings->contains(key);
+    const QVariant previous = m_settings->value(key);
     m_settings->setValue(key, value);
     m_settings->sync();
     QFile::setPermissions(path, OwnerOnly);
@@ -119,8 +121,14 @@ bool Configurations::setValue(const QString &key, const QVariant &value)
     QSettings written(path, QSettings::IniFormat);
     const bool ok = m_settings->status() == QSettings::NoError && written.status() == QSettings::NoError
         && written.contains(key) && written.value(key).toString() == value.toString();
-    if (!ok)
+    if (!ok) {
         QLOG_ERROR() << "cannot write" << key << "to" << path;
+        // What the program goes on with is what the file holds.
+        if (had)
+            m_settings->setValue(key, previous);
+        else
+            m_settings->remove(key);
+    }
     return ok;
 }
 

@@ -19,6 +19,8 @@
 #include "util/AppHelper.h"
 #include "util/UpgradeHelper.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -173,6 +175,22 @@ private slots:
         QCOMPARE(Configurations::instance().value(kLanguageKey).toString(), stored);
         QCOMPARE(prompts.texts, asked ? QStringList{kRestartQuestion} : QStringList());
         QCOMPARE(started, restarts);
+    }
+
+    void languageThatCannotBeSavedIsNotShownOrKept()
+    {
+        // A folder where the settings file should be: nothing can be written.
+        QVERIFY(QFile::remove(m_home->file(QStringLiteral("config/vellobox.ini"))));
+        QVERIFY(QDir().mkpath(m_home->file(QStringLiteral("config/vellobox.ini"))));
+        ToastRecorder toasts;
+        PromptRecorder prompts(QMessageBox::Yes);
+        SoftwareSettingTab page;
+        page.languageCombo()->setCurrentIndex(1);
+        QCOMPARE(toasts.entries.size(), 1);
+        QCOMPARE(toasts.entries.first().type, 2);
+        QVERIFY(prompts.texts.isEmpty());
+        QCOMPARE(page.languageCombo()->currentData().toString(), QStringLiteral("zh"));
+        QCOMPARE(Configurations::instance().value(kLanguageKey).toString(), QStringLiteral("zh"));
     }
 
     void updateCheckOffersEvenAnIgnoredVersion()

@@ -80,7 +80,11 @@ void SoftwareSettingTab::lanuageSwitch_currentTextChanged(const QString &text)
     Configurations &config = Configurations::instance();
     if (code.isEmpty() || code == config.languageInEffect())
         return;
+    const QString previous = config.languageInEffect();
     if (!config.setLanguage(code)) {
+        // The box shows the language the program keeps, not the one that could not be saved.
+        const QSignalBlocker blocker(m_language);
+        m_language->selectByData(previous);
         Toast::instance().showMessage(2, TNotify::tr("界面语言保存失败!"), FailureToastMs);
         return;
     }
