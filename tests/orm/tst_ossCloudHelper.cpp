@@ -28,6 +28,8 @@ private:
 
 void TestOssCloudHelper::init()
 {
+    // The previous folder goes first: each folder puts back the environment it found.
+    m_home.reset();
     m_home = std::make_unique<TestHome>();
 }
 
