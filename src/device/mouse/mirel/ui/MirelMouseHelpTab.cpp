@@ -41,16 +41,21 @@ QString MirelMouseHelpTab::helpPath(int page)
 
 void MirelMouseHelpTab::installHelpPages()
 {
-    for (int page = 1; page <= PageCount; ++page) {
-        const QString target = AppHelper::programDir() + helpPath(page);
+    QStringList files;
+    for (int page = 1; page <= PageCount; ++page)
+        files << helpPath(page);
+    // The pages share one style sheet beside them.
+    files << QStringLiteral("/assets/mirel/help/help.css");
+    for (const QString &file : qAsConst(files)) {
+        const QString target = AppHelper::programDir() + file;
         if (QFileInfo::exists(target))
-            continue; // a page edited beside the program stays as it is
-        QFile shipped(QLatin1Char(':') + helpPath(page));
+            continue; // a file edited beside the program stays as it is
+        QFile shipped(QLatin1Char(':') + file);
         QDir().mkpath(QFileInfo(target).absolutePath());
         QSaveFile out(target);
         if (!shipped.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly) || out.write(shipped.readAll()) < 0
             || !out.commit())
-            QLOG_ERROR() << "cannot install the help page" << target;
+            QLOG_ERROR() << "cannot install the help file" << target;
     }
 }
 
