@@ -11,6 +11,7 @@
 #include "platform/SingleInstanceGuard.h"
 #include "platform/UnixSignalWatcher.h"
 #include "qui/AppInit.h"
+#include "qui/AppWindowIcon.h"
 #include "qui/DeferredIconEngine.h"
 #include "qui/QUIHelper.h"
 #include "util/AppHelper.h"
@@ -64,7 +65,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppHelper::appName());
     QApplication::setApplicationVersion(QStringLiteral(VELLOBOX_VERSION));
-    QApplication::setWindowIcon(DeferredIconEngine::icon(QStringLiteral(":/image/logo.svg")));
+    AppWindowIcon::setWhenFirstShown(DeferredIconEngine::icon(QStringLiteral(":/image/logo.svg")));
     // The program lives in the tray: it ends only through its orderly exit.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -824,6 +824,10 @@ p, li { white-space: pre-wrap; }
         <source>服务器将请求转到其他地址, 已拒绝: %1</source>
         <translation>The server redirected the request to another address, which was refused: %1</translation>
     </message>
+    <message>
+        <source>无法使用声音: 缺少音频组件</source>
+        <translation>Sound is unavailable: the audio component is missing</translation>
+    </message>
 </context>
 <context>
     <name>TNotify</name>

@@ -824,6 +824,10 @@ p, li { white-space: pre-wrap; }
         <source>服务器将请求转到其他地址, 已拒绝: %1</source>
         <translation>서버가 요청을 다른 주소로 돌렸으며 거부되었습니다: %1</translation>
     </message>
+    <message>
+        <source>无法使用声音: 缺少音频组件</source>
+        <translation>소리를 사용할 수 없습니다: 오디오 구성 요소가 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>TNotify</name>

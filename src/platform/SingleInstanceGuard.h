@@ -1,14 +1,12 @@
 #pragma once
 
-#include <QLockFile>
 #include <QObject>
-#include <memory>
 
 class QLocalServer;
 
 // Keeps one running program per user and program folder: a lock file plus a local server. A second start is
-// refused and the first one is told (anotherInstanceStarted). A stale lock left by a crashed
-// run is taken over.
+// refused and the first one is told (anotherInstanceStarted). The lock is the kernel's (flock)
+// on the file, so a crashed run leaves nothing to take over: its lock went with its process.
 class SingleInstanceGuard : public QObject
 {
     Q_OBJECT
@@ -33,7 +31,7 @@ signals:
 private:
     QString m_key;
     QString m_dir;
-    std::unique_ptr<QLockFile> m_lock;
+    int m_lockFd = -1;
     QLocalServer *m_server = nullptr;
     bool m_primary = false;
 };

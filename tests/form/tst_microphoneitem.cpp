@@ -10,6 +10,7 @@
 #include "logic/businessLogic/workflow/IWorkHandle.h"
 #include "logic/businessLogic/workflow/WorkNode.h"
 #include "logic/businessLogic/workflow/device/AudioDeviceFactory.h"
+#include "logic/businessLogic/workflow/device/AudioModule.h"
 #include "logic/businessLogic/workflow/device/InjectedAudioDevice.h"
 #include "logic/businessLogic/workflow/device/MicrophoneVolumeTest.h"
 #include "qui/control/BarVolume.h"
@@ -44,6 +45,20 @@ public:
     }
     void stop() override {}
     bool isRunning() const override { return false; }
+};
+
+// Sound inputs by name, counting how often they were listed.
+class ListingModule : public AudioModule
+{
+public:
+    int listed = 0;
+    QStringList inputNames() override
+    {
+        ++listed;
+        return {QStringLiteral("Built-in"), QStringLiteral("USB headset")};
+    }
+    AudioCapture *createCapture(const QString &) override { return nullptr; }
+    AudioPlayback *createPlayback() override { return nullptr; }
 };
 
 int flag()
@@ -210,6 +225,27 @@ private slots:
         item.startButton()->click();
     }
 
+    // Listing the inputs loads the sound library: a page that is never shown never lists them.
+    void inputsAreListedWhenTheItemIsFirstShown()
+    {
+        ListingModule module;
+        AudioModule::setInstance(&module);
+        DevicePageHome device(std::make_unique<MouseSetting>());
+        MicrophoneItem item;
+        item.setContext(&device.context);
+        QCOMPARE(module.listed, 0);
+        QVERIFY(!item.sourceRow()->comboBox());
+        item.show();
+        QCOMPARE(module.listed, 1);
+        QCOMPARE(item.inputNames(), QStringList({"Built-in", "USB headset"}));
+        QVERIFY(item.sourceRow()->comboBox());
+        QCOMPARE(item.sourceRow()->comboBox()->count(), 2);
+        item.hide();
+        item.show();
+        QCOMPARE(module.listed, 1);
+        AudioModule::setInstance(nullptr);
+    }
+
     void bindingAgainKeepsOneSourceRow()
     {
         DevicePageHome device(std::make_unique<MouseSetting>());
@@ -228,21 +264,21 @@ private slots:
         QTest::addColumn<bool>("bigEndian");
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<QVector<int>>("samples");
-        QTest::newRow("unsigned 8-bit silence") << 8 << int(QAudioFormat::UnSignedInt) << 1 << false
+        QTest::newRow("unsigned 8-bit silence") << 8 << int(PcmFormat::UnSignedInt) << 1 << false
                                                 << QByteArray("\x80\x80", 2) << QVector<int>{0, 0};
-        QTest::newRow("unsigned 16-bit silence") << 16 << int(QAudioFormat::UnSignedInt) << 1 << false
+        QTest::newRow("unsigned 16-bit silence") << 16 << int(PcmFormat::UnSignedInt) << 1 << false
                                                  << QByteArray("\x00\x80\xff\xff", 4) << QVector<int>{0, 32767};
-        QTest::newRow("signed 16-bit big endian") << 16 << int(QAudioFormat::SignedInt) << 1 << true
+        QTest::newRow("signed 16-bit big endian") << 16 << int(PcmFormat::SignedInt) << 1 << true
                                                   << QByteArray("\x01\x00", 2) << QVector<int>{256};
-        QTest::newRow("stereo keeps the first channel") << 16 << int(QAudioFormat::SignedInt) << 2 << false
+        QTest::newRow("stereo keeps the first channel") << 16 << int(PcmFormat::SignedInt) << 2 << false
                                                         << QByteArray("\x10\x00\x20\x00", 4) << QVector<int>{16};
         float one = 1.0f;
         float half = -0.5f;
         QByteArray floats(reinterpret_cast<const char *>(&one), 4);
         floats.append(reinterpret_cast<const char *>(&half), 4);
-        QTest::newRow("float") << 32 << int(QAudioFormat::Float) << 1 << false << floats
+        QTest::newRow("float") << 32 << int(PcmFormat::Float) << 1 << false << floats
                                << QVector<int>{32767, -16383};
-        QTest::newRow("unknown size") << 24 << int(QAudioFormat::SignedInt) << 1 << false << QByteArray(6, 'x')
+        QTest::newRow("unknown size") << 24 << int(PcmFormat::SignedInt) << 1 << false << QByteArray(6, 'x')
                                       << QVector<int>{};
     }
 
@@ -254,12 +290,13 @@ private slots:
         QFETCH(bool, bigEndian);
         QFETCH(QByteArray, input);
         QFETCH(QVector<int>, samples);
-        QAudioFormat format;
-        format.setSampleSize(size);
-        format.setSampleType(QAudioFormat::SampleType(type));
-        format.setChannelCount(channels);
-        format.setByteOrder(bigEndian ? QAudioFormat::BigEndian : QAudioFormat::LittleEndian);
-        const QByteArray out = MicrophoneVolumeTest::toPcm16(input, format);
+        PcmFormat format;
+        format.sampleRate = 16000;
+        format.sampleBits = size;
+        format.sampleType = PcmFormat::SampleType(type);
+        format.channels = channels;
+        format.bigEndian = bigEndian;
+        const QByteArray out = format.toPcm16(input);
         QVector<int> got;
         for (int i = 0; i + 1 < out.size(); i += 2)
             got << qFromLittleEndian<qint16>(out.constData() + i);
@@ -269,7 +306,7 @@ private slots:
     // Whatever inputs this machine has: the capture runs, or fails and says why.
     void theRealCaptureStartsOrSaysWhy()
     {
-        MicrophoneVolumeTest capture{QAudioDeviceInfo()};
+        MicrophoneVolumeTest capture{QString()};
         QSignalSpy failed(&capture, &IAudioDevice::failed);
         const bool started = capture.start();
         QCOMPARE(started, failed.isEmpty());
@@ -279,11 +316,11 @@ private slots:
 
     void theTestAsksForSignedSamples()
     {
-        const QAudioFormat format = MicrophoneVolumeTest::requestedFormat();
-        QCOMPARE(format.sampleType(), QAudioFormat::SignedInt);
-        QCOMPARE(format.sampleSize(), 16);
-        QCOMPARE(format.sampleRate(), 16000);
-        QCOMPARE(format.channelCount(), 1);
+        const PcmFormat format = MicrophoneVolumeTest::requestedFormat();
+        QCOMPARE(format.sampleType, PcmFormat::SignedInt);
+        QCOMPARE(format.sampleBits, 16);
+        QCOMPARE(format.sampleRate, 16000);
+        QCOMPARE(format.channels, 1);
     }
 };
 

@@ -132,12 +132,12 @@ private slots:
         const QByteArray pcm(3200, '\x05');
         const QByteArray file = Wav::header(PcAudioDevice::pcmFormat(), quint32(pcm.size())) + pcm;
         QCOMPARE(file.size(), 44 + pcm.size());
-        QAudioFormat format;
+        PcmFormat format;
         QByteArray data;
         QVERIFY(Wav::parse(file, &format, &data));
-        QCOMPARE(format.sampleRate(), 16000);
-        QCOMPARE(format.channelCount(), 1);
-        QCOMPARE(format.sampleSize(), 16);
+        QCOMPARE(format.sampleRate, 16000);
+        QCOMPARE(format.channels, 1);
+        QCOMPARE(format.sampleBits, 16);
         QCOMPARE(data, pcm);
         QVERIFY(!Wav::parse("ID3 not a wave file", &format, &data));
     }

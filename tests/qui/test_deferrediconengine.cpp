@@ -1,4 +1,8 @@
+#include "qui/AppWindowIcon.h"
 #include "qui/DeferredIconEngine.h"
+
+#include <QApplication>
+#include <QDialog>
 
 #include <QtTest>
 
@@ -39,6 +43,27 @@ private slots:
         const QIcon missing = DeferredIconEngine::icon(QStringLiteral(":/logo/no-such-icon.ico"));
         QVERIFY(missing.isNull());
         QVERIFY(missing.pixmap(QSize(16, 16)).isNull());
+    }
+
+    // The program's icon waits for the first window the window manager decorates: the tray
+    // icon's own window and pop-ups do not set it.
+    void theWindowIconWaitsForARealWindow()
+    {
+        AppWindowIcon::setWhenFirstShown(DeferredIconEngine::icon(QStringLiteral(":/logo/logo.ico")));
+        AppWindowIcon::setWhenFirstShown(DeferredIconEngine::icon(QStringLiteral(":/image/logo.svg")));
+        QWidget trayLike(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint);
+        trayLike.show();
+        QWidget popup(nullptr, Qt::Popup);
+        popup.show();
+        QVERIFY(QApplication::windowIcon().isNull());
+        QDialog dialog;
+        dialog.show();
+        QVERIFY(!QApplication::windowIcon().isNull());
+        // The later call's icon is the one set.
+        QCOMPARE(QApplication::windowIcon().pixmap(QSize(32, 32)).toImage(),
+                 QIcon(QStringLiteral(":/image/logo.svg")).pixmap(QSize(32, 32)).toImage());
+        QCOMPARE(dialog.windowIcon().pixmap(QSize(32, 32)).toImage(),
+                 QApplication::windowIcon().pixmap(QSize(32, 32)).toImage());
     }
 };
 

@@ -2,16 +2,13 @@
 
 #include "config/Configurations.h"
 #include "logging/QsLog.h"
+#include "logic/businessLogic/workflow/device/AudioModule.h"
 #include "logic/businessLogic/workflow/device/Wav.h"
 #include "qui/Toast.h"
 #include "util/TrContexts.h"
 
-#include <QAudioDeviceInfo>
-#include <QAudioOutput>
-#include <QBuffer>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMediaPlayer>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QTemporaryFile>
@@ -28,6 +25,7 @@ TtsClient::~TtsClient()
 {
     m_done = nullptr; // nobody to tell at exit
     releasePlayers();
+    delete m_playback;
 }
 
 void TtsClient::play(const QString &text, const Languages::LangugeSection *language, Done done)
@@ -68,47 +66,37 @@ void TtsClient::play(const QString &text, const Languages::LangugeSection *langu
 
 void TtsClient::playAudio(const QByteArray &audio)
 {
-    QAudioFormat format;
-    QByteArray pcm;
-    if (Wav::parse(audio, &format, &pcm)) {
-        const QAudioDeviceInfo device = QAudioDeviceInfo::defaultOutputDevice();
-        if (device.isNull() || !device.isFormatSupported(format)) {
-            fail(TNotify::tr("没有可用的扬声器"));
+    if (!m_playback) {
+        AudioModule *module = AudioModule::instance();
+        if (!module) {
+            fail(AudioModule::unavailableMessage());
             return;
         }
-        m_buffer = new QBuffer(this);
-        m_buffer->setData(pcm);
-        m_buffer->open(QIODevice::ReadOnly);
-        m_output = new QAudioOutput(device, format, this);
-        connect(m_output, &QAudioOutput::stateChanged, this, [this](QAudio::State state) {
-            if (!m_output)
-                return;
-            if (state == QAudio::IdleState)
-                finish(true);
-            else if (state == QAudio::StoppedState && m_output->error() != QAudio::NoError)
-                fail(TNotify::tr("播放失败"));
-        });
-        m_output->start(m_buffer);
+        m_playback = module->createPlayback();
+    }
+    const quint64 generation = m_generation;
+    const AudioPlayback::Done ended = [this, generation](AudioPlayback::End end) {
+        if (generation != m_generation)
+            return;
+        if (end == AudioPlayback::Played)
+            finish(true);
+        else
+            fail(end == AudioPlayback::NoOutput ? TNotify::tr("没有可用的扬声器") : TNotify::tr("播放失败"));
+    };
+    PcmFormat format;
+    QByteArray pcm;
+    if (Wav::parse(audio, &format, &pcm)) {
+        m_playback->playPcm(pcm, format, ended);
         return;
     }
-    // Compressed audio: QMediaPlayer decodes it from a file of its own.
+    // Compressed audio: decoded from a file of its own.
     m_file = new QTemporaryFile(this);
     if (!m_file->open() || m_file->write(audio) != audio.size()) {
         fail(TNotify::tr("播放失败"));
         return;
     }
     m_file->flush();
-    m_player = new QMediaPlayer(this);
-    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
-        if (status == QMediaPlayer::EndOfMedia)
-            finish(true);
-        else if (status == QMediaPlayer::InvalidMedia)
-            fail(TNotify::tr("播放失败"));
-    });
-    connect(m_player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this,
-            [this](QMediaPlayer::Error) { fail(TNotify::tr("播放失败")); });
-    m_player->setMedia(QUrl::fromLocalFile(m_file->fileName()));
-    m_player->play();
+    m_playback->playFile(m_file->fileName(), ended);
 }
 
 void TtsClient::stop()
@@ -137,24 +125,8 @@ void TtsClient::finish(bool played)
 
 void TtsClient::releasePlayers()
 {
-    if (m_output) {
-        QAudioOutput *output = m_output;
-        m_output = nullptr;
-        output->disconnect(this);
-        output->stop();
-        output->deleteLater();
-    }
-    if (m_buffer) {
-        m_buffer->deleteLater();
-        m_buffer = nullptr;
-    }
-    if (m_player) {
-        QMediaPlayer *player = m_player;
-        m_player = nullptr;
-        player->disconnect(this);
-        player->stop();
-        player->deleteLater();
-    }
+    if (m_playback)
+        m_playback->stop();
     if (m_file) {
         m_file->deleteLater();
         m_file = nullptr;

@@ -6,17 +6,15 @@
 #include <QPointer>
 #include <functional>
 
-class QAudioOutput;
-class QBuffer;
-class QMediaPlayer;
+class AudioPlayback;
 class QNetworkAccessManager;
 class QTemporaryFile;
 
 // Speaks a text through the text-to-speech server ("/Server/TtsUrl").
 //
 // Request: POST, JSON {"text": "<text>", "language": "<speech-synthesis code>",
-// "format": "wav"}. Answer: the audio itself; PCM WAVE is played through QAudioOutput, any
-// other format through QMediaPlayer. Starting a new text ends the one playing.
+// "format": "wav"}. Answer: the audio itself, played through the audio module (PCM WAVE as it
+// is, any other format decoded from a file). Starting a new text ends the one playing.
 class TtsClient : public QObject
 {
     Q_OBJECT
@@ -42,9 +40,7 @@ private:
     void releasePlayers();
 
     QNetworkAccessManager *m_network;
-    QAudioOutput *m_output = nullptr;
-    QBuffer *m_buffer = nullptr;
-    QMediaPlayer *m_player = nullptr;
+    AudioPlayback *m_playback = nullptr; // created on the first playing, kept
     QTemporaryFile *m_file = nullptr;
     Done m_done;
     quint64 m_generation = 0;

@@ -9,6 +9,7 @@
 #include "device/mouse/common/ui/TypingTab.h"
 #include "logging/QsLog.h"
 #include "logic/businessLogic/workflow/device/AudioDeviceFactory.h"
+#include "logic/businessLogic/workflow/device/AudioModule.h"
 #include "logic/businessLogic/workflow/device/IAudioDevice.h"
 #include "qui/Toast.h"
 #include "util/AppHelper.h"
@@ -81,33 +82,39 @@ void MicrophoneItem::onContextChanged()
     m_sourceRow = new FormItem(this);
     m_sourceRow->setObjectName(QStringLiteral("fiSoundSource"));
     m_inputs.clear();
+    m_inputsPending = false;
     if (device->product && device->product->isBluetooth()) {
         // The Bluetooth mouse speaks through its own microphone: nothing to choose.
         m_sourceRow->addLabel(TUI::tr("声音来源"));
         m_sourceRow->addTitleLabel(device->product->name)->setTextFormat(Qt::PlainText);
     } else {
         m_sourceRow->addTextBrowser(TUI::tr("声音来源"), 48);
-        fillInputs();
+        m_inputsPending = true;
+        if (isVisible())
+            fillInputs();
     }
     ui->vlt1->insertWidget(0, m_sourceRow);
 }
 
+void MicrophoneItem::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_inputsPending)
+        fillInputs();
+}
+
 void MicrophoneItem::fillInputs()
 {
+    m_inputsPending = false;
+    if (AudioModule *module = AudioModule::instance())
+        m_inputs = module->inputNames();
     int longest = 0;
-    try {
-        const QList<QAudioDeviceInfo> devices = QAudioDeviceInfo::availableDevices(QAudio::AudioInput);
-        for (const QAudioDeviceInfo &info : devices) {
-            QLOG_TRACE() << info.deviceName();
-            m_inputs.insert(info.deviceName(), info);
-            longest = qMax(longest, info.deviceName().size());
-        }
-    } catch (...) {
-        QLOG_FATAL() << "Exception ocurr when QAudioDeviceInfo::availableDevices(QAudio::AudioInput)";
-    }
     int position = 0;
-    for (auto it = m_inputs.cbegin(); it != m_inputs.cend(); ++it)
-        m_sourceRow->addComboBox(it.key(), position++);
+    for (const QString &name : qAsConst(m_inputs)) {
+        QLOG_TRACE() << name;
+        longest = qMax(longest, name.size());
+        m_sourceRow->addComboBox(name, position++);
+    }
     if (ZComboBox *combo = m_sourceRow->comboBox()) {
         // Wide enough for the longest name, within what the row can show.
         combo->setFixedWidth(qBound(120, 10 * longest, 400));
@@ -125,10 +132,12 @@ void MicrophoneItem::on_btnStartTesting_clicked()
 
 void MicrophoneItem::startTest()
 {
+    if (m_inputsPending)
+        fillInputs();
     // Without a list (a Bluetooth product, or no input found) the default input is tested.
-    QAudioDeviceInfo input;
+    QString input;
     if (m_sourceRow && m_sourceRow->comboBox())
-        input = m_inputs.value(m_sourceRow->comboBox()->currentText());
+        input = m_sourceRow->comboBox()->currentText();
     const AudioDeviceFactory::Source source = AudioDeviceFactory::createInput(context(), input);
     if (!source.device)
         return;

@@ -2,8 +2,6 @@
 
 #include "device/IContextBinder.h"
 
-#include <QAudioDeviceInfo>
-#include <QMap>
 #include <QMetaObject>
 #include <QPointer>
 #include <QWidget>
@@ -32,8 +30,9 @@ public:
     FormItem *sourceRow() const { return m_sourceRow; }
     QPushButton *startButton() const;
     BarVolume *volume() const;
-    // Input names of the list, sorted; one entry per name.
-    QStringList inputNames() const { return m_inputs.keys(); }
+    // Input names of the list, sorted; one entry per name. Read when the item is first shown
+    // (or a test starts): listing the inputs loads the audio module.
+    QStringList inputNames() const { return m_inputs; }
 
     // The bars for a level in dB: 0 to 100 shown as 0 to 10.
     static int barsForLevel(int level);
@@ -47,6 +46,7 @@ public slots:
 
 protected:
     void onContextChanged() override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void startTest();
@@ -55,7 +55,8 @@ private:
 
     Ui::MicrophoneItem *ui;
     FormItem *m_sourceRow = nullptr;
-    QMap<QString, QAudioDeviceInfo> m_inputs;
+    QStringList m_inputs;
+    bool m_inputsPending = false;
     QPointer<IAudioDevice> m_source;
     bool m_ownsSource = false;
     bool m_testing = false;

@@ -28,11 +28,11 @@ AudioDeviceFactory::Source AudioDeviceFactory::create(DeviceContext *context)
     return {new PcAudioDevice, true};
 }
 
-AudioDeviceFactory::Source AudioDeviceFactory::createInput(DeviceContext *context, const QAudioDeviceInfo &input)
+AudioDeviceFactory::Source AudioDeviceFactory::createInput(DeviceContext *context, const QString &inputName)
 {
     if (overrideFn()) {
         if (IAudioDevice *device = overrideFn()(context))
             return {device, false};
     }
-    return {new MicrophoneVolumeTest(input), true};
+    return {new MicrophoneVolumeTest(inputName), true};
 }

@@ -1,28 +1,14 @@
 #include "logic/businessLogic/workflow/device/PcAudioDevice.h"
 
 #include "logging/QsLog.h"
+#include "logic/businessLogic/workflow/device/AudioModule.h"
 #include "util/TrContexts.h"
-
-#include <QAudioDeviceInfo>
-#include <QAudioInput>
 
 PcAudioDevice::PcAudioDevice(QObject *parent) : IAudioDevice(parent) {}
 
 PcAudioDevice::~PcAudioDevice()
 {
     stop();
-}
-
-QAudioFormat PcAudioDevice::pcmFormat()
-{
-    QAudioFormat format;
-    format.setSampleRate(16000);
-    format.setChannelCount(1);
-    format.setSampleSize(16);
-    format.setSampleType(QAudioFormat::SignedInt);
-    format.setByteOrder(QAudioFormat::LittleEndian);
-    format.setCodec(QStringLiteral("audio/pcm"));
-    return format;
 }
 
 QString PcAudioDevice::name() const
@@ -32,41 +18,58 @@ QString PcAudioDevice::name() const
 
 bool PcAudioDevice::start()
 {
-    if (m_input)
+    if (m_running)
         return true;
-    const QAudioDeviceInfo info = QAudioDeviceInfo::defaultInputDevice();
-    if (info.isNull() || !info.isFormatSupported(pcmFormat())) {
-        QLOG_ERROR() << "no microphone for 16 kHz mono 16-bit capture";
-        emit failed(TMsg::tr("没有可用的麦克风"));
+    AudioModule *module = AudioModule::instance();
+    if (!module) {
+        fail(AudioModule::unavailableMessage());
         return false;
     }
-    m_input = new QAudioInput(info, pcmFormat(), this);
-    m_io = m_input->start();
-    if (!m_io) {
-        QLOG_ERROR() << "microphone did not start, error" << m_input->error();
-        delete m_input;
-        m_input = nullptr;
-        emit failed(TMsg::tr("麦克风无法打开"));
+    if (!m_capture)
+        m_capture.reset(module->createCapture(QString()));
+    PcmFormat actual;
+    QString detail;
+    const AudioCapture::StartResult result = m_capture->start(
+        pcmFormat(), false, 0,
+        [this](const char *data, qint64 len) {
+            if (len > 0)
+                emit handleData(QByteArray(data, int(len)));
+        },
+        [this](const QString &why) {
+            QLOG_ERROR() << "microphone:" << why;
+            fail(TMsg::tr("麦克风无法打开"));
+        },
+        &actual, &detail);
+    switch (result) {
+    case AudioCapture::Started:
+        m_running = true;
+        emit deviceStateChanged(true);
+        return true;
+    case AudioCapture::NoDevice:
+    case AudioCapture::FormatUnsupported:
+        QLOG_ERROR() << "no microphone for 16 kHz mono 16-bit capture:" << detail;
+        fail(TMsg::tr("没有可用的麦克风"));
         return false;
+    case AudioCapture::OpenFailed:
+        break;
     }
-    connect(m_io, &QIODevice::readyRead, this, [this] {
-        if (m_io) {
-            const QByteArray data = m_io->readAll();
-            if (!data.isEmpty())
-                emit handleData(data);
-        }
-    });
-    emit deviceStateChanged(true);
-    return true;
+    QLOG_ERROR() << "microphone did not start:" << detail;
+    fail(TMsg::tr("麦克风无法打开"));
+    return false;
 }
 
 void PcAudioDevice::stop()
 {
-    if (!m_input)
+    if (m_capture)
+        m_capture->stop();
+    if (!m_running)
         return;
-    m_input->stop();
-    m_input->deleteLater();
-    m_input = nullptr;
-    m_io = nullptr;
+    m_running = false;
     emit deviceStateChanged(false);
+}
+
+void PcAudioDevice::fail(const QString &message)
+{
+    stop();
+    emit failed(message);
 }

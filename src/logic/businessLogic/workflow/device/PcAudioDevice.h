@@ -1,14 +1,13 @@
 #pragma once
 
 #include "logic/businessLogic/workflow/device/IAudioDevice.h"
+#include "logic/businessLogic/workflow/device/PcmFormat.h"
 
-#include <QAudioFormat>
-#include <QPointer>
+#include <memory>
 
-class QAudioInput;
-class QIODevice;
+class AudioCapture;
 
-// The PC's default microphone through QAudioInput.
+// The PC's default microphone, captured through the audio module.
 class PcAudioDevice : public IAudioDevice
 {
     Q_OBJECT
@@ -16,14 +15,16 @@ public:
     explicit PcAudioDevice(QObject *parent = nullptr);
     ~PcAudioDevice() override;
 
-    static QAudioFormat pcmFormat();
+    static PcmFormat pcmFormat() { return PcmFormat::speech(); }
 
     QString name() const override;
     bool start() override;
     void stop() override;
-    bool isRunning() const override { return m_input != nullptr; }
+    bool isRunning() const override { return m_running; }
 
 private:
-    QAudioInput *m_input = nullptr;
-    QPointer<QIODevice> m_io;
+    void fail(const QString &message);
+
+    std::unique_ptr<AudioCapture> m_capture;
+    bool m_running = false;
 };

@@ -19,11 +19,11 @@ void put32(QByteArray &out, quint32 v)
 
 namespace Wav {
 
-QByteArray header(const QAudioFormat &format, quint32 dataBytes)
+QByteArray header(const PcmFormat &format, quint32 dataBytes)
 {
-    const quint16 channels = quint16(format.channelCount());
-    const quint16 bits = quint16(format.sampleSize());
-    const quint32 rate = quint32(format.sampleRate());
+    const quint16 channels = quint16(format.channels);
+    const quint16 bits = quint16(format.sampleBits);
+    const quint32 rate = quint32(format.sampleRate);
     QByteArray out;
     out.reserve(44);
     out.append("RIFF", 4);
@@ -42,7 +42,7 @@ QByteArray header(const QAudioFormat &format, quint32 dataBytes)
     return out;
 }
 
-bool parse(const QByteArray &file, QAudioFormat *format, QByteArray *pcm)
+bool parse(const QByteArray &file, PcmFormat *format, QByteArray *pcm)
 {
     if (file.size() < 12 || !file.startsWith("RIFF") || file.mid(8, 4) != "WAVE")
         return false;
@@ -56,13 +56,12 @@ bool parse(const QByteArray &file, QAudioFormat *format, QByteArray *pcm)
         if (id == "fmt " && size >= 16 && body + 16 <= file.size()) {
             if (qFromLittleEndian<quint16>(p + body) != 1)
                 return false; // compressed
-            format->setCodec(QStringLiteral("audio/pcm"));
-            format->setChannelCount(qFromLittleEndian<quint16>(p + body + 2));
-            format->setSampleRate(int(qFromLittleEndian<quint32>(p + body + 4)));
+            format->channels = qFromLittleEndian<quint16>(p + body + 2);
+            format->sampleRate = int(qMin<quint32>(qFromLittleEndian<quint32>(p + body + 4), 0x7fffffff));
             const int bits = qFromLittleEndian<quint16>(p + body + 14);
-            format->setSampleSize(bits);
-            format->setSampleType(bits == 8 ? QAudioFormat::UnSignedInt : QAudioFormat::SignedInt);
-            format->setByteOrder(QAudioFormat::LittleEndian);
+            format->sampleBits = bits;
+            format->sampleType = bits == 8 ? PcmFormat::UnSignedInt : PcmFormat::SignedInt;
+            format->bigEndian = false;
             haveFormat = true;
         } else if (id == "data") {
             if (!haveFormat)

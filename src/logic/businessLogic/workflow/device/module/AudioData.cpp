@@ -1,4 +1,4 @@
-#include "logic/businessLogic/workflow/device/AudioData.h"
+#include "AudioData.h"
 
 qint64 AudioData::readData(char *, qint64)
 {

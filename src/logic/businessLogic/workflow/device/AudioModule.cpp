@@ -1,0 +1,54 @@
+#include "logic/businessLogic/workflow/device/AudioModule.h"
+
+#include "logging/QsLog.h"
+#include "util/TrContexts.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibrary>
+
+namespace {
+const char *const kModule = "libvb_audio.so";
+
+AudioModule *g_installed = nullptr;
+
+AudioModule *loadModule()
+{
+    QLibrary library(AudioModule::modulePath());
+    const auto create = reinterpret_cast<VbCreateAudioModule>(library.resolve("vbCreateAudioModule"));
+    if (!create) {
+        QLOG_ERROR() << "audio module not available:" << library.errorString();
+        return nullptr;
+    }
+    AudioModule *module = create();
+    QLOG_INFO() << "audio module loaded from" << library.fileName();
+    // Never unloaded: its objects and Qt's plugins it loaded live as long as the process.
+    return module;
+}
+} // namespace
+
+AudioModule *AudioModule::instance()
+{
+    if (g_installed)
+        return g_installed;
+    static AudioModule *const loaded = loadModule();
+    return loaded;
+}
+
+void AudioModule::setInstance(AudioModule *module)
+{
+    g_installed = module;
+}
+
+QString AudioModule::modulePath()
+{
+    const QString beside = QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(kModule);
+    if (QFileInfo::exists(beside))
+        return beside;
+    return QStringLiteral(VB_AUDIO_DIR "/") + QLatin1String(kModule);
+}
+
+QString AudioModule::unavailableMessage()
+{
+    return TMsg::tr("无法使用声音: 缺少音频组件");
+}
