@@ -19,10 +19,12 @@
 #include "util/TrContexts.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
 #include <QElapsedTimer>
+#include <QThreadPool>
 #include <QTimer>
 #include <QTranslator>
 
@@ -63,6 +65,9 @@ int main(int argc, char *argv[])
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
+    // The tray icon and the accessibility bridge both ask the session bus first thing; the
+    // connection is made meanwhile on a pool thread instead of while the GUI thread waits.
+    QThreadPool::globalInstance()->start([] { QDBusConnection::sessionBus(); });
     QApplication::setApplicationName(AppHelper::appName());
     QApplication::setApplicationVersion(QStringLiteral(VELLOBOX_VERSION));
     AppWindowIcon::setWhenFirstShown(DeferredIconEngine::icon(QStringLiteral(":/image/logo.svg")));

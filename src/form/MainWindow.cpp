@@ -83,10 +83,30 @@ MainWindow::MainWindow(QWidget *parent)
 {
     setWindowFlags(Qt::WindowFlags(WindowFlags));
     setAttribute(Qt::WA_TranslucentBackground);
-    ui->setupUi(this);
     setWindowTitle(QStringLiteral("Vellobox"));
     initTrayIcon();
 
+    DevicePanelBuilder::install();
+    m_placeholder = new BlankDevice;
+    // A device that came first has the only tab: the placeholder then waits for its leaving.
+    m_placeholderPages = new PlaceholderPages(this, [this] { if (builtUi()->tabWidget->count() == 0) initDeviceTabs(); });
+
+    UpgradeLink::connectSignals(this);
+
+    watchDeviceNodes();
+
+    IOsHelper::instance()->addKeyboardHook(QString::fromLatin1(ShortcutHookName), [](int message, int key, int modifiers) {
+        MainWindow::onSystemShortCut(message, key, Qt::KeyboardModifiers(modifiers));
+    });
+}
+
+void MainWindow::buildUi()
+{
+    if (m_uiBuilt)
+        return;
+    m_uiBuilt = true;
+    ui->setupUi(this);
+    setWindowTitle(QStringLiteral("Vellobox"));
     m_savedGeometry = geometry();
     setWindowFlags(Qt::WindowFlags(WindowFlags));
 
@@ -97,24 +117,32 @@ MainWindow::MainWindow(QWidget *parent)
     // Switching the device tab switches its navigation column with it.
     connect(ui->tabWidget, &QTabWidget::currentChanged, ui->nav, &NavForm::setCurrentPage, Qt::DirectConnection);
 
-    DevicePanelBuilder::install();
-    m_placeholder = new BlankDevice;
-    // A device that came first has the only tab: the placeholder then waits for its leaving.
-    m_placeholderPages = new PlaceholderPages(this, [this] { if (ui->tabWidget->count() == 0) initDeviceTabs(); });
-
-    UpgradeLink::connectSignals(this);
-
     BlueToothMonitor &bluetooth = BlueToothMonitor::instance();
     AnimationButton *scan = m_topRightPanel->btnScan();
     connect(&bluetooth, &BlueToothMonitor::startScan, scan, [scan] { scan->start(ScanBlinkMs); },
             Qt::DirectConnection);
     connect(&bluetooth, &BlueToothMonitor::finishScan, scan, &AnimationButton::stop, Qt::DirectConnection);
+    if (bluetooth.isDiscovering())
+        scan->start(ScanBlinkMs);
+}
 
-    watchDeviceNodes();
+Ui::ConfigWindow *MainWindow::builtUi() const
+{
+    const_cast<MainWindow *>(this)->buildUi();
+    return ui;
+}
 
-    IOsHelper::instance()->addKeyboardHook(QString::fromLatin1(ShortcutHookName), [](int message, int key, int modifiers) {
-        MainWindow::onSystemShortCut(message, key, Qt::KeyboardModifiers(modifiers));
-    });
+void MainWindow::setVisible(bool visible)
+{
+    if (visible)
+        buildUi();
+    QMainWindow::setVisible(visible);
+}
+
+TopRightPanel *MainWindow::topRightPanel() const
+{
+    builtUi();
+    return m_topRightPanel;
 }
 
 MainWindow::~MainWindow()
@@ -127,12 +155,14 @@ MainWindow::~MainWindow()
 
 ZTabWidget *MainWindow::tabWidget() const
 {
+    builtUi();
     m_placeholderPages->ensure();
     return ui->tabWidget;
 }
 
 NavForm *MainWindow::navForm() const
 {
+    builtUi();
     m_placeholderPages->ensure();
     return ui->nav;
 }
@@ -395,7 +425,8 @@ void MainWindow::quitApplication()
     }
     DeviceMap::instance().clear();
     // The tab bar must not paint the status of a device that is gone.
-    ui->tabWidget->zTabBar()->clearItems();
+    if (m_uiBuilt)
+        ui->tabWidget->zTabBar()->clearItems();
     m_trayIcon->hide();
     UpgradeLink::stopDownload();
     DeviceHub::stopWordPick();
@@ -546,6 +577,7 @@ void MainWindow::onSystemShortCut(int message, int virtualKey, Qt::KeyboardModif
 
 void MainWindow::initDeviceTabs()
 {
+    buildUi();
     if (!m_placeholder->deviceUi().first)
         m_placeholder->initializeUI(this);
     ZTabBar *bar = ui->tabWidget->zTabBar();
@@ -561,6 +593,7 @@ void MainWindow::addDevice(DeviceContext *context)
 {
     if (!context || !context->logic)
         return;
+    buildUi();
     ZTabBar *bar = ui->tabWidget->zTabBar();
     if (!bar->items().isEmpty() && bar->items().first() == nullptr) {
         // The placeholder keeps its pages for when the last device goes.
@@ -592,6 +625,7 @@ void MainWindow::removeDevice(DeviceContext *context)
 {
     if (!context)
         return;
+    buildUi();
     ZTabBar *bar = ui->tabWidget->zTabBar();
     const QVector<DeviceContext *> before = bar->items();
     const QString key = context->key();
@@ -654,6 +688,6 @@ void MainWindow::removeDevice(DeviceContext *context)
 
 void MainWindow::deviceStatusChange(NotifyType type, const QVariant &, const QVariant &)
 {
-    if (type == Notify_Status)
+    if (type == Notify_Status && m_uiBuilt)
         ui->tabWidget->zTabBar()->update();
 }

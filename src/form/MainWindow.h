@@ -56,6 +56,8 @@ public:
     // Puts the placeholder's pages up as tab 0 (building them the first time).
     void initDeviceTabs();
 
+    void setVisible(bool visible) override;
+
     // Whether closing may hide the window into the tray; without a tray it minimises.
     static bool trayAvailable();
     // Tests decide whether there is a tray; nothing asks the system again.
@@ -64,7 +66,7 @@ public:
     // Both with the placeholder's tab if no device came yet.
     ZTabWidget *tabWidget() const;
     NavForm *navForm() const;
-    TopRightPanel *topRightPanel() const { return m_topRightPanel; }
+    TopRightPanel *topRightPanel() const;
     QMenu *trayMenu() const { return m_trayMenu; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     QAction *showProgressAction() const { return m_showProgressAction; }
@@ -127,7 +129,13 @@ private:
     void watchDeviceNodes();
     void hideUpgradeDialog();
 
+    // The window's contents (the form, the title bar's panel) are built when it is first shown
+    // or first asked for: a start into the tray shows neither.
+    Ui::ConfigWindow *builtUi() const;
+    void buildUi();
+
     Ui::ConfigWindow *ui;
+    bool m_uiBuilt = false;
     QAction *m_openAction = nullptr;
     QAction *m_exitAction = nullptr;
     QAction *m_scanAction = nullptr;

@@ -44,6 +44,11 @@ QString SingleInstanceGuard::lockPath() const
     return m_dir + QLatin1Char('/') + m_key + QStringLiteral(".lock");
 }
 
+QString SingleInstanceGuard::serverPath() const
+{
+    return m_dir + QLatin1Char('/') + m_key + QStringLiteral(".sock");
+}
+
 bool SingleInstanceGuard::tryAcquire()
 {
     if (m_primary)
@@ -65,7 +70,7 @@ bool SingleInstanceGuard::tryAcquire()
             if (error == EWOULDBLOCK) {
                 // Wake the running program so the user sees it.
                 QLocalSocket socket;
-                socket.connectToServer(m_key);
+                socket.connectToServer(serverPath());
                 if (socket.waitForConnected(500)) {
                     socket.write("show");
                     socket.waitForBytesWritten(500);
@@ -96,9 +101,10 @@ bool SingleInstanceGuard::tryAcquire()
     m_lockFd = fd;
     m_primary = true;
     m_server = new QLocalServer(this);
-    QLocalServer::removeServer(m_key);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(m_key)) {
+    // In the user's own runtime folder (0700): nobody else can reach it, so it needs no
+    // access option (which would build it in a folder of its own first).
+    QLocalServer::removeServer(serverPath());
+    if (!m_server->listen(serverPath())) {
         QLOG_WARN() << "instance server cannot listen:" << m_server->errorString();
     }
     connect(m_server, &QLocalServer::newConnection, this, [this] {

@@ -24,6 +24,8 @@ public:
     bool isPrimary() const { return m_primary; }
     void release();
     QString lockPath() const;
+    // The local server a second start wakes this one through.
+    QString serverPath() const;
 
 signals:
     void anotherInstanceStarted();

@@ -3,6 +3,8 @@
 #include "logging/QsLog.h"
 #include "platform/X11KeySymTable.h"
 
+#include <QLibrary>
+
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -12,6 +14,28 @@ namespace {
 Display *dpy(void *p)
 {
     return static_cast<Display *>(p);
+}
+
+// XTest is loaded with the first key sent: a start that types nothing does not load it.
+struct XTestCalls {
+    decltype(&XTestQueryExtension) queryExtension = nullptr;
+    decltype(&XTestFakeKeyEvent) fakeKeyEvent = nullptr;
+};
+
+const XTestCalls &xtest()
+{
+    static const XTestCalls calls = [] {
+        XTestCalls c;
+        QLibrary library(QStringLiteral("Xtst"), 6);
+        c.queryExtension = reinterpret_cast<decltype(&XTestQueryExtension)>(library.resolve("XTestQueryExtension"));
+        c.fakeKeyEvent = reinterpret_cast<decltype(&XTestFakeKeyEvent)>(library.resolve("XTestFakeKeyEvent"));
+        if (!c.queryExtension || !c.fakeKeyEvent) {
+            QLOG_WARN() << "key sender: cannot load XTest:" << library.errorString();
+            c = XTestCalls();
+        }
+        return c;
+    }();
+    return calls;
 }
 
 } // namespace
@@ -33,13 +57,15 @@ bool X11KeySender::open()
         QLOG_WARN() << "key sender: no X display, keys cannot be simulated";
         return false;
     }
+    if (!xtest().queryExtension)
+        return false;
     Display *display = XOpenDisplay(nullptr);
     if (!display) {
         QLOG_WARN() << "key sender: cannot open the X display" << qgetenv("DISPLAY");
         return false;
     }
     int event = 0, error = 0, major = 0, minor = 0;
-    if (!XTestQueryExtension(display, &event, &error, &major, &minor)) {
+    if (!xtest().queryExtension(display, &event, &error, &major, &minor)) {
         QLOG_WARN() << "key sender: the X server has no XTEST";
         XCloseDisplay(display);
         return false;
@@ -89,7 +115,7 @@ int X11KeySender::send(const QVector<KeyRecord> &records)
             QLOG_WARN() << "key sender: no key for virtual key" << Qt::hex << r.virtualKey;
             continue;
         }
-        if (XTestFakeKeyEvent(display, unsigned(code), r.release ? False : True, CurrentTime))
+        if (xtest().fakeKeyEvent(display, unsigned(code), r.release ? False : True, CurrentTime))
             ++sent;
     }
     // Make sure the server has them before the caller goes on (e.g. changes the clipboard).

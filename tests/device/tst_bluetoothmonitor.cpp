@@ -2,17 +2,61 @@
 #include "device/DeviceHardwareInfo.h"
 #include "device/DeviceMap.h"
 #include "device/IDeviceFactory.h"
+#include "device/IDeviceListener.h"
 #include "logging/QsLog.h"
 #include "logic/businessLogic/monitor/BlueToothMonitor.h"
 #include "support/TestHome.h"
 #include "support/ToastRecorder.h"
 
-#include <QBluetoothAddress>
-#include <QBluetoothDeviceInfo>
-#include <QBluetoothUuid>
+#include "logic/businessLogic/monitor/BluetoothModule.h"
+
 #include <QFile>
 #include <QSignalSpy>
 #include <QtTest>
+
+namespace {
+
+// A link whose connection steps the test plays.
+class ScriptedLink : public BleLink
+{
+public:
+    Ready ready;
+    Data data;
+    Lost lost;
+    QList<QByteArray> written;
+    bool closed = false;
+
+    void open(Ready r, Data d, Lost l) override
+    {
+        ready = std::move(r);
+        data = std::move(d);
+        lost = std::move(l);
+    }
+    void close() override { closed = true; }
+    bool write(const QByteArray &bytes) override
+    {
+        written << bytes;
+        return true;
+    }
+};
+
+class ScriptedBluetooth : public BluetoothModule
+{
+public:
+    ScriptedLink *link = nullptr; // the last one made; owned by its listener
+    QString linkedService;
+
+    bool hasAdapter() override { return true; }
+    BleDiscovery *createDiscovery() override { return nullptr; }
+    BleLink *createLink(const BleAdvert &, const QString &serviceUuid) override
+    {
+        linkedService = serviceUuid;
+        link = new ScriptedLink;
+        return link;
+    }
+};
+
+} // namespace
 
 class TestBlueToothMonitor : public QObject
 {
@@ -21,6 +65,7 @@ private slots:
     void stopBeforeStartOnlyLogs();
     void noAdapterTellsTheUser();
     void discoveredDevicesMatchByService();
+    void aReadyLinkShowsTheDeviceAndItsLossRemovesIt();
 };
 
 void TestBlueToothMonitor::stopBeforeStartOnlyLogs()
@@ -71,20 +116,24 @@ void TestBlueToothMonitor::discoveredDevicesMatchByService()
     product.serviceUuid = service;
     IDeviceFactory::factories()[2]->catalogue().add(product);
 
-    QBluetoothDeviceInfo other(QBluetoothAddress(QStringLiteral("11:22:33:44:55:01")), QStringLiteral("Other"), 0);
-    other.setCoreConfigurations(QBluetoothDeviceInfo::LowEnergyCoreConfiguration);
-    other.setServiceUuids(QVector<QBluetoothUuid>{QBluetoothUuid(QStringLiteral("0000180f-0000-1000-8000-00805f9b34fb"))});
+    BleAdvert other;
+    other.id = QStringLiteral("11:22:33:44:55:01");
+    other.name = QStringLiteral("Other");
+    other.lowEnergy = true;
+    other.serviceUuids = QStringList{QStringLiteral("{0000180f-0000-1000-8000-00805f9b34fb}")};
     QVERIFY(!BlueToothMonitor::instance().handleDiscovered(other));
 
-    QBluetoothDeviceInfo ours(QBluetoothAddress(QStringLiteral("11:22:33:44:55:66")), QStringLiteral("BLE mouse"), 0);
-    ours.setServiceUuids(QVector<QBluetoothUuid>{QBluetoothUuid(service)});
+    BleAdvert ours;
+    ours.id = QStringLiteral("11:22:33:44:55:66");
+    ours.name = QStringLiteral("BLE mouse");
+    ours.serviceUuids = QStringList{QLatin1Char('{') + service + QLatin1Char('}')};
     // A classic (not LE) device is not ours, whatever it offers.
-    ours.setCoreConfigurations(QBluetoothDeviceInfo::BaseRateCoreConfiguration);
+    ours.lowEnergy = false;
     QVERIFY(!BlueToothMonitor::instance().handleDiscovered(ours));
 
     QSignalSpy added(&BlueToothMonitor::instance(), &BlueToothMonitor::newDevice);
     QSignalSpy removed(&BlueToothMonitor::instance(), &BlueToothMonitor::deleteDevice);
-    ours.setCoreConfigurations(QBluetoothDeviceInfo::LowEnergyCoreConfiguration);
+    ours.lowEnergy = true;
     QVERIFY(BlueToothMonitor::instance().handleDiscovered(ours));
     QCOMPARE(DeviceMap::instance().size(), 1);
     const DeviceContext *context = DeviceMap::instance().snapshot().first();
@@ -98,6 +147,52 @@ void TestBlueToothMonitor::discoveredDevicesMatchByService()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(added.size(), 0);
     QCOMPARE(removed.size(), 0);
+}
+
+// The device is shown once its service is ready, its values reach the device and its loss
+// after that is told to the window.
+void TestBlueToothMonitor::aReadyLinkShowsTheDeviceAndItsLossRemovesIt()
+{
+    TestHome home;
+    ScriptedBluetooth bluetooth;
+    BluetoothModule::setInstance(&bluetooth);
+    const QString service = QStringLiteral("6e400002-b5a3-f393-e0a9-e50e24dcca9e");
+    ProductInfo product;
+    product.brand = QStringLiteral("Test");
+    product.name = QStringLiteral("BLE pointer");
+    product.serviceUuid = service;
+    IDeviceFactory::factories()[2]->catalogue().add(product);
+
+    BleAdvert device;
+    device.id = QStringLiteral("11:22:33:44:55:77");
+    device.name = QStringLiteral("BLE pointer");
+    device.lowEnergy = true;
+    device.serviceUuids = QStringList{QLatin1Char('{') + service + QLatin1Char('}')};
+    QSignalSpy added(&BlueToothMonitor::instance(), &BlueToothMonitor::newDevice);
+    QSignalSpy removed(&BlueToothMonitor::instance(), &BlueToothMonitor::deleteDevice);
+    QVERIFY(BlueToothMonitor::instance().handleDiscovered(device));
+    QVERIFY(bluetooth.link);
+    QCOMPARE(bluetooth.linkedService, device.serviceUuids.first());
+    QCOMPARE(added.size(), 0); // not before its service is ready
+
+    ScriptedLink *link = bluetooth.link;
+    DeviceContext *context = DeviceMap::instance().snapshot().first();
+    QSignalSpy reports(context->listener, &IDeviceListener::notifyRowdata);
+    link->ready();
+    QCOMPARE(added.size(), 1);
+    QCOMPARE(added[0][0].value<DeviceContext *>(), context);
+    link->data(QByteArray("\x01\x02", 2));
+    QCOMPARE(reports.size(), 1);
+    QVERIFY(context->listener->write("hi"));
+    QCOMPARE(link->written, QList<QByteArray>{"hi"});
+
+    link->lost(QStringLiteral("disconnected"));
+    QTRY_COMPARE(removed.size(), 1);
+    QCOMPARE(removed[0][0].value<DeviceContext *>(), context);
+    QVERIFY(!context->listener->write("late"));
+    BluetoothModule::setInstance(nullptr);
+    DeviceMap::instance().erase(context->hardwareInfo->key());
+    delete context;
 }
 
 QTEST_MAIN(TestBlueToothMonitor)

@@ -95,6 +95,7 @@ private slots:
 
     void formIsTheDesignedWindow()
     {
+        m_window->show(); // the contents are built when first shown
         QCOMPARE(m_window->objectName(), QStringLiteral("ConfigWindow"));
         QCOMPARE(m_window->size(), QSize(1100, 700));
         QCOMPARE(m_window->minimumSize(), QSize(1100, 700));

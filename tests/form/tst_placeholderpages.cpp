@@ -7,6 +7,7 @@
 #include "form/DeviceHub.h"
 #include "form/MainWindow.h"
 #include "form/PlaceholderPages.h"
+#include "form/panel/TopRightPanel.h"
 #include "support/TestHome.h"
 
 #include <QtTest>
@@ -30,11 +31,14 @@ private slots:
     void init() { m_fixture.start(); }
     void cleanup() { m_fixture.stop(); }
 
+    // Nor any of its contents: only the tray icon.
     void aWindowNeverShownHasNoPlaceholderPage()
     {
         QVERIFY(!m_window->findChild<NoDeviceTab *>());
-        QCOMPARE(tabsAsTheyStand()->count(), 0);
+        QVERIFY(!tabsAsTheyStand());
+        QVERIFY(!m_window->findChild<TopRightPanel *>());
         QVERIFY(m_window->trayIcon());
+        QVERIFY(m_window->trayIcon()->isVisible());
     }
 
     void theFirstShowPutsThePlaceholderUp()

@@ -2,9 +2,9 @@
 
 #include "logging/QsLog.h"
 #include "util/AppHelper.h"
+#include "util/ModulePath.h"
 #include "util/TrContexts.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLibrary>
@@ -34,10 +34,7 @@ LazyWebView::LazyWebView(QWidget *parent)
 
 QString LazyWebView::modulePath()
 {
-    const QString beside = QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(kModule);
-    if (QFileInfo::exists(beside))
-        return beside;
-    return QStringLiteral(VB_WEBVIEW_DIR "/") + QLatin1String(kModule);
+    return ModulePath::find(QLatin1String(kModule));
 }
 
 void LazyWebView::load(const QUrl &url)

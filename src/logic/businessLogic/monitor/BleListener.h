@@ -1,12 +1,9 @@
 #pragma once
 
 #include "device/IDeviceListener.h"
+#include "logic/businessLogic/monitor/BluetoothModule.h"
 
-#include <QBluetoothDeviceInfo>
-#include <QBluetoothUuid>
-#include <QLowEnergyCharacteristic>
-#include <QLowEnergyController>
-#include <QLowEnergyService>
+#include <memory>
 
 // The transport of one Bluetooth LE device, on the GUI thread: connects, finds the product's
 // service, subscribes to its notifying characteristics and passes their values on as reports.
@@ -14,7 +11,7 @@ class BleListener : public IDeviceListener
 {
     Q_OBJECT
 public:
-    BleListener(const QBluetoothDeviceInfo &device, const QBluetoothUuid &service, QObject *parent = nullptr);
+    BleListener(const BleAdvert &device, const QString &serviceUuid, QObject *parent = nullptr);
     ~BleListener() override;
 
     void setContext(DeviceContext *context) { m_context = context; }
@@ -27,13 +24,11 @@ public:
     bool write(const QByteArray &data) override;
 
 private:
-    void onServiceState(QLowEnergyService::ServiceState state);
     void fail(const QString &why);
 
-    QBluetoothDeviceInfo m_device;
-    QBluetoothUuid m_serviceUuid;
-    QLowEnergyController *m_controller = nullptr;
-    QLowEnergyService *m_service = nullptr;
+    BleAdvert m_device;
+    QString m_serviceUuid;
+    std::unique_ptr<BleLink> m_link;
     DeviceContext *m_context = nullptr;
     bool m_announced = false;
     bool m_stopped = false;

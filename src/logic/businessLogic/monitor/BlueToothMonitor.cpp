@@ -8,11 +8,10 @@
 #include "device/IDeviceLogic.h"
 #include "logging/QsLog.h"
 #include "logic/businessLogic/monitor/BleListener.h"
+#include "logic/businessLogic/monitor/BluetoothModule.h"
 #include "qui/Toast.h"
 #include "util/TrContexts.h"
 
-#include <QBluetoothDeviceDiscoveryAgent>
-#include <QBluetoothLocalDevice>
 
 namespace {
 constexpr int DiscoveryTimeoutMs = 8000;
@@ -31,11 +30,15 @@ BlueToothMonitor::BlueToothMonitor()
     connect(&m_rescan, &QTimer::timeout, this, [this] { start(false); });
 }
 
-BlueToothMonitor::~BlueToothMonitor() = default;
+BlueToothMonitor::~BlueToothMonitor()
+{
+    delete m_agent;
+}
 
 bool BlueToothMonitor::hasAdapter()
 {
-    return !QBluetoothLocalDevice::allDevices().isEmpty();
+    BluetoothModule *module = BluetoothModule::instance();
+    return module && module->hasAdapter();
 }
 
 bool BlueToothMonitor::isDiscovering() const
@@ -55,19 +58,8 @@ void BlueToothMonitor::start(bool showTip)
         return;
     }
     m_running = true;
-    if (!m_agent) {
-        m_agent = new QBluetoothDeviceDiscoveryAgent(this);
-        m_agent->setLowEnergyDiscoveryTimeout(DiscoveryTimeoutMs);
-        connect(m_agent, &QBluetoothDeviceDiscoveryAgent::deviceDiscovered, this,
-                [this](const QBluetoothDeviceInfo &device) { handleDiscovered(device); });
-        connect(m_agent, &QBluetoothDeviceDiscoveryAgent::finished, this, &BlueToothMonitor::runFinished);
-        connect(m_agent, &QBluetoothDeviceDiscoveryAgent::canceled, this, &BlueToothMonitor::runFinished);
-        connect(m_agent, QOverload<QBluetoothDeviceDiscoveryAgent::Error>::of(&QBluetoothDeviceDiscoveryAgent::error),
-                this, [this](QBluetoothDeviceDiscoveryAgent::Error) {
-                    QLOG_WARN() << "BlueTooth Manager: discovery failed:" << m_agent->errorString();
-                    runFinished();
-                });
-    }
+    if (!m_agent)
+        m_agent = BluetoothModule::instance()->createDiscovery();
     if (showTip)
         Toast::instance().showMessage(0, TNotify::tr("正在搜索蓝牙设备..."), 2000);
     if (m_agent->isActive())
@@ -75,11 +67,15 @@ void BlueToothMonitor::start(bool showTip)
     IDeviceFactory::loadCatalogues();
     QLOG_INFO() << "BlueTooth Manager: Start";
     emit startScan();
-    m_agent->start(QBluetoothDeviceDiscoveryAgent::LowEnergyMethod);
+    m_agent->start(
+        DiscoveryTimeoutMs, [this](const BleAdvert &device) { handleDiscovered(device); },
+        [this](const QString &error) { runFinished(error); });
 }
 
-void BlueToothMonitor::runFinished()
+void BlueToothMonitor::runFinished(const QString &error)
 {
+    if (!error.isEmpty())
+        QLOG_WARN() << "BlueTooth Manager: discovery failed:" << error;
     emit finishScan();
     const int interval = Configurations::instance().bluetoothSearchInterval();
     if (m_running && interval > 0)
@@ -99,21 +95,20 @@ void BlueToothMonitor::stop()
     QLOG_INFO() << "BlueTooth Manager: Stop";
 }
 
-bool BlueToothMonitor::handleDiscovered(const QBluetoothDeviceInfo &device)
+bool BlueToothMonitor::handleDiscovered(const BleAdvert &device)
 {
-    if (!(device.coreConfigurations() & QBluetoothDeviceInfo::LowEnergyCoreConfiguration))
+    if (!device.lowEnergy)
         return false;
-    const QList<QBluetoothUuid> services = device.serviceUuids();
-    for (const QBluetoothUuid &uuid : services) {
+    for (const QString &uuid : device.serviceUuids) {
         const ProductInfo *product = nullptr;
-        IDeviceFactory *factory = IDeviceFactory::findByServiceUuid(uuid.toString(), &product);
+        IDeviceFactory *factory = IDeviceFactory::findByServiceUuid(uuid, &product);
         if (!factory)
             continue;
         auto hardware = std::make_unique<DeviceHardwareInfo>();
-        hardware->path = device.address().isNull() ? device.deviceUuid().toString() : device.address().toString();
+        hardware->path = device.id;
         hardware->vendorId = product->vendorId;
         hardware->productId = product->productId;
-        hardware->product = device.name();
+        hardware->product = device.name;
         hardware->manufacturer = product->brand;
         hardware->bluetooth = true;
         const QString key = hardware->key();

@@ -3,13 +3,14 @@
 #include <QObject>
 #include <QTimer>
 
+class BleDiscovery;
 class DeviceContext;
-class QBluetoothDeviceDiscoveryAgent;
-class QBluetoothDeviceInfo;
+struct BleAdvert;
 
 // Finds supported Bluetooth LE devices: a discovery run, repeated at the configured interval
 // while the monitor runs, matched by the advertised service UUID against the catalogues.
-// Lives on the GUI thread, like its listeners.
+// Lives on the GUI thread, like its listeners. Bluetooth itself is reached through
+// BluetoothModule, loaded at the first scan.
 class BlueToothMonitor : public QObject
 {
     Q_OBJECT
@@ -23,12 +24,13 @@ public:
     // Stops discovery and the rescans.
     void stop();
     bool isDiscovering() const;
-    // Whether this machine has a Bluetooth adapter at all.
+    // Whether this machine has a Bluetooth adapter at all (false when Bluetooth cannot be
+    // loaded).
     static bool hasAdapter();
 
     // Matches one discovered device and connects it when it is a supported product; true
     // when a new device was taken on.
-    bool handleDiscovered(const QBluetoothDeviceInfo &device);
+    bool handleDiscovered(const BleAdvert &device);
 
 signals:
     void startScan();
@@ -38,9 +40,9 @@ signals:
 
 private:
     BlueToothMonitor();
-    void runFinished();
+    void runFinished(const QString &error);
 
-    QBluetoothDeviceDiscoveryAgent *m_agent = nullptr;
+    BleDiscovery *m_agent = nullptr;
     QTimer m_rescan;
     bool m_running = false;
 };

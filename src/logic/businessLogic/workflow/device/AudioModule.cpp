@@ -1,10 +1,9 @@
 #include "logic/businessLogic/workflow/device/AudioModule.h"
 
 #include "logging/QsLog.h"
+#include "util/ModulePath.h"
 #include "util/TrContexts.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
 #include <QLibrary>
 
 namespace {
@@ -42,10 +41,7 @@ void AudioModule::setInstance(AudioModule *module)
 
 QString AudioModule::modulePath()
 {
-    const QString beside = QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(kModule);
-    if (QFileInfo::exists(beside))
-        return beside;
-    return QStringLiteral(VB_AUDIO_DIR "/") + QLatin1String(kModule);
+    return ModulePath::find(QLatin1String(kModule));
 }
 
 QString AudioModule::unavailableMessage()
