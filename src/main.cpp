@@ -1,7 +1,6 @@
 #include "config/Configurations.h"
 #include "config/DeviceConfigHelper.h"
 #include "config/HotWordStore.h"
-#include "device/IDeviceFactory.h"
 #include "device/VelloboxTypes.h"
 #include "form/AppExit.h"
 #include "form/MainWindow.h"
@@ -88,7 +87,7 @@ int main(int argc, char *argv[])
 
     const bool startHidden = app.arguments().contains(QStringLiteral("-h"));
 
-    IDeviceFactory::loadCatalogues();
+    // The product catalogues are read by the first device scan, which needs them first.
     DeviceConfigHelper::instance().load();
     // Frameless windows marked "canMove" are dragged by the user.
     AppInit::instance().start();
