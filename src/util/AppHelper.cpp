@@ -8,7 +8,6 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
-#include <QDomDocument>
 #include <QXmlStreamReader>
 #include <QFile>
 #include <QFileInfo>
@@ -134,8 +133,8 @@ bool AppHelper::setAutoStart(bool on)
 QVector<TableColumnConfig> AppHelper::parseDataConfig(const QByteArray &xml, QString *error)
 {
     QVector<TableColumnConfig> columns;
-    // QDomDocument recurses per element: a deeply nested file would overflow the stack, so the
-    // size and the depth are checked with the streaming reader first.
+    // Read in one pass with the streaming reader: its memory does not grow with the nesting,
+    // and size and depth are bounded all the same.
     if (xml.size() > MaxLayoutBytes) {
         if (error)
             *error = QStringLiteral("file larger than %1 bytes").arg(MaxLayoutBytes);
@@ -145,33 +144,32 @@ QVector<TableColumnConfig> AppHelper::parseDataConfig(const QByteArray &xml, QSt
     int depth = 0;
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
-        if (token == QXmlStreamReader::StartElement && ++depth > MaxLayoutDepth) {
-            if (error)
-                *error = QStringLiteral("elements nested deeper than %1 levels").arg(MaxLayoutDepth);
-            return columns;
-        }
         if (token == QXmlStreamReader::EndElement)
             --depth;
-    }
-    QDomDocument doc;
-    QString message;
-    int line = 0;
-    if (!doc.setContent(xml, &message, &line)) {
-        if (error)
-            *error = QStringLiteral("%1 (line %2)").arg(message).arg(line);
-        return columns;
-    }
-    const QDomNodeList nodes = doc.documentElement().elementsByTagName(QStringLiteral("Column"));
-    for (int i = 0; i < nodes.size(); ++i) {
-        const QDomElement e = nodes.at(i).toElement();
+        if (token != QXmlStreamReader::StartElement)
+            continue;
+        if (++depth > MaxLayoutDepth) {
+            if (error)
+                *error = QStringLiteral("elements nested deeper than %1 levels").arg(MaxLayoutDepth);
+            return {};
+        }
+        // Every Column below the root element, at any depth.
+        if (depth < 2 || reader.name() != QLatin1String("Column"))
+            continue;
+        const QXmlStreamAttributes a = reader.attributes();
         TableColumnConfig c;
-        c.name = e.attribute(QStringLiteral("Name"));
-        c.fieldName = e.attribute(QStringLiteral("FieldName"));
-        c.fieldDisplayName = e.attribute(QStringLiteral("FieldDisplayName"));
-        c.edited = e.attribute(QStringLiteral("Edited")).compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
-        c.width = e.attribute(QStringLiteral("Width")).toInt();
-        c.validation = e.attribute(QStringLiteral("Validation"));
+        c.name = a.value(QLatin1String("Name")).toString();
+        c.fieldName = a.value(QLatin1String("FieldName")).toString();
+        c.fieldDisplayName = a.value(QLatin1String("FieldDisplayName")).toString();
+        c.edited = a.value(QLatin1String("Edited")).compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+        c.width = a.value(QLatin1String("Width")).toInt();
+        c.validation = a.value(QLatin1String("Validation")).toString();
         columns.append(c);
+    }
+    if (reader.hasError()) {
+        if (error)
+            *error = QStringLiteral("%1 (line %2)").arg(reader.errorString()).arg(reader.lineNumber());
+        return {};
     }
     return columns;
 }
