@@ -5,7 +5,9 @@
 #include "platform/VirtualKeys.h"
 #include "platform/X11KeySymTable.h"
 
+#include <QFutureWatcher>
 #include <QSocketNotifier>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -27,32 +29,36 @@ X11KeyboardListener::X11KeyboardListener(QObject *parent)
 
 X11KeyboardListener::~X11KeyboardListener()
 {
+    // A connection still being made is closed once it is.
+    if (m_opening.isRunning() || m_openingWatched) {
+        m_opening.waitForFinished();
+        if (void *display = m_opening.result().display)
+            XCloseDisplay(dpy(display));
+    }
     stop();
 }
 
-bool X11KeyboardListener::start()
+namespace {
+
+// On a pool thread: a Display of our own with raw key events selected.
+X11KeyboardListener::Opened openDisplay()
 {
-    if (m_display)
-        return true;
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
-        QLOG_WARN() << "key listener: no X display, global shortcuts are off";
-        return false;
-    }
+    X11KeyboardListener::Opened result;
     Display *display = XOpenDisplay(nullptr);
     if (!display) {
-        QLOG_WARN() << "key listener: cannot open the X display" << qgetenv("DISPLAY");
-        return false;
+        result.failure = QStringLiteral("key listener: cannot open the X display %1").arg(qEnvironmentVariable("DISPLAY"));
+        return result;
     }
     int event = 0;
     int error = 0;
     // 2.1 or later delivers raw events even while another client grabs the keyboard.
     int major = 2;
     int minor = 2;
-    if (!XQueryExtension(display, "XInputExtension", &m_xiOpcode, &event, &error)
+    if (!XQueryExtension(display, "XInputExtension", &result.xiOpcode, &event, &error)
         || XIQueryVersion(display, &major, &minor) != Success) {
-        QLOG_WARN() << "key listener: the X server has no XInput2";
         XCloseDisplay(display);
-        return false;
+        result.failure = QStringLiteral("key listener: the X server has no XInput2");
+        return result;
     }
     // Raw events of the master keyboards: each key once, whichever slave sent it (XTest included),
     // and delivered even while another client grabs the keyboard.
@@ -65,12 +71,50 @@ bool X11KeyboardListener::start()
     mask.mask = bits;
     XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
     XSync(display, False);
+    result.display = display;
+    result.major = major;
+    result.minor = minor;
+    return result;
+}
 
-    m_display = display;
-    m_notifier = new QSocketNotifier(ConnectionNumber(display), QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &X11KeyboardListener::readEvents);
-    QLOG_INFO() << "key listener started, XInput" << major << "." << minor;
+} // namespace
+
+bool X11KeyboardListener::start()
+{
+    if (m_display || isStarting())
+        return true;
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        QLOG_WARN() << "key listener: no X display, global shortcuts are off";
+        return false;
+    }
+    // The second connection costs round trips to the server: made meanwhile on a pool thread,
+    // so that the start does not wait for it.
+    auto *watcher = new QFutureWatcher<Opened>(this);
+    m_openingWatched = true;
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+        m_openingWatched = false;
+        watcher->deleteLater();
+        opened(watcher->result());
+    });
+    m_opening = QtConcurrent::run(openDisplay);
+    watcher->setFuture(m_opening);
     return true;
+}
+
+void X11KeyboardListener::opened(const Opened &result)
+{
+    if (!result.display) {
+        QLOG_WARN() << result.failure;
+        return;
+    }
+    m_display = result.display;
+    m_xiOpcode = result.xiOpcode;
+    m_notifier = new QSocketNotifier(ConnectionNumber(dpy(m_display)), QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &X11KeyboardListener::readEvents);
+    QLOG_INFO() << "key listener started, XInput" << result.major << "." << result.minor;
+    // Keys pressed since the selection reached the server are waiting already.
+    readEvents();
+    emit started();
 }
 
 void X11KeyboardListener::stop()

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QFuture>
 #include <QObject>
 #include <QSet>
+#include <QString>
 
 class QSocketNotifier;
 
@@ -15,12 +17,23 @@ public:
     explicit X11KeyboardListener(QObject *parent = nullptr);
     ~X11KeyboardListener() override;
 
-    // Connects to $DISPLAY and starts listening; false (and logged) when there is no display
-    // or it lacks XInput2.
+    // Connects to $DISPLAY and starts listening; false (and logged) when there is no display.
+    // The connection and its XInput2 set-up are made on a pool thread: the listener runs once
+    // that is done (started()), or logs why it cannot (an X server without XInput2).
     bool start();
     bool isRunning() const { return m_display != nullptr; }
+    bool isStarting() const { return m_opening.isRunning() || m_openingWatched; }
+
+    struct Opened {
+        void *display = nullptr;
+        int xiOpcode = 0;
+        int major = 0;
+        int minor = 0;
+        QString failure;
+    };
 
 signals:
+    void started();
     // message: WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN or WM_SYSKEYUP; modifiers: the IOsHelper
     // modifier bits of the modifier keys held before this key.
     void keyEvent(int message, int virtualKey, int modifiers);
@@ -30,10 +43,13 @@ private:
     void handleRawKey(int keycode, bool press);
     int virtualKeyOf(int keycode);
     void stop();
+    void opened(const Opened &result);
 
     void *m_display = nullptr; // Display*, kept opaque so no X11 header leaks out
     int m_xiOpcode = 0;
     QSocketNotifier *m_notifier = nullptr;
+    QFuture<Opened> m_opening;
+    bool m_openingWatched = false;
     // Key codes of the modifier keys now down, by kind; two Ctrl keys may be held at once.
     QSet<int> m_ctrlDown;
     QSet<int> m_altDown;
