@@ -2,7 +2,8 @@
 // side, alternating, several runs each; the medians of the time from process start to a
 // running event loop (hidden, "-h") and their ratio. A third series starts the program with
 // three word lists of 100,000 words each. Also prints the resident memory after idling and
-// whether QtWebEngine was mapped before any web page was opened.
+// whether QtWebEngine was mapped before any web page was opened, and which of the libraries
+// loaded on first use (sound, Bluetooth, accessibility, web view) a hidden start mapped.
 //   startup [program] [runs]   (21 runs by default: fewer medians still move by a tenth)
 // Run it where an X display is available (else the offscreen platform is used). Under X it
 // holds a stand-in system tray (bench/trayhost) for the whole run: without a tray the program
@@ -32,6 +33,7 @@ struct Run {
     qint64 insideMs = -1;
     qint64 residentKiB = -1;
     bool webEngineMapped = false;
+    QStringList onDemandMapped;
     bool orderlyExit = false;
 };
 
@@ -54,6 +56,22 @@ qint64 residentKiB(qint64 pid)
     const QString text = QString::fromLatin1(status.readAll());
     const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("VmRSS:\\s+(\\d+) kB")).match(text);
     return match.hasMatch() ? match.captured(1).toLongLong() : -1;
+}
+
+// The libraries that only their first use should load.
+QStringList onDemandMapped(qint64 pid)
+{
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
+    if (!maps.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray text = maps.readAll();
+    QStringList found;
+    for (const char *name : {"libQt5Multimedia", "libQt5Bluetooth", "libatspi", "libXtst", "libvb_audio",
+                             "libvb_bluetooth", "libvb_atspi", "libvb_webview"}) {
+        if (text.contains(name))
+            found << QString::fromLatin1(name);
+    }
+    return found;
 }
 
 bool webEngineMapped(qint64 pid)
@@ -141,6 +159,7 @@ Run startOnce(const QString &program, bool withLists, bool measureIdle)
         QThread::msleep(IdleMs);
     result.residentKiB = residentKiB(process.processId());
     result.webEngineMapped = webEngineMapped(process.processId());
+    result.onDemandMapped = onDemandMapped(process.processId());
     ::kill(pid_t(process.processId()), SIGTERM);
     const bool ended = process.waitForFinished(10000);
     result.orderlyExit = ended && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
@@ -199,6 +218,7 @@ int main(int argc, char *argv[])
 
     QVector<qint64> bareMs, oursMs, listsMs, bareInside, oursInside, listsInside;
     bool mapped = false, orderly = true;
+    QStringList early;
     for (int run = 0; run < runs; ++run) {
         // The order rotates: a start right after another start of the same program is faster.
         Run b, o, l;
@@ -220,6 +240,7 @@ int main(int argc, char *argv[])
         oursInside << o.insideMs;
         listsInside << l.insideMs;
         mapped = mapped || o.webEngineMapped || l.webEngineMapped;
+        early << o.onDemandMapped << l.onDemandMapped;
         orderly = orderly && o.orderlyExit && l.orderlyExit;
     }
     const Run idle = startOnce(program, false, true);
@@ -234,6 +255,10 @@ int main(int argc, char *argv[])
     std::printf("resident after %d s idle: %.1f MiB\n", IdleMs / 1000, idle.residentKiB / 1024.0);
     std::printf("QtWebEngine mapped before a web page was opened: %s\n",
                 mapped || idle.webEngineMapped ? "YES" : "no");
+    // At the event loop; the Bluetooth scan a few seconds later loads Bluetooth, as it should.
+    early.removeDuplicates();
+    std::printf("libraries of first use mapped by a hidden start: %s\n",
+                early.isEmpty() ? "none" : qPrintable(early.join(QStringLiteral(", "))));
     std::printf("orderly exit on SIGTERM: %s\n", orderly && idle.orderlyExit ? "yes" : "NO");
     for (QProcess *helper : {&bus, &tray}) {
         if (helper->state() == QProcess::Running) {
