@@ -16,6 +16,16 @@
 
 namespace {
 
+BleAdvert advert(const QString &address, const QString &name, const QString &service)
+{
+    BleAdvert device;
+    device.id = address;
+    device.name = name;
+    device.lowEnergy = true;
+    device.serviceUuids = QStringList{service};
+    return device;
+}
+
 // A link whose connection steps the test plays.
 class ScriptedLink : public BleLink
 {
@@ -55,6 +65,17 @@ public:
         return link;
     }
 };
+
+// A product of the mouse catalogue offering service, and a device advertising it.
+BleAdvert catalogued(const QString &service, const QString &name, const QString &address)
+{
+    ProductInfo product;
+    product.brand = QStringLiteral("Test");
+    product.name = name;
+    product.serviceUuid = service;
+    IDeviceFactory::factories()[2]->catalogue().add(product);
+    return advert(address, name, QLatin1Char('{') + service + QLatin1Char('}'));
+}
 
 } // namespace
 
@@ -109,24 +130,12 @@ void TestBlueToothMonitor::discoveredDevicesMatchByService()
     if (BlueToothMonitor::hasAdapter())
         QSKIP("this machine has a Bluetooth adapter: a connection would really be tried");
     TestHome home;
-    const QString service = QStringLiteral("6e400001-b5a3-f393-e0a9-e50e24dcca9e");
-    ProductInfo product;
-    product.brand = QStringLiteral("Test");
-    product.name = QStringLiteral("BLE mouse");
-    product.serviceUuid = service;
-    IDeviceFactory::factories()[2]->catalogue().add(product);
-
-    BleAdvert other;
-    other.id = QStringLiteral("11:22:33:44:55:01");
-    other.name = QStringLiteral("Other");
-    other.lowEnergy = true;
-    other.serviceUuids = QStringList{QStringLiteral("{0000180f-0000-1000-8000-00805f9b34fb}")};
+    BleAdvert ours = catalogued(QStringLiteral("6e400001-b5a3-f393-e0a9-e50e24dcca9e"), QStringLiteral("BLE mouse"),
+                                QStringLiteral("11:22:33:44:55:66"));
+    const BleAdvert other = advert(QStringLiteral("11:22:33:44:55:01"), QStringLiteral("Other"),
+                                   QStringLiteral("{0000180f-0000-1000-8000-00805f9b34fb}"));
     QVERIFY(!BlueToothMonitor::instance().handleDiscovered(other));
 
-    BleAdvert ours;
-    ours.id = QStringLiteral("11:22:33:44:55:66");
-    ours.name = QStringLiteral("BLE mouse");
-    ours.serviceUuids = QStringList{QLatin1Char('{') + service + QLatin1Char('}')};
     // A classic (not LE) device is not ours, whatever it offers.
     ours.lowEnergy = false;
     QVERIFY(!BlueToothMonitor::instance().handleDiscovered(ours));
@@ -156,18 +165,8 @@ void TestBlueToothMonitor::aReadyLinkShowsTheDeviceAndItsLossRemovesIt()
     TestHome home;
     ScriptedBluetooth bluetooth;
     BluetoothModule::setInstance(&bluetooth);
-    const QString service = QStringLiteral("6e400002-b5a3-f393-e0a9-e50e24dcca9e");
-    ProductInfo product;
-    product.brand = QStringLiteral("Test");
-    product.name = QStringLiteral("BLE pointer");
-    product.serviceUuid = service;
-    IDeviceFactory::factories()[2]->catalogue().add(product);
-
-    BleAdvert device;
-    device.id = QStringLiteral("11:22:33:44:55:77");
-    device.name = QStringLiteral("BLE pointer");
-    device.lowEnergy = true;
-    device.serviceUuids = QStringList{QLatin1Char('{') + service + QLatin1Char('}')};
+    const BleAdvert device = catalogued(QStringLiteral("6e400002-b5a3-f393-e0a9-e50e24dcca9e"),
+                                        QStringLiteral("BLE pointer"), QStringLiteral("11:22:33:44:55:77"));
     QSignalSpy added(&BlueToothMonitor::instance(), &BlueToothMonitor::newDevice);
     QSignalSpy removed(&BlueToothMonitor::instance(), &BlueToothMonitor::deleteDevice);
     QVERIFY(BlueToothMonitor::instance().handleDiscovered(device));

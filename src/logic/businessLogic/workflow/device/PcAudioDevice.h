@@ -1,30 +1,15 @@
 #pragma once
 
-#include "logic/businessLogic/workflow/device/IAudioDevice.h"
-#include "logic/businessLogic/workflow/device/PcmFormat.h"
+#include "logic/businessLogic/workflow/device/PcAudioInput.h"
 
-#include <memory>
-
-class AudioCapture;
-
-// The PC's default microphone, captured through the audio module.
-class PcAudioDevice : public IAudioDevice
+// The PC's default microphone for speech: 16 kHz mono 16-bit exactly, or it does not start.
+class PcAudioDevice : public PcAudioInput
 {
     Q_OBJECT
 public:
-    explicit PcAudioDevice(QObject *parent = nullptr);
-    ~PcAudioDevice() override;
+    explicit PcAudioDevice(QObject *parent = nullptr) : PcAudioInput(QString(), false, 0, parent) {}
 
     static PcmFormat pcmFormat() { return PcmFormat::speech(); }
 
-    QString name() const override;
-    bool start() override;
-    void stop() override;
-    bool isRunning() const override { return m_running; }
-
-private:
-    void fail(const QString &message);
-
-    std::unique_ptr<AudioCapture> m_capture;
-    bool m_running = false;
+    QString name() const override { return QStringLiteral("pc-microphone"); }
 };

@@ -1,27 +1,29 @@
-#include "logic/businessLogic/workflow/device/MicrophoneVolumeTest.h"
+#include "logic/businessLogic/workflow/device/PcAudioInput.h"
 
 #include "logging/QsLog.h"
 #include "logic/businessLogic/workflow/device/AudioModule.h"
 #include "util/TrContexts.h"
 
-MicrophoneVolumeTest::MicrophoneVolumeTest(const QString &inputName, QObject *parent)
+PcAudioInput::PcAudioInput(const QString &inputName, bool nearestAllowed, int bufferBytes, QObject *parent)
     : IAudioDevice(parent)
     , m_inputName(inputName)
-    , m_format(requestedFormat())
+    , m_nearestAllowed(nearestAllowed)
+    , m_bufferBytes(bufferBytes)
+    , m_format(PcmFormat::speech())
 {
 }
 
-MicrophoneVolumeTest::~MicrophoneVolumeTest()
+PcAudioInput::~PcAudioInput()
 {
     stop();
 }
 
-QString MicrophoneVolumeTest::name() const
+QString PcAudioInput::captureName() const
 {
     return m_capture ? m_capture->deviceName() : m_inputName;
 }
 
-bool MicrophoneVolumeTest::start()
+bool PcAudioInput::start()
 {
     if (m_running)
         return true;
@@ -35,8 +37,10 @@ bool MicrophoneVolumeTest::start()
     PcmFormat actual;
     QString detail;
     const AudioCapture::StartResult result = m_capture->start(
-        requestedFormat(), true, BufferBytes,
+        PcmFormat::speech(), m_nearestAllowed, m_bufferBytes,
         [this](const char *data, qint64 len) {
+            if (len <= 0)
+                return;
             emit handleData(m_format.isSpeech() ? QByteArray(data, int(len))
                                                 : m_format.toPcm16(QByteArray::fromRawData(data, int(len))));
         },
@@ -46,19 +50,19 @@ bool MicrophoneVolumeTest::start()
         },
         &actual, &detail);
     if (result == AudioCapture::Started) {
-        if (actual != requestedFormat())
+        if (!actual.isSpeech())
             QLOG_DEBUG() << "Default format not supported, trying to use the nearest.";
         m_format = actual;
         m_running = true;
         emit deviceStateChanged(true);
         return true;
     }
-    QLOG_ERROR() << "microphone" << m_inputName << "did not start:" << detail;
+    QLOG_ERROR() << "microphone" << captureName() << "did not start:" << detail;
     fail(result == AudioCapture::OpenFailed ? TMsg::tr("麦克风无法打开") : TMsg::tr("没有可用的麦克风"));
     return false;
 }
 
-void MicrophoneVolumeTest::stop()
+void PcAudioInput::stop()
 {
     if (m_capture)
         m_capture->stop();
@@ -68,7 +72,7 @@ void MicrophoneVolumeTest::stop()
     emit deviceStateChanged(false);
 }
 
-void MicrophoneVolumeTest::fail(const QString &message)
+void PcAudioInput::fail(const QString &message)
 {
     stop();
     emit failed(message);
