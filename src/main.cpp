@@ -23,6 +23,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QThreadPool>
 #include <QTimer>
 #include <QTranslator>
@@ -55,6 +56,15 @@ void setUpLog(const Configurations &config)
     qInstallMessageHandler(logQtMessage);
 }
 
+bool sessionBusKnown()
+{
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return true;
+    // The per-user bus of systemd sessions, found by libdbus without the variable.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus"));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -66,7 +76,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // The tray icon and the accessibility bridge both ask the session bus first thing; the
     // connection is made meanwhile on a pool thread instead of while the GUI thread waits.
-    QThreadPool::globalInstance()->start([] { QDBusConnection::sessionBus(); });
+    // Only where there is a bus to connect to: without one, libdbus would fork its launcher
+    // from that thread.
+    if (sessionBusKnown())
+        QThreadPool::globalInstance()->start([] { QDBusConnection::sessionBus(); });
     QApplication::setApplicationName(AppHelper::appName());
     QApplication::setApplicationVersion(QStringLiteral(VELLOBOX_VERSION));
     AppWindowIcon::setWhenFirstShown(DeferredIconEngine::icon(QStringLiteral(":/image/logo.svg")));
