@@ -7,6 +7,7 @@
 #include "form/StartupSequence.h"
 #include "logic/businessLogic/AsrEngine/AsrTypes.h"
 #include "logging/QsLog.h"
+#include "platform/SessionBus.h"
 #include "platform/SingleInstanceGuard.h"
 #include "platform/UnixSignalWatcher.h"
 #include "qui/AppInit.h"
@@ -23,7 +24,6 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QThreadPool>
 #include <QTimer>
 #include <QTranslator>
@@ -56,15 +56,6 @@ void setUpLog(const Configurations &config)
     qInstallMessageHandler(logQtMessage);
 }
 
-bool sessionBusKnown()
-{
-    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-        return true;
-    // The per-user bus of systemd sessions, found by libdbus without the variable.
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return !runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus"));
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -78,7 +69,7 @@ int main(int argc, char *argv[])
     // connection is made meanwhile on a pool thread instead of while the GUI thread waits.
     // Only where there is a bus to connect to: without one, libdbus would fork its launcher
     // from that thread.
-    if (sessionBusKnown())
+    if (SessionBus::known())
         QThreadPool::globalInstance()->start([] { QDBusConnection::sessionBus(); });
     QApplication::setApplicationName(AppHelper::appName());
     QApplication::setApplicationVersion(QStringLiteral(VELLOBOX_VERSION));

@@ -2,9 +2,9 @@
 
 #include "logging/QsLog.h"
 #include "platform/AtspiCaretModule.h"
+#include "platform/SessionBus.h"
 #include "util/ModulePath.h"
 
-#include <QFileInfo>
 #include <QLibrary>
 #include <chrono>
 
@@ -26,11 +26,7 @@ AtspiCaretLocator::~AtspiCaretLocator()
 
 bool AtspiCaretLocator::busAvailable()
 {
-    if (!qEnvironmentVariableIsEmpty("AT_SPI_BUS_ADDRESS") || !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-        return true;
-    // The per-user bus of systemd sessions, found by libdbus without the variable.
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return !runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus"));
+    return !qEnvironmentVariableIsEmpty("AT_SPI_BUS_ADDRESS") || SessionBus::known();
 }
 
 std::optional<QPoint> AtspiCaretLocator::caretPosition()

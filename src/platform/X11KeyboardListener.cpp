@@ -30,7 +30,7 @@ X11KeyboardListener::X11KeyboardListener(QObject *parent)
 X11KeyboardListener::~X11KeyboardListener()
 {
     // A connection still being made is closed once it is.
-    if (m_opening.isRunning() || m_openingWatched) {
+    if (m_starting) {
         m_opening.waitForFinished();
         if (void *display = m_opening.result().display)
             XCloseDisplay(dpy(display));
@@ -90,9 +90,9 @@ bool X11KeyboardListener::start()
     // The second connection costs round trips to the server: made meanwhile on a pool thread,
     // so that the start does not wait for it.
     auto *watcher = new QFutureWatcher<Opened>(this);
-    m_openingWatched = true;
+    m_starting = true;
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
-        m_openingWatched = false;
+        m_starting = false;
         watcher->deleteLater();
         opened(watcher->result());
     });

@@ -22,7 +22,7 @@ public:
     // that is done (started()), or logs why it cannot (an X server without XInput2).
     bool start();
     bool isRunning() const { return m_display != nullptr; }
-    bool isStarting() const { return m_opening.isRunning() || m_openingWatched; }
+    bool isStarting() const { return m_starting; }
 
     struct Opened {
         void *display = nullptr;
@@ -49,7 +49,7 @@ private:
     int m_xiOpcode = 0;
     QSocketNotifier *m_notifier = nullptr;
     QFuture<Opened> m_opening;
-    bool m_openingWatched = false;
+    bool m_starting = false; // from start() until the connection's result is taken
     // Key codes of the modifier keys now down, by kind; two Ctrl keys may be held at once.
     QSet<int> m_ctrlDown;
     QSet<int> m_altDown;
