@@ -17,11 +17,16 @@ ClipboardFetchWatcher::ClipboardFetchWatcher()
     if (!QCoreApplication::instance() || !QX11Info::isPlatformX11() || !QX11Info::display())
         return;
     Display *display = QX11Info::display();
-    m_clipboard = XInternAtom(display, "CLIPBOARD", False);
-    // Requests for these only ask what the clipboard holds, not the text itself.
-    const char *meta[] = {"TARGETS", "TIMESTAMP", "MULTIPLE", "SAVE_TARGETS"};
+    // Requests for the last four only ask what the clipboard holds, not the text itself.
+    // One round trip for all five names: the watcher is made while the program starts.
+    char *names[] = {const_cast<char *>("CLIPBOARD"), const_cast<char *>("TARGETS"), const_cast<char *>("TIMESTAMP"),
+                     const_cast<char *>("MULTIPLE"), const_cast<char *>("SAVE_TARGETS")};
+    Atom atoms[5] = {};
+    if (!XInternAtoms(display, names, 5, False, atoms))
+        return;
+    m_clipboard = atoms[0];
     for (int i = 0; i < 4; ++i)
-        m_metaTargets[i] = XInternAtom(display, meta[i], False);
+        m_metaTargets[i] = atoms[i + 1];
     QCoreApplication::instance()->installNativeEventFilter(this);
     m_watching = true;
 }

@@ -6,6 +6,7 @@
 #include "platform/X11KeySymTable.h"
 
 #include <QFutureWatcher>
+#include <QLibrary>
 #include <QSocketNotifier>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -40,10 +41,36 @@ X11KeyboardListener::~X11KeyboardListener()
 
 namespace {
 
+// libXi is loaded with the listener's own display, on the pool thread, not with the program.
+struct XInput
+{
+    Status (*queryVersion)(Display *, int *, int *) = nullptr;
+    int (*selectEvents)(Display *, Window, XIEventMask *, int) = nullptr;
+};
+
+const XInput &xInput()
+{
+    static const XInput loaded = [] {
+        XInput xi;
+        QLibrary library(QStringLiteral("Xi"), 6);
+        if (!library.load())
+            return xi;
+        xi.queryVersion = reinterpret_cast<decltype(xi.queryVersion)>(library.resolve("XIQueryVersion"));
+        xi.selectEvents = reinterpret_cast<decltype(xi.selectEvents)>(library.resolve("XISelectEvents"));
+        return xi.queryVersion && xi.selectEvents ? xi : XInput();
+    }();
+    return loaded;
+}
+
 // On a pool thread: a Display of our own with raw key events selected.
 X11KeyboardListener::Opened openDisplay()
 {
     X11KeyboardListener::Opened result;
+    const XInput &xi = xInput();
+    if (!xi.queryVersion) {
+        result.failure = QStringLiteral("key listener: the XInput library (libXi) cannot be loaded");
+        return result;
+    }
     Display *display = XOpenDisplay(nullptr);
     if (!display) {
         result.failure = QStringLiteral("key listener: cannot open the X display %1").arg(qEnvironmentVariable("DISPLAY"));
@@ -55,7 +82,7 @@ X11KeyboardListener::Opened openDisplay()
     int major = 2;
     int minor = 2;
     if (!XQueryExtension(display, "XInputExtension", &result.xiOpcode, &event, &error)
-        || XIQueryVersion(display, &major, &minor) != Success) {
+        || xi.queryVersion(display, &major, &minor) != Success) {
         XCloseDisplay(display);
         result.failure = QStringLiteral("key listener: the X server has no XInput2");
         return result;
@@ -69,7 +96,7 @@ X11KeyboardListener::Opened openDisplay()
     mask.deviceid = XIAllMasterDevices;
     mask.mask_len = sizeof(bits);
     mask.mask = bits;
-    XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
+    xi.selectEvents(display, DefaultRootWindow(display), &mask, 1);
     XSync(display, False);
     result.display = display;
     result.major = major;

@@ -3,6 +3,7 @@
 #include "logging/QsLog.h"
 
 #include <QLabel>
+#include <QLibrary>
 #include <QPainter>
 #include <QPixmap>
 #include <memory>
@@ -10,15 +11,42 @@
 
 namespace {
 constexpr int kQuietZone = 4; // modules of white around the code, as readers expect
+
+// The encoder is loaded with the first code drawn: most starts draw none.
+struct Encoder
+{
+    QRcode *(*encode)(const char *, int, QRecLevel) = nullptr;
+    void (*free)(QRcode *) = nullptr;
+};
+
+const Encoder &encoder()
+{
+    static const Encoder loaded = [] {
+        Encoder e;
+        QLibrary library(QStringLiteral("qrencode"), 4);
+        if (!library.load()) {
+            QLOG_ERROR() << "the QR code library cannot be loaded:" << library.errorString();
+            return e;
+        }
+        e.encode = reinterpret_cast<decltype(e.encode)>(library.resolve("QRcode_encodeString8bit"));
+        e.free = reinterpret_cast<decltype(e.free)>(library.resolve("QRcode_free"));
+        if (!e.encode || !e.free)
+            e = Encoder();
+        return e;
+    }();
+    return loaded;
 }
+} // namespace
 
 QImage QrCodeHelper::image(const QString &text, int side)
 {
     const QByteArray bytes = text.toUtf8();
     if (bytes.isEmpty() || side <= 0)
         return QImage();
-    std::unique_ptr<QRcode, decltype(&QRcode_free)> code(
-        QRcode_encodeString8bit(bytes.constData(), 0, QR_ECLEVEL_M), &QRcode_free);
+    const Encoder &qr = encoder();
+    if (!qr.encode)
+        return QImage();
+    std::unique_ptr<QRcode, void (*)(QRcode *)> code(qr.encode(bytes.constData(), 0, QR_ECLEVEL_M), qr.free);
     if (!code) {
         QLOG_ERROR() << "QR code could not be made for a text of" << bytes.size() << "bytes";
         return QImage();

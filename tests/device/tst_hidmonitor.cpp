@@ -8,6 +8,7 @@
 #include "device/IDeviceFactory.h"
 #include "device/mouse/common/MouseDevice.h"
 #include "device/pointer/common/PointerDevice.h"
+#include "logic/businessLogic/monitor/HidApiBackend.h"
 #include "logic/businessLogic/monitor/HidListener.h"
 #include "logic/businessLogic/monitor/HidMonitor.h"
 #include "support/TestHome.h"
@@ -54,6 +55,7 @@ private slots:
     void contextDeletionReleasesListener();
     void unopenedInterfaceIsRetried();
     void startScanRestartsTheTimer();
+    void realBackendLoadsOnFirstUse();
 
 private:
     std::unique_ptr<TestHome> m_home;
@@ -231,6 +233,16 @@ void TestHidMonitor::startScanRestartsTheTimer()
     QTRY_COMPARE(scans.size(), 1);
     QTest::qWait(500);
     QCOMPARE(scans.size(), 1);
+}
+
+void TestHidMonitor::realBackendLoadsOnFirstUse()
+{
+    // hidapi is not linked: the backend loads it, and a path that names no device opens nothing.
+    HidApiBackend backend;
+    QVERIFY(backend.ready());
+    backend.enumerate(); // whatever this machine has; it must not fail without devices
+    QVERIFY(!backend.open(QStringLiteral("/dev/hidraw-none")));
+    QVERIFY(!backend.open(QString()));
 }
 
 QTEST_MAIN(TestHidMonitor)

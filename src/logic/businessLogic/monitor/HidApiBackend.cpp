@@ -2,9 +2,61 @@
 
 #include "logging/QsLog.h"
 
+#include <QLibrary>
+
 #include <hidapi.h>
 
 namespace {
+// hidapi is loaded by the first device scan, which comes after the start.
+struct HidApi
+{
+    int (*init)() = nullptr;
+    int (*exit)() = nullptr;
+    hid_device_info *(*enumerate)(unsigned short, unsigned short) = nullptr;
+    void (*freeEnumeration)(hid_device_info *) = nullptr;
+    hid_device *(*openPath)(const char *) = nullptr;
+    int (*readTimeout)(hid_device *, unsigned char *, size_t, int) = nullptr;
+    int (*write)(hid_device *, const unsigned char *, size_t) = nullptr;
+    void (*close)(hid_device *) = nullptr;
+
+    bool usable() const
+    {
+        return init && exit && enumerate && freeEnumeration && openPath && readTimeout && write && close;
+    }
+};
+
+template <typename Function>
+void resolve(QLibrary &library, Function &function, const char *name)
+{
+    function = reinterpret_cast<Function>(library.resolve(name));
+}
+
+const HidApi &hidApi()
+{
+    static const HidApi api = [] {
+        HidApi loaded;
+        QLibrary library(QStringLiteral("hidapi-hidraw"), 0);
+        if (!library.load()) {
+            QLOG_ERROR() << "hidapi cannot be loaded:" << library.errorString();
+            return loaded;
+        }
+        resolve(library, loaded.init, "hid_init");
+        resolve(library, loaded.exit, "hid_exit");
+        resolve(library, loaded.enumerate, "hid_enumerate");
+        resolve(library, loaded.freeEnumeration, "hid_free_enumeration");
+        resolve(library, loaded.openPath, "hid_open_path");
+        resolve(library, loaded.readTimeout, "hid_read_timeout");
+        resolve(library, loaded.write, "hid_write");
+        resolve(library, loaded.close, "hid_close");
+        if (!loaded.usable()) {
+            QLOG_ERROR() << "hidapi lacks functions this program uses";
+            return HidApi();
+        }
+        return loaded;
+    }();
+    return api;
+}
+
 QString fromWide(const wchar_t *text)
 {
     return text ? QString::fromWCharArray(text) : QString();
@@ -17,15 +69,15 @@ public:
         : m_device(device)
     {
     }
-    ~HidApiHandle() override { hid_close(m_device); }
+    ~HidApiHandle() override { hidApi().close(m_device); }
 
     int read(unsigned char *buffer, int size, int timeoutMs) override
     {
-        return hid_read_timeout(m_device, buffer, size_t(size), timeoutMs);
+        return hidApi().readTimeout(m_device, buffer, size_t(size), timeoutMs);
     }
     int write(const QByteArray &report) override
     {
-        return hid_write(m_device, reinterpret_cast<const unsigned char *>(report.constData()), size_t(report.size()));
+        return hidApi().write(m_device, reinterpret_cast<const unsigned char *>(report.constData()), size_t(report.size()));
     }
 
 private:
@@ -35,7 +87,7 @@ private:
 
 HidApiBackend::HidApiBackend()
 {
-    m_ready = hid_init() == 0;
+    m_ready = hidApi().usable() && hidApi().init() == 0;
     if (!m_ready) {
         QLOG_ERROR() << "hidapi cannot start";
     }
@@ -44,7 +96,7 @@ HidApiBackend::HidApiBackend()
 HidApiBackend::~HidApiBackend()
 {
     if (m_ready)
-        hid_exit();
+        hidApi().exit();
 }
 
 QVector<DeviceHardwareInfo> HidApiBackend::enumerate()
@@ -52,7 +104,7 @@ QVector<DeviceHardwareInfo> HidApiBackend::enumerate()
     QVector<DeviceHardwareInfo> out;
     if (!m_ready)
         return out;
-    hid_device_info *list = hid_enumerate(0, 0);
+    hid_device_info *list = hidApi().enumerate(0, 0);
     for (hid_device_info *d = list; d; d = d->next) {
         DeviceHardwareInfo info;
         info.path = QString::fromLocal8Bit(d->path);
@@ -64,7 +116,7 @@ QVector<DeviceHardwareInfo> HidApiBackend::enumerate()
         info.serialNumber = fromWide(d->serial_number);
         out << info;
     }
-    hid_free_enumeration(list);
+    hidApi().freeEnumeration(list);
     return out;
 }
 
@@ -72,7 +124,7 @@ std::unique_ptr<IHidHandle> HidApiBackend::open(const QString &path)
 {
     if (!m_ready)
         return nullptr;
-    hid_device *device = hid_open_path(path.toLocal8Bit().constData());
+    hid_device *device = hidApi().openPath(path.toLocal8Bit().constData());
     if (!device)
         return nullptr;
     return std::make_unique<HidApiHandle>(device);

@@ -11,6 +11,8 @@ public:
 
     QVector<DeviceHardwareInfo> enumerate() override;
     std::unique_ptr<IHidHandle> open(const QString &path) override;
+    // False when hidapi could not be loaded or started: every scan then finds nothing.
+    bool ready() const { return m_ready; }
 
 private:
     bool m_ready = false;
