@@ -95,6 +95,7 @@ int main(int argc, char *argv[])
     DeviceConfigHelper::instance().load();
     // Frameless windows marked "canMove" are dragged by the user.
     AppInit::instance().start();
+    QUIHelper::applyAtFirstPolish();
     QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
 
     SingleInstanceGuard guard(SingleInstanceGuard::keyFor(AppHelper::programDir()));

@@ -34,6 +34,7 @@ struct Sheets {
     QString themeName;
     QString theme;
     QString custom;
+    bool held = false; // kept back until a widget that draws with it is polished
 };
 
 Sheets &sheets()
@@ -41,6 +42,32 @@ Sheets &sheets()
     static Sheets s;
     return s;
 }
+
+void applySheets()
+{
+    if (qApp)
+        qApp->setStyleSheet(sheets().theme + QLatin1Char('\n') + sheets().custom);
+}
+
+// Gives the application its style sheet when the first widget that draws with it is
+// polished. The polish event comes before the widget is sized and shown, so that widget is
+// laid out with the sheet already in force. The tray icon's own widget draws only the icon.
+class FirstPolish : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Polish && watched->isWidgetType() && !watched->inherits("QSystemTrayIconSys")) {
+            qApp->removeEventFilter(this);
+            deleteLater();
+            sheets().held = false;
+            applySheets();
+        }
+        return false;
+    }
+};
 
 QString readText(const QString &path)
 {
@@ -149,7 +176,14 @@ int QUIHelper::screenIndex()
 
 void QUIHelper::apply()
 {
-    if (!qApp)
+    if (!sheets().held)
+        applySheets();
+}
+
+void QUIHelper::applyAtFirstPolish()
+{
+    if (!qApp || sheets().held || !qApp->styleSheet().isEmpty())
         return;
-    qApp->setStyleSheet(sheets().theme + QLatin1Char('\n') + sheets().custom);
+    sheets().held = true;
+    qApp->installEventFilter(new FirstPolish(qApp));
 }

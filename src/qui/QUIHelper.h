@@ -31,6 +31,10 @@ public:
     // Installs the application style sheet (":/customization.css"); it is applied after
     // the theme, so its rules win. False when the file cannot be read.
     static bool setStyleSheetFile(const QString &path);
+    // From now on the sheets are given to the application only when the first widget that
+    // draws with them is polished (the tray icon's own widget does not): a start into the
+    // tray then neither parses nor applies them. Nothing changes once a sheet is in force.
+    static void applyAtFirstPolish();
 
     // Index of the screen that holds the cursor (0 when none does).
     static int screenIndex();

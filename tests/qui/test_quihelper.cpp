@@ -18,6 +18,8 @@ class TestQUIHelper : public QObject
 {
     Q_OBJECT
 private slots:
+    // First: it needs an application that has no style sheet yet.
+    void sheetWaitsForFirstPolish();
     void questionThroughPrompt_data();
     void questionThroughPrompt();
     void questionBox_data();
@@ -30,6 +32,32 @@ private slots:
     void customSheetSurvivesThemeChange();
     void screenIndex();
 };
+
+// A start into the tray: the sheets are kept until a widget that draws with them is
+// polished, and that first widget is sized with them already.
+void TestQUIHelper::sheetWaitsForFirstPolish()
+{
+    QVERIFY(qApp->styleSheet().isEmpty());
+    QUIHelper::applyAtFirstPolish();
+    QVERIFY(QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css")));
+    QVERIFY(QUIHelper::setStyle(QStringLiteral("蓝色"))); // a theme chosen meanwhile waits too
+    QLabel title(QStringLiteral("设备信息"));
+    title.setProperty("form", QStringLiteral("title"));
+    QVERIFY(qApp->styleSheet().isEmpty());
+
+    title.show();
+    const QString sheet = qApp->styleSheet();
+    QVERIFY(sheet.contains(QStringLiteral("QLabel[form=\"title\"]")));
+    QVERIFY(sheet.contains(QStringLiteral("QTabBar::tab")));
+    QCOMPARE(title.font().pointSize(), 12);
+    QLabel plain(QStringLiteral("设备信息"));
+    QVERIFY(title.height() > plain.sizeHint().height());
+
+    // Once in force, the sheets change at once.
+    QUIHelper::applyAtFirstPolish();
+    QVERIFY(QUIHelper::setStyle(QStringLiteral("深蓝色")));
+    QVERIFY(qApp->styleSheet() != sheet);
+}
 
 void TestQUIHelper::questionThroughPrompt_data()
 {
