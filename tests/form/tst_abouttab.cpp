@@ -15,7 +15,7 @@ private slots:
         AboutTab page;
         page.show();
         QCOMPARE(page.windowTitle(), QStringLiteral("关于我们"));
-        QVERIFY(page.findChild<QLabel *>("lbLogo")->pixmap());
+        QVERIFY(!page.findChild<QLabel *>("lbLogo")->pixmap(Qt::ReturnByValue).isNull());
         for (const char *name : {"lbCompanyInfo1", "lbCompanyInfo2"}) {
             auto *line = page.findChild<QLabel *>(QLatin1String(name));
             QVERIFY(!line->text().isEmpty());
