@@ -93,8 +93,6 @@ MainWindow::MainWindow(QWidget *parent)
 
     UpgradeLink::connectSignals(this);
 
-    watchDeviceNodes();
-
     IOsHelper::instance()->addKeyboardHook(QString::fromLatin1(ShortcutHookName), [](int message, int key, int modifiers) {
         MainWindow::onSystemShortCut(message, key, Qt::KeyboardModifiers(modifiers));
     });
@@ -398,6 +396,8 @@ void MainWindow::paintEvent(QPaintEvent *)
 
 void MainWindow::watchDeviceNodes()
 {
+    if (m_deviceNodes)
+        return;
     m_deviceNodes = new HidrawMonitor(this);
     auto rescan = [] { HidMonitor::instance().startScan(DeviceChangeScanDelayMs); };
     connect(m_deviceNodes, &HidrawMonitor::deviceAdded, this, rescan);

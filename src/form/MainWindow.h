@@ -56,6 +56,10 @@ public:
     // Puts the placeholder's pages up as tab 0 (building them the first time).
     void initDeviceTabs();
 
+    // Starts watching the device nodes: every change then rescans the HID devices. Called
+    // before the first scan, which finds whatever was plugged in until then; once only.
+    void watchDeviceNodes();
+
     void setVisible(bool visible) override;
 
     // Whether closing may hide the window into the tray; without a tray it minimises.
@@ -126,7 +130,6 @@ private:
     void setTrayMenuNormal();
     void setTrayMenuDownload();
     void setTrayMenuActions(const QList<QAction *> &actions);
-    void watchDeviceNodes();
     void hideUpgradeDialog();
 
     // The window's contents (the form, the title bar's panel) are built when it is first shown

@@ -45,7 +45,11 @@ void startDeferred(MainWindow *window)
 {
     if (!Configurations::instance().disableBluetooth())
         QTimer::singleShot(BluetoothDelayMs, window, [] { BlueToothMonitor::instance().start(false); });
-    QTimer::singleShot(FirstScanDelayMs, window, [] { HidMonitor::instance().startScan(0); });
+    // Changes of the device nodes matter from the first scan on: it finds whatever came before.
+    QTimer::singleShot(FirstScanDelayMs, window, [window] {
+        window->watchDeviceNodes();
+        HidMonitor::instance().startScan(0);
+    });
     QTimer::singleShot(UpdateCheckDelayMs, window, [] { UpgradeLink::checkUpdate(true, true); });
 }
 

@@ -4,6 +4,7 @@
 #include "form/StartupSequence.h"
 #include "logic/businessLogic/monitor/BlueToothMonitor.h"
 #include "logic/businessLogic/monitor/HidMonitor.h"
+#include "platform/HidrawMonitor.h"
 #include "support/TestHome.h"
 
 #include <QAbstractEventDispatcher>
@@ -56,9 +57,14 @@ private slots:
         MainWindow window;
         StartupSequence::connectMonitors(&window);
         StartupSequence::startDeferred(&window);
+        // The device nodes are watched from the first scan on, not while the program starts.
+        QVERIFY(!window.findChild<HidrawMonitor *>());
         // The deferred starts: Bluetooth after 1 s, the first scan after 2 s, the update check after 5 s.
         QTest::qWait(StartupSequence::UpdateCheckDelayMs + 2500);
         QVERIFY(window.isHidden());
+        QCOMPARE(window.findChildren<HidrawMonitor *>().size(), 1);
+        window.watchDeviceNodes(); // once only
+        QCOMPARE(window.findChildren<HidrawMonitor *>().size(), 1);
 
         QObjectList roots{&window, &HidMonitor::instance(), &BlueToothMonitor::instance(), qApp};
         const auto topLevels = QApplication::topLevelWidgets();

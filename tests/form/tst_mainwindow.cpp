@@ -591,6 +591,7 @@ private slots:
 
     void deviceNodeBurstGivesOneScan()
     {
+        m_window->watchDeviceNodes(); // as the first scan does
         auto *nodes = m_window->findChild<HidrawMonitor *>();
         QVERIFY(nodes);
         QSignalSpy scans(&HidMonitor::instance(), &HidMonitor::scanFinished);
