@@ -23,10 +23,20 @@ TypingOutput::TypingOutput(QObject *parent)
         QLOG_DEBUG() << "TypingOutput: the pasted text was not fetched in time";
         onFetched();
     });
-    connect(ClipboardFetchWatcher::instance(), &ClipboardFetchWatcher::textFetched, this, [this] {
-        if (m_fetchLimit.isActive())
-            onFetched();
-    });
+}
+
+bool TypingOutput::watchFetches()
+{
+    // The watcher filters every X event: it is made with the first paste, not with the program.
+    ClipboardFetchWatcher *watcher = ClipboardFetchWatcher::instance();
+    if (!m_fetchesWatched) {
+        m_fetchesWatched = true;
+        connect(watcher, &ClipboardFetchWatcher::textFetched, this, [this] {
+            if (m_fetchLimit.isActive())
+                onFetched();
+        });
+    }
+    return watcher->isWatching();
 }
 
 void TypingOutput::onFetched()
@@ -93,11 +103,13 @@ void TypingOutput::run()
         case Step::Keys:
             sendKeys(step.keys);
             break;
-        case Step::Paste:
+        case Step::Paste: {
+            const bool watched = watchFetches();
             sendKeys(step.keys);
-            if (ClipboardFetchWatcher::instance()->isWatching())
+            if (watched)
                 m_fetchLimit.start();
             break;
+        }
         case Step::Clipboard:
             writeClipboard(step.text);
             break;

@@ -58,8 +58,11 @@ private:
     void sendKeys(const QVector<KeyRecord> &records);
     void writeClipboard(const QString &text);
     void onFetched();
+    // Connects to the clipboard's fetch watcher the first time; true while it watches.
+    bool watchFetches();
 
     QQueue<Step> m_steps;
     QTimer m_pause;
     QTimer m_fetchLimit;
+    bool m_fetchesWatched = false;
 };
