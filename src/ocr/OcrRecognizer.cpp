@@ -1,13 +1,13 @@
 #include "ocr/OcrRecognizer.h"
 
 #include "logging/QsLog.h"
+#include "util/LibraryFunction.h"
 #include "util/TrContexts.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QHash>
-#include <QLibrary>
 #include <QRegularExpression>
 #include <QtConcurrent>
 
@@ -53,12 +53,6 @@ struct TesseractEngine {
     }
 };
 
-template <typename Function>
-void resolve(QLibrary &library, Function &function, const char *name)
-{
-    function = reinterpret_cast<Function>(library.resolve(name));
-}
-
 const TesseractEngine &tesseractEngine()
 {
     static const TesseractEngine engine = [] {
@@ -73,19 +67,19 @@ const TesseractEngine &tesseractEngine()
             QLOG_ERROR() << "ocr: the Tesseract library cannot be loaded:" << tesseract.errorString();
             return loaded;
         }
-        resolve(tesseract, loaded.create, "TessBaseAPICreate");
-        resolve(tesseract, loaded.destroy, "TessBaseAPIDelete");
-        resolve(tesseract, loaded.init, "TessBaseAPIInit2");
-        resolve(tesseract, loaded.setPageSegMode, "TessBaseAPISetPageSegMode");
-        resolve(tesseract, loaded.setImage, "TessBaseAPISetImage");
-        resolve(tesseract, loaded.setSourceResolution, "TessBaseAPISetSourceResolution");
-        resolve(tesseract, loaded.getUtf8Text, "TessBaseAPIGetUTF8Text");
-        resolve(tesseract, loaded.deleteText, "TessDeleteText");
-        resolve(tesseract, loaded.end, "TessBaseAPIEnd");
+        LibraryFunction::resolve(tesseract, loaded.create, "TessBaseAPICreate");
+        LibraryFunction::resolve(tesseract, loaded.destroy, "TessBaseAPIDelete");
+        LibraryFunction::resolve(tesseract, loaded.init, "TessBaseAPIInit2");
+        LibraryFunction::resolve(tesseract, loaded.setPageSegMode, "TessBaseAPISetPageSegMode");
+        LibraryFunction::resolve(tesseract, loaded.setImage, "TessBaseAPISetImage");
+        LibraryFunction::resolve(tesseract, loaded.setSourceResolution, "TessBaseAPISetSourceResolution");
+        LibraryFunction::resolve(tesseract, loaded.getUtf8Text, "TessBaseAPIGetUTF8Text");
+        LibraryFunction::resolve(tesseract, loaded.deleteText, "TessDeleteText");
+        LibraryFunction::resolve(tesseract, loaded.end, "TessBaseAPIEnd");
         // Tesseract brings its OpenMP runtime with it.
         QLibrary openMp(QStringLiteral("gomp"), 1);
-        resolve(openMp, loaded.ompSetDynamic, "omp_set_dynamic");
-        resolve(openMp, loaded.ompSetNumThreads, "omp_set_num_threads");
+        LibraryFunction::resolve(openMp, loaded.ompSetDynamic, "omp_set_dynamic");
+        LibraryFunction::resolve(openMp, loaded.ompSetNumThreads, "omp_set_num_threads");
         if (!loaded.usable())
             QLOG_ERROR() << "ocr: the Tesseract library lacks its C interface";
         return loaded;

@@ -2,8 +2,8 @@
 
 #include "logging/QsLog.h"
 #include "platform/X11KeySymTable.h"
+#include "util/LibraryFunction.h"
 
-#include <QLibrary>
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -27,9 +27,8 @@ const XTestCalls &xtest()
     static const XTestCalls calls = [] {
         XTestCalls c;
         QLibrary library(QStringLiteral("Xtst"), 6);
-        c.queryExtension = reinterpret_cast<decltype(&XTestQueryExtension)>(library.resolve("XTestQueryExtension"));
-        c.fakeKeyEvent = reinterpret_cast<decltype(&XTestFakeKeyEvent)>(library.resolve("XTestFakeKeyEvent"));
-        if (!c.queryExtension || !c.fakeKeyEvent) {
+        if (!LibraryFunction::resolve(library, c.queryExtension, "XTestQueryExtension")
+            || !LibraryFunction::resolve(library, c.fakeKeyEvent, "XTestFakeKeyEvent")) {
             QLOG_WARN() << "key sender: cannot load XTest:" << library.errorString();
             c = XTestCalls();
         }

@@ -4,9 +4,9 @@
 #include "platform/IOsHelper.h"
 #include "platform/VirtualKeys.h"
 #include "platform/X11KeySymTable.h"
+#include "util/LibraryFunction.h"
 
 #include <QFutureWatcher>
-#include <QLibrary>
 #include <QSocketNotifier>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -55,9 +55,9 @@ const XInput &xInput()
         QLibrary library(QStringLiteral("Xi"), 6);
         if (!library.load())
             return xi;
-        xi.queryVersion = reinterpret_cast<decltype(xi.queryVersion)>(library.resolve("XIQueryVersion"));
-        xi.selectEvents = reinterpret_cast<decltype(xi.selectEvents)>(library.resolve("XISelectEvents"));
-        return xi.queryVersion && xi.selectEvents ? xi : XInput();
+        const bool found = LibraryFunction::resolve(library, xi.queryVersion, "XIQueryVersion")
+            && LibraryFunction::resolve(library, xi.selectEvents, "XISelectEvents");
+        return found ? xi : XInput();
     }();
     return loaded;
 }

@@ -1,9 +1,9 @@
 #include "qui/QrCodeHelper.h"
 
 #include "logging/QsLog.h"
+#include "util/LibraryFunction.h"
 
 #include <QLabel>
-#include <QLibrary>
 #include <QPainter>
 #include <QPixmap>
 #include <memory>
@@ -28,9 +28,8 @@ const Encoder &encoder()
             QLOG_ERROR() << "the QR code library cannot be loaded:" << library.errorString();
             return e;
         }
-        e.encode = reinterpret_cast<decltype(e.encode)>(library.resolve("QRcode_encodeString8bit"));
-        e.free = reinterpret_cast<decltype(e.free)>(library.resolve("QRcode_free"));
-        if (!e.encode || !e.free)
+        if (!LibraryFunction::resolve(library, e.encode, "QRcode_encodeString8bit")
+            || !LibraryFunction::resolve(library, e.free, "QRcode_free"))
             e = Encoder();
         return e;
     }();

@@ -1,8 +1,7 @@
 #include "logic/businessLogic/monitor/HidApiBackend.h"
 
 #include "logging/QsLog.h"
-
-#include <QLibrary>
+#include "util/LibraryFunction.h"
 
 #include <hidapi.h>
 
@@ -25,12 +24,6 @@ struct HidApi
     }
 };
 
-template <typename Function>
-void resolve(QLibrary &library, Function &function, const char *name)
-{
-    function = reinterpret_cast<Function>(library.resolve(name));
-}
-
 const HidApi &hidApi()
 {
     static const HidApi api = [] {
@@ -40,14 +33,14 @@ const HidApi &hidApi()
             QLOG_ERROR() << "hidapi cannot be loaded:" << library.errorString();
             return loaded;
         }
-        resolve(library, loaded.init, "hid_init");
-        resolve(library, loaded.exit, "hid_exit");
-        resolve(library, loaded.enumerate, "hid_enumerate");
-        resolve(library, loaded.freeEnumeration, "hid_free_enumeration");
-        resolve(library, loaded.openPath, "hid_open_path");
-        resolve(library, loaded.readTimeout, "hid_read_timeout");
-        resolve(library, loaded.write, "hid_write");
-        resolve(library, loaded.close, "hid_close");
+        LibraryFunction::resolve(library, loaded.init, "hid_init");
+        LibraryFunction::resolve(library, loaded.exit, "hid_exit");
+        LibraryFunction::resolve(library, loaded.enumerate, "hid_enumerate");
+        LibraryFunction::resolve(library, loaded.freeEnumeration, "hid_free_enumeration");
+        LibraryFunction::resolve(library, loaded.openPath, "hid_open_path");
+        LibraryFunction::resolve(library, loaded.readTimeout, "hid_read_timeout");
+        LibraryFunction::resolve(library, loaded.write, "hid_write");
+        LibraryFunction::resolve(library, loaded.close, "hid_close");
         if (!loaded.usable()) {
             QLOG_ERROR() << "hidapi lacks functions this program uses";
             return HidApi();
