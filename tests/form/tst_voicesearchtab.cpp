@@ -163,6 +163,17 @@ private slots:
             QCOMPARE(keywords().records.last()->content, QStringLiteral("b.com"));
     }
 
+    void aFullWidthWordIsTheSameWordAsItsAsciiForm()
+    {
+        VoiceSearchTab tab;
+        Form form(tab);
+        form.enter("word", "example.com");
+        ToastRecorder toasts;
+        form.enter(QStringLiteral("Ｗｏｒｄ"), "b.com");
+        QCOMPARE(toasts.texts(), QStringList{"指令词重复, 请换一个指令词"});
+        QCOMPARE(storedWords(m_device->home), QStringList{"word"});
+    }
+
     void aWordMayChangeItsOwnCase()
     {
         VoiceSearchTab tab;

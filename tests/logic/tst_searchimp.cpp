@@ -67,6 +67,21 @@ private slots:
             QCOMPARE(found->content, QStringLiteral("/usr/bin/user-calc"));
     }
 
+    // An input method in full-width mode types "Ｍｕｓｉｃ Ｐｌａｙｅｒ"; speech can come back so too.
+    void fullWidthLettersAndDigitsMatchTheirAsciiForms()
+    {
+        KeywordList user{std::make_shared<KeywordVO>(0, QStringLiteral("Ｍｕｓｉｃ Ｐｌａｙｅｒ"), "/usr/bin/player", ""),
+                         std::make_shared<KeywordVO>(2, "123", "example.com", "")};
+        KeywordList detected{std::make_shared<KeywordVO>(3, "Calculator", "/apps/calc.desktop", "")};
+        const auto keywordOf = [&](const QString &spoken) {
+            const auto found = SearchImp::match(spoken, user, detected);
+            return found ? found->content : QString();
+        };
+        QCOMPARE(keywordOf("打开 music player"), QStringLiteral("/usr/bin/player"));
+        QCOMPARE(keywordOf(QStringLiteral("打开ｃａｌｃｕｌａｔｏｒ")), QStringLiteral("/apps/calc.desktop"));
+        QCOMPARE(keywordOf(QStringLiteral("１２３")), QStringLiteral("example.com"));
+    }
+
     void searchUrlPercentEncodesTheText_data()
     {
         QTest::addColumn<QString>("prefix");

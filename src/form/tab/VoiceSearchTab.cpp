@@ -6,6 +6,7 @@
 #include "form/tab/KeywordRowActions.h"
 #include "logging/QsLog.h"
 #include "logic/businessLogic/FunctionCatalog.h"
+#include "logic/businessLogic/workflow/voicesearch/KeywordIndex.h"
 #include "qui/FileChooser.h"
 #include "qui/QUIHelper.h"
 #include "qui/Toast.h"
@@ -217,8 +218,11 @@ void VoiceSearchTab::btnChooseFile_click(bool)
 bool VoiceSearchTab::isKeywordDuplicate(const QVector<std::shared_ptr<KeywordVO>> &list, const QString &keyword,
                                         const KeywordVO *editing)
 {
+    // "Ｗｏｒｄ" typed in full-width mode is the same word as "word".
+    const QString folded = KeywordIndex::widthFolded(keyword);
     return std::any_of(list.cbegin(), list.cend(), [&](const std::shared_ptr<KeywordVO> &r) {
-        return r.get() != editing && r->keyword.compare(keyword, Qt::CaseInsensitive) == 0;
+        return r.get() != editing
+               && KeywordIndex::widthFolded(r->keyword).compare(folded, Qt::CaseInsensitive) == 0;
     });
 }
 

@@ -43,7 +43,22 @@ bool isNoise(uint code)
         return false;
     }
 }
+
+// The full-width forms of the ASCII signs, letters and digits: U+FF01 to U+FF5E.
+constexpr ushort kFullWidthFirst = 0xFF01;
+constexpr ushort kFullWidthLast = 0xFF5E;
+constexpr ushort kFullWidthOffset = 0xFF01 - 0x21;
 } // namespace
+
+QString KeywordIndex::widthFolded(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out) {
+        if (c.unicode() >= kFullWidthFirst && c.unicode() <= kFullWidthLast)
+            c = QChar(ushort(c.unicode() - kFullWidthOffset));
+    }
+    return out;
+}
 
 QString KeywordIndex::normalized(const QString &text)
 {
@@ -52,15 +67,17 @@ QString KeywordIndex::normalized(const QString &text)
     const QChar *p = text.constData();
     const QChar *const end = p + text.size();
     while (p < end) {
-        const ushort c = p->unicode();
+        ushort c = p->unicode();
+        if (c >= kFullWidthFirst && c <= kFullWidthLast)
+            c = ushort(c - kFullWidthOffset);
         // Letters and digits of ASCII, the common case, without a table look-up.
         if (c < 0x80) {
             if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
-                *o++ = *p;
+                *o++ = QChar(c);
             else if (c >= 'A' && c <= 'Z')
                 *o++ = QChar(ushort(c + ('a' - 'A')));
             else if (!isNoise(c))
-                *o++ = *p;
+                *o++ = QChar(c);
             ++p;
             continue;
         }

@@ -19,8 +19,12 @@ public:
     // query after either list changed.
     static KeywordIndex &forStore();
 
-    // Text without blanks, punctuation, symbols and letter case, as keywords are compared.
+    // Text without blanks, punctuation, symbols, letter case and letter width, as keywords are
+    // compared.
     static QString normalized(const QString &text);
+    // Full-width letters, digits and signs (an input method in full-width mode) as their ASCII
+    // forms; everything else as it is.
+    static QString widthFolded(const QString &text);
 
     void prepare(const List &keywords, const List &autoKeywords);
     // The keyword the text names: an exact match first, else the longest keyword the text
