@@ -45,6 +45,12 @@ QHash<int, int> buildTable()
     return t;
 }
 
+// The number pad's digits and operators.
+bool isNumberPadCode(int vk)
+{
+    return vk >= 0x60 && vk <= 0x6F;
+}
+
 } // namespace
 
 int virtualKeyToQtKey(int virtualKey)
@@ -53,12 +59,20 @@ int virtualKeyToQtKey(int virtualKey)
     return table.value(virtualKey, 0);
 }
 
-int qtKeyToVirtualKey(int qtKey)
+int qtKeyToVirtualKey(int qtKey, bool numberPad)
 {
-    // The reverse of the table, built once; the first code of a key wins.
+    // The reverse of the table, built once. The main keyboard's code of a key wins: "/", "-",
+    // ".", "," and the digits are on both, and a shortcut recorded on the main keyboard must not
+    // reach the target program as the number pad's key.
     static const QHash<int, int> table = [] {
         QHash<int, int> t;
         for (int vk = 1; vk < 256; ++vk) {
+            const int key = virtualKeyToQtKey(vk);
+            if (key != 0 && !isNumberPadCode(vk) && !t.contains(key))
+                t.insert(key, vk);
+        }
+        // Keys only the number pad has ("*", "+" are Shift+8 and Shift+= elsewhere).
+        for (int vk = 0x60; vk <= 0x6F; ++vk) {
             const int key = virtualKeyToQtKey(vk);
             if (key != 0 && !t.contains(key))
                 t.insert(key, vk);
@@ -66,6 +80,17 @@ int qtKeyToVirtualKey(int qtKey)
         t.insert(Qt::Key_Enter, 0x0D);
         return t;
     }();
+    static const QHash<int, int> pad = [] {
+        QHash<int, int> t;
+        for (int vk = 0x60; vk <= 0x6F; ++vk) {
+            const int key = virtualKeyToQtKey(vk);
+            if (key != 0)
+                t.insert(key, vk);
+        }
+        return t;
+    }();
+    if (numberPad && pad.contains(qtKey))
+        return pad.value(qtKey);
     return table.value(qtKey, 0);
 }
 

@@ -207,6 +207,22 @@ private slots:
         QCOMPARE(::virtualKeyToQtKey(vk), key);
     }
 
+    // "/", "-", "." and "," are on both keyboards: a shortcut is the main keyboard's unless it
+    // was recorded on the number pad.
+    void symbolKeysAreTheMainKeyboardsUnlessTheNumberPadWasRecorded()
+    {
+        QCOMPARE(qtKeyToVirtualKey(Qt::Key_Slash), 0xBF);
+        QCOMPARE(qtKeyToVirtualKey(Qt::Key_Minus), 0xBD);
+        QCOMPARE(qtKeyToVirtualKey(Qt::Key_Period), 0xBE);
+        QCOMPARE(qtKeyToVirtualKey(Qt::Key_Comma), 0xBC);
+        QCOMPARE(qtKeyToVirtualKey(Qt::Key_7), 0x37);
+        QCOMPARE(qtKeyToVirtualKey(Qt::Key_Slash, true), 0x6F);
+        QCOMPARE(qtKeyToVirtualKey(Qt::Key_Minus, true), 0x6D);
+        QCOMPARE(qtKeyToVirtualKey(Qt::Key_7, true), 0x67);
+        QCOMPARE(qtKeyToVirtualKey(Qt::Key_Q, true), 0x51); // not on the pad: the main key
+        QCOMPARE(qtKeyToVirtualKey(Qt::Key_Asterisk), 0x6A); // only the pad has it as a key
+    }
+
     void withoutDisplayKeysAreRefusedCleanly()
     {
         LinuxOsHelper helper;

@@ -22,7 +22,8 @@ QVector<KeyRecord> records(const QKeySequence &keys)
         key = unshiftedQtKey(key);
         combination = (combination & int(Qt::KeyboardModifierMask)) | int(Qt::ShiftModifier) | key;
     }
-    const int vk = virtualKey(key);
+    // The number pad's key only when the combination was recorded on it.
+    const int vk = qtKeyToVirtualKey(key, combination & Qt::KeypadModifier);
     if (vk == 0) {
         QLOG_WARN() << "no virtual key for" << keys.toString(QKeySequence::PortableText);
         return {};
