@@ -61,6 +61,18 @@ private slots:
         QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
     }
 
+    void aNewTextBoxIsMeasuredWithTheFontItShows()
+    {
+        const QString text = QString(60, QChar(0x4F60)); // three lines of the box's own font
+        TextWidget w;
+        w.setText(text);
+        auto *box = w.findChild<QTextEdit *>("teText");
+        box->ensurePolished();
+        QCOMPARE(box->font().pointSize(), 10); // the style sheet's font
+        const QRect shown = QFontMetrics(box->font()).boundingRect(text);
+        QCOMPARE(w.height(), TextWidget::heightFor(shown.width(), shown.height()));
+    }
+
     void leftTabbarButtons()
     {
         LeftTabbarPanel panel;

@@ -32,6 +32,9 @@ int TextWidget::heightFor(int textWidth, int lineHeight)
 void TextWidget::setText(const QString &text)
 {
     if (!text.isEmpty()) {
+        // The style sheet's font is the box's only once it is polished; before its first show
+        // the metrics would be the default font's.
+        ui->teText->ensurePolished();
         const QRect bounds = ui->teText->fontMetrics().boundingRect(text);
         const int height = heightFor(bounds.width(), bounds.height());
         ui->teText->setFixedHeight(height);
