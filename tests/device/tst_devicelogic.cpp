@@ -92,6 +92,7 @@ private slots:
     void switchCommandBytes_data();
     void switchCommandBytes();
     void statusChangeAndDot();
+    void theFirstLinkReportsAlwaysReachThePage();
     void blankDevice();
     void pageTables_data();
     void pageTables();
@@ -356,6 +357,29 @@ void TestDeviceLogic::statusChangeAndDot()
     const QColor dot = image.pixelColor(100 - 4 - 4, 12);
     QVERIFY2(dot.green() > 150 && dot.red() < 100, qPrintable(dot.name()));
     QCOMPARE(image.pixelColor(10, 12), QColor(Qt::white));
+}
+
+// A receiver or Bluetooth link reported down at once must not leave the page at "connected".
+void TestDeviceLogic::theFirstLinkReportsAlwaysReachThePage()
+{
+    TestHome home;
+    auto context = mouseContext();
+    auto *mouse = qobject_cast<MouseDevice *>(context->logic);
+    QVERIFY(mouse);
+    QSignalSpy receiver(mouse, &MouseDevice::receiverStatusChanged);
+    QSignalSpy bluetooth(mouse, &MouseDevice::bluetoothConnectedChanged);
+    mouse->setReceiverStatus(0);
+    mouse->setBluetoothConnected(false);
+    QCOMPARE(receiver.size(), 1);
+    QCOMPARE(receiver[0][0].toInt(), 0);
+    QCOMPARE(bluetooth.size(), 1);
+    QCOMPARE(bluetooth[0][0].toBool(), false);
+    // Later only changes are passed on.
+    mouse->setReceiverStatus(0);
+    mouse->setBluetoothConnected(false);
+    mouse->setReceiverStatus(2);
+    QCOMPARE(receiver.size(), 2);
+    QCOMPARE(bluetooth.size(), 1);
 }
 
 void TestDeviceLogic::blankDevice()

@@ -85,16 +85,20 @@ bool MouseDevice::setDpi(int level)
 
 void MouseDevice::setBluetoothConnected(bool connected)
 {
-    if (connected == m_bluetoothConnected)
+    // The page starts at "connected", not at this device's initial value: the first report is
+    // always passed on.
+    if (m_bluetoothReported && connected == m_bluetoothConnected)
         return;
+    m_bluetoothReported = true;
     m_bluetoothConnected = connected;
     emit bluetoothConnectedChanged(connected);
 }
 
 void MouseDevice::setReceiverStatus(int level)
 {
-    if (level == m_receiverStatus)
+    if (m_receiverReported && level == m_receiverStatus)
         return;
+    m_receiverReported = true;
     m_receiverStatus = level;
     emit receiverStatusChanged(level);
 }

@@ -28,7 +28,8 @@ public:
     int receiverStatus() const { return m_receiverStatus; }
 
 public slots:
-    // Link states reported by the device, passed on to its information page.
+    // Link states reported by the device, passed on to its information page: the first report
+    // of each, then every change.
     void setBluetoothConnected(bool connected);
     void setReceiverStatus(int level);
 
@@ -45,4 +46,6 @@ protected:
 private:
     bool m_bluetoothConnected = false;
     int m_receiverStatus = 0;
+    bool m_bluetoothReported = false;
+    bool m_receiverReported = false;
 };
