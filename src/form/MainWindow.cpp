@@ -74,6 +74,12 @@ void showMarkedPage(const IDeviceLogic::DeviceUi &pages)
     if (pages.first && pages.second && pages.second->currentIndex() >= 0)
         pages.first->setCurrentIndex(pages.second->currentIndex());
 }
+
+// A tab title shows its name as written: a lone '&' would mark a shortcut letter.
+QString tabTitle(QString name)
+{
+    return name.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -585,7 +591,7 @@ void MainWindow::initDeviceTabs()
     const IDeviceLogic::DeviceUi pages = m_placeholder->deviceUi();
     ui->nav->addPage(pages.second);
     ui->nav->setCurrentPage(0);
-    ui->tabWidget->addTab(pages.first, m_placeholder->typeName());
+    ui->tabWidget->addTab(pages.first, tabTitle(m_placeholder->typeName()));
     showMarkedPage(pages);
 }
 
@@ -613,7 +619,7 @@ void MainWindow::addDevice(DeviceContext *context)
     if (!pages.second)
         pages.second = new LeftTabbarPanel;
     ui->nav->addPage(pages.second);
-    ui->tabWidget->addTab(pages.first, logic->typeName());
+    ui->tabWidget->addTab(pages.first, tabTitle(logic->typeName()));
     showMarkedPage(pages);
     bar->appendItem(context);
     bar->update();

@@ -151,6 +151,15 @@ private slots:
         QCOMPARE(mouse->logic->deviceUi().first->context(), mouse);
     }
 
+    void aDeviceTabShowsAnAmpersandAsWritten()
+    {
+        plugIn(QStringLiteral("mouse"), QStringLiteral("M1 & Co"));
+        const QString title = tabs()->tabText(0);
+        // No letter of the name becomes a shortcut marker; the tab draws "&&" as "&".
+        QVERIFY(QKeySequence::mnemonic(title).isEmpty());
+        QCOMPARE(QString(title).replace(QStringLiteral("&&"), QStringLiteral("&")), QStringLiteral("M1 & Co"));
+    }
+
     void devicesComeAndGoInOrder()
     {
         DeviceContext *first = plugIn(QStringLiteral("first"), QStringLiteral("演示器"), 1);
