@@ -6,17 +6,30 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <cmath>
 
 namespace {
 ushort idOf(const QJsonValue &value)
 {
-    if (value.isDouble())
-        return ushort(value.toInt());
+    // Out of range or not whole: refused (0), as a number or as text, never wrapped into
+    // another id.
+    if (value.isDouble()) {
+        const double id = value.toDouble();
+        if (id >= 0 && id <= 0xffff && id == std::floor(id))
+            return ushort(id);
+        QLOG_WARN() << "product catalogue: id out of range refused:" << id;
+        return 0;
+    }
+    if (value.isUndefined() || value.isNull())
+        return 0;
     const QString text = value.toString().trimmed();
     bool ok = false;
     const uint id = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ? text.mid(2).toUInt(&ok, 16)
                                                                                : text.toUInt(&ok, 10);
-    return ok && id <= 0xffff ? ushort(id) : 0;
+    if (ok && id <= 0xffff)
+        return ushort(id);
+    QLOG_WARN() << "product catalogue: id refused:" << text;
+    return 0;
 }
 
 QString hexId(ushort id)

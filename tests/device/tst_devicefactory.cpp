@@ -58,6 +58,7 @@ private slots:
     void matching_data();
     void matching();
     void catalogueJson();
+    void outOfRangeIdsAreRefusedAsNumbersAndAsText();
     void serviceUuid_data();
     void serviceUuid();
     void newRecordByKind_data();
@@ -138,6 +139,31 @@ void TestDeviceFactory::matching()
     QVERIFY(found);
     QCOMPARE(found->vendorId, vid);
     QVERIFY(factory->supports(vid, ushort(pid), ushort(usagePage)));
+}
+
+void TestDeviceFactory::outOfRangeIdsAreRefusedAsNumbersAndAsText()
+{
+    ProductCatalogue catalogue;
+    const QByteArray json = R"({"products": [
+        {"name": "wide number", "vendorId": 70000, "productId": 1},
+        {"name": "negative number", "vendorId": 1, "productId": -1},
+        {"name": "fraction", "vendorId": 2, "productId": 1.5},
+        {"name": "wide text", "vendorId": "70000", "productId": 3},
+        {"name": "in range", "vendorId": 65535, "productId": 0}
+    ]})";
+    QCOMPARE(catalogue.loadJson(json, QStringLiteral("test")), 5);
+    // Nothing wraps into another id: 70000 is not 0x1170, -1 is not 0xffff.
+    QVERIFY(!catalogue.find(0x1170, 1, 0));
+    QVERIFY(!catalogue.find(1, 0xffff, 0));
+    QVERIFY(!catalogue.find(2, 1, 0));
+    for (const ProductInfo *p : catalogue.products()) {
+        if (p->name == QLatin1String("wide number") || p->name == QLatin1String("wide text"))
+            QCOMPARE(p->vendorId, ushort(0));
+        if (p->name == QLatin1String("negative number") || p->name == QLatin1String("fraction"))
+            QCOMPARE(p->productId, ushort(0));
+        if (p->name == QLatin1String("in range"))
+            QCOMPARE(p->vendorId, ushort(0xffff));
+    }
 }
 
 void TestDeviceFactory::catalogueJson()
