@@ -3,7 +3,8 @@
 // running event loop (hidden, "-h") and their ratio. A third series starts the program with
 // three word lists of 100,000 words each. Also prints the resident memory after idling and
 // whether QtWebEngine was mapped before any web page was opened, and which of the libraries
-// loaded on first use (sound, Bluetooth, accessibility, web view) a hidden start mapped.
+// loaded on first use (sound, Bluetooth, accessibility, web view, desktop entries) a hidden
+// start mapped.
 //   startup [program] [runs]   (21 runs by default: fewer medians still move by a tenth)
 // Run it where an X display is available (else the offscreen platform is used). Under X it
 // holds a stand-in system tray (bench/trayhost) for the whole run: without a tray the program
@@ -67,7 +68,8 @@ QStringList onDemandMapped(qint64 pid)
     const QByteArray text = maps.readAll();
     QStringList found;
     for (const char *name : {"libQt5Multimedia", "libQt5Bluetooth", "libatspi", "libXtst", "libvb_audio",
-                             "libvb_bluetooth", "libvb_atspi", "libvb_webview", "libqrencode", "libhidapi"}) {
+                             "libvb_bluetooth", "libvb_atspi", "libvb_webview", "libvb_appinfo", "libgio-2.0",
+                             "libqrencode", "libhidapi"}) {
         if (text.contains(name))
             found << QString::fromLatin1(name);
     }

@@ -1,6 +1,7 @@
 #include "platform/DesktopEntryReader.h"
 
 #include "logging/QsLog.h"
+#include "platform/AppInfoReader.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -142,6 +143,11 @@ QStringList DesktopEntryReader::splitExec(const QString &exec)
         if (quoted) {
             if (c == QLatin1Char('"')) {
                 quoted = false;
+            } else if (c == QLatin1Char('%') && i + 1 < exec.size() && exec.at(i + 1) == QLatin1Char('%')) {
+                // A literal '%' is doubled inside quotes too (as the autostart entry writes it).
+                current += c;
+                ++i;
+                fieldCodeOnly = false;
             } else if (c == QLatin1Char('\\') && i + 1 < exec.size()) {
                 current += exec.at(++i);
                 fieldCodeOnly = false;
@@ -257,7 +263,8 @@ std::optional<InstalledProgram> DesktopEntryReader::programOf(const QHash<QStrin
         || p.displayName.contains(QLatin1String("Visual C")))
         return std::nullopt;
     QStringList command = splitExec(entry.value(QStringLiteral("Exec")));
-    if (command.isEmpty())
+    // Exec="" or Exec="" %U names no command.
+    if (command.isEmpty() || command.first().isEmpty())
         return std::nullopt;
     if (isUninstaller(command.first(), command.mid(1)))
         return std::nullopt;
@@ -288,7 +295,11 @@ QVector<InstalledProgram> DesktopEntryReader::installedPrograms(const QStringLis
             if (seenIds.contains(id))
                 continue;
             seenIds.insert(id);
-            if (auto program = programOf(readEntry(file))) {
+            // Read as the desktop reads it: an entry it would not list is left out.
+            const auto entry = AppInfoReader::shownEntry(file);
+            if (!entry)
+                continue;
+            if (auto program = programOf(*entry)) {
                 program->entryPath = file;
                 programs.append(*program);
             }

@@ -14,7 +14,8 @@ public:
     // override entries of the same id in later ones.
     static QStringList applicationDirs();
 
-    // The programs of all entries below the folders, in folder order, then by file name.
+    // The programs of all entries below the folders that the desktop would list (read through
+    // AppInfoReader), in folder order, then by file name.
     static QVector<InstalledProgram> installedPrograms(const QStringList &dirs);
 
     // The [Desktop Entry] group of a file: key -> value with the escapes resolved; empty
@@ -22,12 +23,13 @@ public:
     static QHash<QString, QString> readEntry(const QString &path);
 
     // The program of one entry, or nothing when it is not one the user would start: no name
-    // or icon, NoDisplay or Hidden, not an Application, a developer kit or runtime, or an
-    // uninstaller.
+    // or icon, NoDisplay or Hidden, not an Application, an Exec that names no command, a
+    // developer kit or runtime, or an uninstaller.
     static std::optional<InstalledProgram> programOf(const QHash<QString, QString> &entry);
 
-    // An Exec value split into the command and its arguments, with the quoting undone and
-    // the field codes (%f, %U, %i, ...) dropped; empty when it is malformed.
+    // An Exec value split into the command and its arguments, with the quoting undone, "%%"
+    // read as "%" (inside quotes too) and the field codes (%f, %U, %i, ...) dropped; empty when
+    // it is malformed.
     static QStringList splitExec(const QString &exec);
 
     // The file of an icon: absolute paths are kept; a name is looked up in the icon themes

@@ -11,6 +11,8 @@
 #include "util/Clock.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QImage>
 #include <QPushButton>
@@ -51,7 +53,8 @@ class TestAutoDetectAppTab : public QObject
 {
     Q_OBJECT
 private slots:
-    // A data folder of desktop entries as a system has them.
+    // A data folder of desktop entries as a system has them, with the programs they start
+    // (the desktop lists no entry whose program is missing).
     void initTestCase()
     {
         QVERIFY(m_data.isValid());
@@ -61,19 +64,18 @@ private slots:
         QImage icon(64, 48, QImage::Format_ARGB32);
         icon.fill(Qt::blue);
         QVERIFY(icon.save(m_data.path() + "/alpha.png"));
-        const auto entry = [&](const QString &file, const QString &body) {
-            QFile f(apps + "/" + file);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("[Desktop Entry]\nType=Application\n" + body.toUtf8());
-        };
-        entry("a.desktop", "Name=Alpha\nIcon=" + m_data.path() + "/alpha.png\nExec=/usr/bin/alpha --new-window %U\nPath=/tmp\n");
+        for (const QString &program : {bin("alpha"), bin("beta-one"), bin("zeta"), m_data.path() + "/beta two/beta"})
+            makeProgram(program);
+        entry("a.desktop", "Name=Alpha\nIcon=" + m_data.path() + "/alpha.png\nExec=" + bin("alpha")
+                               + " --new-window %U\nPath=/tmp\n");
         entry("b1.desktop", "Name=Beta\nIcon=beta\nExec=beta-one\n");
-        entry("b2.desktop", "Name=Beta\nIcon=beta\nExec=\"/opt/beta two/beta\" --profile \"a b\" %f\n");
-        entry("hidden.desktop", "Name=Hidden\nIcon=x\nExec=hidden\nNoDisplay=true\n");
+        entry("b2.desktop", "Name=Beta\nIcon=beta\nExec=\"" + m_data.path() + "/beta two/beta\" --profile \"a b\" %f\n");
+        entry("hidden.desktop", "Name=Hidden\nIcon=x\nExec=zeta\nNoDisplay=true\n");
         entry("remove.desktop", "Name=Remove Programs\nIcon=x\nExec=wine uninstaller\n");
         entry("z.desktop", "Name=Zeta\nIcon=no-such-icon\nExec=zeta\n");
         qputenv("XDG_DATA_HOME", QFile::encodeName(m_data.path() + "/home"));
         qputenv("XDG_DATA_DIRS", QFile::encodeName(m_data.path() + "/system"));
+        qputenv("PATH", QFile::encodeName(m_data.path() + "/bin") + ':' + qgetenv("PATH"));
         QSignalSpy loaded(&InstalledProgramList::instance(), &InstalledProgramList::loaded);
         InstalledProgramList::instance().reload();
         QVERIFY(loaded.wait(5000));
@@ -132,7 +134,7 @@ private slots:
         tab.show();
         flip(tab.items()[0]);
         tab.findChild<QPushButton *>("btnAutoDetect")->click();
-        QCOMPARE(rowStates(tab), (QList<bool>{true, true, true, true}));
+        QTRY_COMPARE(rowStates(tab), (QList<bool>{true, true, true, true}));
         QSet<qint64> ids;
         for (const auto &r : autoKeywords().records)
             ids.insert(r->id);
@@ -152,10 +154,36 @@ private slots:
         tab.show();
         QCOMPARE(autoKeywords().records.size(), 1);
         tab.findChild<QPushButton *>("btnAutoDetect")->click();
+        QTRY_COMPARE(autoKeywords().records.size(), 4);
         QStringList words;
         for (const auto &r : autoKeywords().records)
             words << r->keyword;
         QCOMPARE(words, (QStringList{"Alpha", "Beta", "Beta", "Zeta"}));
+    }
+
+    // A program uninstalled while the program runs is neither switched on nor made a keyword.
+    void adaptingReadsTheInstalledProgramsAgain()
+    {
+        AutoDetectAppTab tab;
+        tab.show();
+        QCOMPARE(rowNames(tab), (QStringList{"Alpha", "Beta", "Beta", "Zeta"}));
+        const QString zeta = m_data.path() + "/home/applications/z.desktop";
+        QVERIFY(QFile::rename(zeta, zeta + ".removed"));
+        auto *adapt = tab.findChild<QPushButton *>("btnAutoDetect");
+        adapt->click();
+        QVERIFY(!adapt->isEnabled()); // while the list is read again
+        QTRY_VERIFY(adapt->isEnabled());
+        QVERIFY(QFile::rename(zeta + ".removed", zeta));
+        QStringList words;
+        for (const auto &r : autoKeywords().records)
+            words << r->keyword;
+        QCOMPARE(words, (QStringList{"Alpha", "Beta", "Beta"}));
+        QCOMPARE(rowNames(tab), (QStringList{"Alpha", "Beta", "Beta"}));
+        QCOMPARE(rowStates(tab), (QList<bool>{true, true, true}));
+        // The list stays as read for the tests that follow.
+        QSignalSpy loaded(&InstalledProgramList::instance(), &InstalledProgramList::loaded);
+        InstalledProgramList::instance().reload();
+        QVERIFY(loaded.wait(5000));
     }
 
     // Saying a detected program's name starts the entry's program with its arguments, not
@@ -167,9 +195,9 @@ private slots:
         QTest::addColumn<QString>("program");
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("arguments and folder") << 0 << "打开 Alpha。" << "/usr/bin/alpha" << QStringList{"--new-window"}
+        QTest::newRow("arguments and folder") << 0 << "打开 Alpha。" << bin("alpha") << QStringList{"--new-window"}
                                               << "/tmp";
-        QTest::newRow("quoted program and argument") << 2 << "beta" << "/opt/beta two/beta"
+        QTest::newRow("quoted program and argument") << 2 << "beta" << m_data.path() + "/beta two/beta"
                                                      << QStringList{"--profile", "a b"} << "";
     }
     void sayingTheNameStartsTheEntrysProgram()
@@ -210,6 +238,22 @@ private slots:
     }
 
 private:
+    QString bin(const QString &name) const { return m_data.path() + "/bin/" + name; }
+    void entry(const QString &file, const QString &body) const
+    {
+        QFile f(m_data.path() + "/home/applications/" + file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[Desktop Entry]\nType=Application\n" + body.toUtf8());
+    }
+    static void makeProgram(const QString &path)
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\n");
+        QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser));
+    }
+
     QTemporaryDir m_data;
     std::unique_ptr<TestHome> m_home;
 };

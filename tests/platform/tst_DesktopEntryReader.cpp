@@ -1,8 +1,21 @@
 #include "platform/DesktopEntryReader.h"
 #include "platform/LinuxOsHelper.h"
 
+#include <QFile>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <QtTest>
+
+namespace {
+// An executable file that does nothing.
+bool makeProgram(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write("#!/bin/sh\n") > 0
+           && file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser);
+}
+} // namespace
 
 // Installed programs come from the XDG desktop entries shipped as fixtures: a data folder
 // and a user folder whose entries take precedence.
@@ -12,6 +25,8 @@ class tst_DesktopEntryReader : public QObject
 
     const QString m_data = QStringLiteral(FIXTURES "/data");
     const QString m_home = QStringLiteral(FIXTURES "/home");
+    // The programs the entries name: the desktop lists no entry whose program is missing.
+    QTemporaryDir m_bin;
 
     QVector<InstalledProgram> scan() const
     {
@@ -36,6 +51,15 @@ private slots:
         qputenv("XDG_DATA_DIRS", m_data.toLocal8Bit());
         qputenv("HOME", QByteArray(FIXTURES "/no-home"));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        // Names in the language the desktop reads them in; entries as this desktop shows them.
+        qputenv("LANGUAGE", "");
+        qputenv("LC_ALL", "en_US.UTF-8");
+        qputenv("XDG_CURRENT_DESKTOP", "GNOME");
+        QVERIFY(m_bin.isValid());
+        for (const char *name : {"editor", "hidden", "vctool", "nodisplay", "noicon", "noname", "jdk", "systemprog",
+                                 "nested", "vcredist", "viewer", "homeprog", "my app"})
+            QVERIFY(makeProgram(m_bin.filePath(QLatin1String(name))));
+        qputenv("PATH", QFile::encodeName(m_bin.path()) + ':' + qgetenv("PATH"));
     }
 
     void onlyStartableProgramsAreListedInOrder()
@@ -61,9 +85,9 @@ private slots:
                                             << QStringList() << "";
         QTest::newRow("theme icon, largest size, field code dropped")
             << "Text Editor" << m_data + "/icons/hicolor/48x48/apps/editor.png"
-            << "/usr/bin/editor" << QStringList({"--new-window"}) << "/srv/work";
+            << "editor" << QStringList({"--new-window"}) << "/srv/work";
         QTest::newRow("quotes, escapes, %% and codes inside an argument")
-            << "Quoted App" << m_data + "/pixmaps/viewer.xpm" << "/opt/My App/run"
+            << "Quoted App" << m_data + "/pixmaps/viewer.xpm" << "my app"
             << QStringList({"--title=a \"b\"", "-x", "%", "--file="}) << "";
         QTest::newRow("unknown icon name kept") << "Nested" << "nested-unknown-icon" << "nested"
                                                 << QStringList() << "";
@@ -83,6 +107,35 @@ private slots:
         QCOMPARE(p->programPath, program);
         QCOMPARE(p->arguments, arguments);
         QCOMPARE(p->workingDirectory, workingDirectory);
+    }
+
+    // TryExec, the Exec program, OnlyShowIn and NotShowIn as the Desktop Entry rules say; an
+    // Exec that names no command is no program.
+    void entriesTheDesktopWouldNotListAreLeftOut()
+    {
+        QStringList names;
+        for (const InstalledProgram &p : DesktopEntryReader::installedPrograms({QStringLiteral(FIXTURES "/rules/applications")}))
+            names << p.displayName;
+        QCOMPARE(names, QStringList({QStringLiteral("Only Here"), QStringLiteral("Plain"), QStringLiteral("Try Present")}));
+    }
+
+    // The autostart entry the program writes quotes its path and doubles its '%': the entry
+    // reads back as the program it names.
+    void theProgramsOwnQuotingReadsBack()
+    {
+        const QString program = QStringLiteral("/opt/100% app/run");
+        const QString exec = LinuxOsHelper::quotedExecArgument(program) + QStringLiteral(" -h");
+        QCOMPARE(exec, QStringLiteral("\"/opt/100%% app/run\" -h"));
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QFile file(dir.filePath(QStringLiteral("app.desktop")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Desktop Entry]\nType=Application\nName=Percent\nIcon=/x.png\nExec=" + exec.toUtf8() + "\n");
+        file.close();
+        const auto read = DesktopEntryReader::programOf(DesktopEntryReader::readEntry(file.fileName()));
+        QVERIFY(read);
+        QCOMPARE(read->programPath, program);
+        QCOMPARE(read->arguments, QStringList{"-h"});
     }
 
     void splitExec_data()
@@ -132,7 +185,7 @@ private slots:
     {
         const auto entry = DesktopEntryReader::readEntry(m_data + QStringLiteral("/applications/editor.desktop"));
         QCOMPARE(entry.value(QStringLiteral("Name")), QStringLiteral("Text Editor"));
-        QCOMPARE(entry.value(QStringLiteral("Exec")), QStringLiteral("/usr/bin/editor --new-window %U"));
+        QCOMPARE(entry.value(QStringLiteral("Exec")), QStringLiteral("editor --new-window %U"));
         QVERIFY(DesktopEntryReader::readEntry(m_data + QStringLiteral("/missing.desktop")).isEmpty());
     }
 

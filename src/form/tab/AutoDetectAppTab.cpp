@@ -29,8 +29,14 @@ AutoDetectAppTab::AutoDetectAppTab(QWidget *parent)
     ui->btnAutoDetect->setEnabled(false);
 
     connect(&InstalledProgramList::instance(), &InstalledProgramList::loaded, this, [this] {
-        if (isVisible())
+        // The rows follow the list as last read: a program removed since is no row any more.
+        m_rowsBuilt = false;
+        if (isVisible() || m_adaptPending)
             loadApplications();
+        if (m_adaptPending) {
+            m_adaptPending = false;
+            adaptToInstalledPrograms();
+        }
     });
     connect(&HotWordStore::instance(), &HotWordStore::autoKeywordsChanged, this,
             &AutoDetectAppTab::refreshCheckStates);
@@ -66,6 +72,9 @@ void AutoDetectAppTab::loadApplications()
     m_rowsBuilt = true;
     delete m_loadingLabel;
     m_loadingLabel = nullptr;
+    qDeleteAll(appItems);
+    appItems.clear();
+    m_programs.clear();
     const QVector<InstalledProgramList::Program> &programs = InstalledProgramList::instance().programs();
     setUpdatesEnabled(false);
     for (const InstalledProgramList::Program &program : programs) {
@@ -115,6 +124,15 @@ void AutoDetectAppTab::iconCheckBoxItem_checkedChanged(bool checked, const QStri
 }
 
 void AutoDetectAppTab::on_btnAutoDetect_clicked(bool)
+{
+    // The programs as they are now, read again in the background: one uninstalled since the
+    // list was read is neither switched on nor made a keyword.
+    m_adaptPending = true;
+    ui->btnAutoDetect->setEnabled(false);
+    InstalledProgramList::instance().reload();
+}
+
+void AutoDetectAppTab::adaptToInstalledPrograms()
 {
     QVector<KeywordVO> keywords;
     keywords.reserve(m_programs.size());

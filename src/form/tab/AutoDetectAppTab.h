@@ -16,7 +16,7 @@ class AutoDetectAppTab;
 // The page "一键适应": every installed program as a row of icon, name and switch. A row that
 // is on has a keyword in the word store's auto-keyword list, so saying the program's name
 // starts it. The program list is shared and read in the background when the page is first
-// shown; the rows follow the auto-keyword list whoever changes it.
+// shown and again for each adapting; the rows follow the auto-keyword list whoever changes it.
 class AutoDetectAppTab : public QWidget
 {
     Q_OBJECT
@@ -33,7 +33,8 @@ public:
     static KeywordVO keywordFor(const InstalledProgram &program);
 
 public slots:
-    // Connected by name: rebuilds the auto-keyword list from every installed program.
+    // Connected by name: reads the installed programs again, then rebuilds the auto-keyword
+    // list from every one of them.
     void on_btnAutoDetect_clicked(bool checked);
     void iconCheckBoxItem_checkedChanged(bool checked, const QString &iconPath, const QString &label);
 
@@ -43,10 +44,12 @@ protected:
 private:
     void loadApplications();
     void refreshCheckStates();
+    void adaptToInstalledPrograms();
 
     Ui::AutoDetectAppTab *ui;
     QVector<IconCheckBoxItem *> appItems;
     QVector<InstalledProgram> m_programs; // the program of each row
     QLabel *m_loadingLabel;
     bool m_rowsBuilt = false;
+    bool m_adaptPending = false; // the button was pressed; the list is being read again
 };
