@@ -1147,6 +1147,10 @@ p, li { white-space: pre-wrap; }
         <source>导入文件无效或不含热词, 没有导入任何热词!</source>
         <translation>The file is invalid or holds no hot words; nothing was imported!</translation>
     </message>
+    <message>
+        <source>无法连接翻译服务</source>
+        <translation>Cannot reach the translation service</translation>
+    </message>
 </context>
 <context>
     <name>TPointer</name>

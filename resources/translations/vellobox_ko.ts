@@ -1147,6 +1147,10 @@ p, li { white-space: pre-wrap; }
         <source>导入文件无效或不含热词, 没有导入任何热词!</source>
         <translation>파일이 잘못되었거나 핫워드가 없어 아무것도 가져오지 않았습니다!</translation>
     </message>
+    <message>
+        <source>无法连接翻译服务</source>
+        <translation>번역 서비스에 연결할 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>TPointer</name>

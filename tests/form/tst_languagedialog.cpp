@@ -108,6 +108,36 @@ private slots:
         QVERIFY(!dialog.isVisible());
     }
 
+    void aNameReportsTheRecordOfItsOwnSection_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("text translation en") << int(Languages::TextTranslation) << "en";
+        QTest::newRow("recognition in pictures auto") << int(Languages::Ocr) << "auto";
+        QTest::newRow("speech synthesis zh") << int(Languages::SpeechSynthesis) << "zh";
+    }
+    // The same code stands for records of several engine types.
+    void aNameReportsTheRecordOfItsOwnSection()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, code);
+        LanguageDialog dialog;
+        dialog.addSection(QStringLiteral("一"), records(type, {code}));
+        dialog.show();
+        QStringList keys;
+        const Languages::LangugeSection *lang = nullptr;
+        connect(&dialog, &LanguageDialog::lanuageSelected, this,
+                [&](const QString &k, const Languages::LangugeSection *l) {
+                    keys << k;
+                    lang = l;
+                });
+        QTest::mouseClick(dialog.sections()[0]->labels().first(), Qt::LeftButton);
+        QCOMPARE(keys, QStringList{code});
+        QVERIFY(lang);
+        QCOMPARE(lang->type, type);
+        QCOMPARE(lang->code, code);
+    }
+
     void theCloseButtonHidesTheDialog()
     {
         LanguageDialog dialog;

@@ -463,6 +463,81 @@ private slots:
         m_device->context.hardwareInfo = nullptr;
     }
 
+    // Two recordings share an id: each row's links act on the row's own recording.
+    void rowActionsActOnTheRowsOwnRecordWhenIdsRepeat()
+    {
+        const QString home = m_device->home.path();
+        m_device->home.write(QStringLiteral("record/newer.wav"), "RIFF");
+        m_device->home.write(QStringLiteral("record/older.wav"), "RIFF");
+        QJsonObject newer = record(5, Base + 60000);
+        newer.insert(QStringLiteral("filepath"), home + QStringLiteral("/record/newer.wav"));
+        newer.insert(QStringLiteral("attr1"), QStringLiteral("https://oss.example.com/newer.wav"));
+        QJsonObject older = record(5, Base);
+        older.insert(QStringLiteral("filepath"), home + QStringLiteral("/record/older.wav"));
+        older.insert(QStringLiteral("attr1"), QStringLiteral("https://oss.example.com/older.wav"));
+        m_server->setEnvelope(kList, 0, QStringLiteral("ok"), QJsonArray{older, newer});
+        m_server->setEnvelope(kShare, 0, QStringLiteral("ok"), QStringLiteral("code-5"));
+        m_server->setEnvelope(kDelete, 0, QStringLiteral("ok"));
+        logIn();
+        RecordTab tab;
+        waitForList(tab, 1, 2);
+
+        OpenedUrls opened;
+        click(link(tab, 0, "lbPlay"));
+        QCOMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(home + QStringLiteral("/record/newer.wav"))});
+
+        click(link(tab, 0, "lbShare"));
+        QTRY_VERIFY(tab.qrDialog()->isVisible());
+        QCOMPARE(tab.qrCodeTab()->record()->attr1, QStringLiteral("https://oss.example.com/newer.wav"));
+        tab.table_closeQrCodeDialog(nullptr);
+
+        // The reload after the deletion fails: the list shows what the deletion left.
+        m_server->setEnvelope(kList, 1, QStringLiteral("busy"));
+        ToastRecorder toasts;
+        click(link(tab, 0, "lbDelete"));
+        QTRY_COMPARE(m_server->count(kList), 2);
+        QCOMPARE(m_server->last(kDelete).param(QStringLiteral("id")), QStringLiteral("5"));
+        QTRY_COMPARE(toasts.entries.size(), 2);
+        QCOMPARE(tab.table()->rowCount(), 1);
+        QCOMPARE(static_cast<AudioRecordVO *>(tab.table()->rowData(0))->filepath,
+                 home + QStringLiteral("/record/older.wav"));
+    }
+
+    // The next user's list request fails: nothing of the previous user's pager shows.
+    void aNewUserSeesNoPreviousUsersPager()
+    {
+        m_server->setEnvelope(QStringLiteral("/v1/recordLogin.json"), 0, QStringLiteral("ok"),
+                              QJsonObject{{"id", 78}, {"name", "other"}});
+        m_server->setEnvelope(kList, 0, QStringLiteral("ok"), records(8));
+        logIn();
+        RecordTab tab;
+        tab.show();
+        waitForList(tab, 1, 6);
+        QCOMPARE(tab.pager()->totalText(), QStringLiteral("共8条"));
+        LoginBL::instance().logout();
+
+        m_server->setEnvelope(kList, 1, QStringLiteral("busy"));
+        ToastRecorder toasts;
+        LoginBL::instance().login(QStringLiteral("13800000000"), QStringLiteral("pw"), QString());
+        QTRY_COMPARE(m_server->count(kList), 2);
+        QTRY_VERIFY(!toasts.entries.isEmpty());
+        QCOMPARE(tab.table()->rowCount(), 0);
+        QVERIFY(!tab.pager()->isVisible());
+        QCOMPARE(tab.pager()->total(), 0);
+    }
+
+    // The navigation shows such a user as logged out.
+    void aCachedUserWithoutAnIdSendsNoRequest()
+    {
+        m_device->home.write(QStringLiteral("config/user"), R"({"name":"x"})");
+        LoginBL::instance().reloadFromDisk();
+        QVERIFY(!LoginBL::instance().isLogin());
+        RecordTab tab;
+        tab.loadRecord();
+        QTest::qWait(50);
+        QCOMPARE(m_server->count(kList), 0);
+    }
+
     void recordFolderChangeIsStored()
     {
         RecordTab tab;

@@ -66,6 +66,30 @@ private slots:
         QCOMPARE(w.text1Label()->font().pointSize(), 30);
     }
 
+    void fontSizeOutsideTheReadableRangeFallsBackToTheDefault_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("one point") << 1 << 24;
+        QTest::newRow("below the smallest") << SubtitleWidget::MinFontSize - 1 << 24;
+        QTest::newRow("smallest") << SubtitleWidget::MinFontSize << SubtitleWidget::MinFontSize;
+        QTest::newRow("largest") << SubtitleWidget::MaxFontSize << SubtitleWidget::MaxFontSize;
+        QTest::newRow("above the largest") << SubtitleWidget::MaxFontSize + 1 << 24;
+        QTest::newRow("two hundred points") << 200 << 24;
+        QTest::newRow("negative") << -5 << 24;
+    }
+    void fontSizeOutsideTheReadableRangeFallsBackToTheDefault()
+    {
+        QFETCH(int, stored);
+        QFETCH(int, shown);
+        EffectsFixture f;
+        QVERIFY(f.setting.setValue("subtitle_ui_fontSize", stored));
+        SubtitleWidget w;
+        w.setContext(&f.context);
+        QCOMPARE(w.text1Label()->font().pointSize(), shown);
+        QCOMPARE(w.text2Label()->font().pointSize(), shown);
+    }
+
     void otherDevicesChangeNothing()
     {
         MouseSetting mouse;

@@ -119,6 +119,30 @@ private slots:
         QCOMPARE(dialog.translationText(), QStringLiteral("second"));
     }
 
+    void aFailedAnswerToAnOlderRequestShowsNothing()
+    {
+        DevicePageHome device(std::make_unique<MouseSetting>(), snapshotFields("auto"));
+        LoopbackHttpServer server;
+        configure(server);
+        LoopbackHttpServer::Reply failing = LoopbackHttpServer::raw(500, QByteArray(64, 'x'));
+        failing.mode = LoopbackHttpServer::Mode::Slow;
+        failing.chunkSize = 8;
+        failing.chunkDelayMs = 40;
+        server.setReply(kPath, failing);
+        TranslationDialog dialog(1, &device.context, "snapshot_ocrLanguage", "snapshot_tranToLanguage");
+        dialog.setSourceText(QStringLiteral("你好"));
+        ToastRecorder toasts;
+        dialog.toTranslateText(QString(), QString());
+        QVERIFY(server.waitForRequests(1));
+        server.setReply(kPath, answer("second"));
+        dialog.toTranslateText(QString(), QString());
+        QTRY_COMPARE(dialog.translationText(), QStringLiteral("second"));
+        QTest::qWait(800); // the first answer has failed by now
+        QCOMPARE(dialog.translationText(), QStringLiteral("second"));
+        QCOMPARE(toasts.texts(), QStringList());
+        QCOMPARE(pane(dialog, "teTranslation")->placeholderText(), QString());
+    }
+
     void anAnswerForAnotherTextIsDropped()
     {
         DevicePageHome device(std::make_unique<MouseSetting>(), snapshotFields("auto"));

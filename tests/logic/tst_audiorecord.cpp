@@ -1,6 +1,7 @@
 #include "config/Configurations.h"
 #include "config/PointerSetting.h"
 #include "device/DeviceContext.h"
+#include "logic/businessLogic/AsrEngine/UnavailableAsrEngine.h"
 #include "logic/businessLogic/AudioRecordBL.h"
 #include "logic/businessLogic/workflow/WorkNode.h"
 #include "logic/businessLogic/workflow/device/AudioDeviceFactory.h"
@@ -17,7 +18,11 @@ class TestAudioRecord : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { AudioDeviceFactory::setOverride({}); }
+    void cleanup()
+    {
+        AudioDeviceFactory::setOverride({});
+        WorkNode::setEngineFactory({});
+    }
 
     void recordFolderFollowsTheIni()
     {
@@ -75,6 +80,34 @@ private slots:
         QCOMPARE(vo->language, QStringLiteral("zh"));
         QVERIFY(!vo->startTime.isEmpty() && !vo->endTime.isEmpty());
         QVERIFY(vo->createTime > 0);
+    }
+
+    // The presenter's 智能录音 page chooses the language of speech of recordings.
+    void recordingsHearTheLanguageOfTheRecordingPage()
+    {
+        TestHome home;
+        InjectedAudioDevice source;
+        AudioDeviceFactory::setOverride([&](DeviceContext *) { return &source; });
+        QStringList heard;
+        WorkNode::setEngineFactory([&](const BaseSetting *, const QString &language) {
+            heard << language;
+            return new UnavailableAsrEngine(QStringLiteral("test"), QStringLiteral("offline"));
+        });
+        PointerSetting setting;
+        QVERIFY(setting.setValue("asr_identifyLanguage", "en"));
+        QVERIFY(setting.setValue("subtitle_identifyLanguage", "zh"));
+        QVERIFY(setting.setValue("asr_languageAndAccent", "zh_cn,cantonese"));
+        DeviceContext context;
+        context.setting = &setting;
+        AudioRecordBL record(&context);
+        QSignalSpy saved(&record, &AudioRecordBL::SaveRecord_Finish);
+        ToastRecorder toasts;
+        record.start();
+        source.push(QByteArray(1024, '\0'));
+        record.stop();
+        QCOMPARE(saved.size(), 1);
+        QCOMPARE(heard, QStringList{QStringLiteral("en_us")});
+        QCOMPARE(record.record()->language, QStringLiteral("en"));
     }
 
     void subtitleLinesComeFromTheResults()

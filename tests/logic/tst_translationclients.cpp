@@ -89,7 +89,10 @@ private slots:
         bool done = false;
         QString failure;
         client.translate("x", "auto", "zh", [&](const QString &, const QString &, const QString &) { done = true; },
-                         nullptr, [&](const QString &message) { failure = message; });
+                         nullptr, [&](const QString &message) {
+                             failure = message;
+                             return true;
+                         });
         QTRY_COMPARE(failed.size(), 1);
         QVERIFY(!done);
         QVERIFY(!failure.isEmpty());
@@ -97,6 +100,38 @@ private slots:
         QCOMPARE(toasts.entries[0].type, 2);
         if (body.contains("54001"))
             QVERIFY(failure.contains("54001"));
+    }
+
+    void aFailureIsToldInTheProgramsOwnWords_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("connection closed") << int(LoopbackHttpServer::Mode::Close) << 200 << QByteArray()
+                                           << QStringLiteral("翻译失败：无法连接翻译服务");
+        QTest::newRow("http error") << int(LoopbackHttpServer::Mode::Normal) << 500 << QByteArray("oops")
+                                    << QStringLiteral("翻译失败：服务器错误 (HTTP 500)");
+        QTest::newRow("http error with the server's message")
+            << int(LoopbackHttpServer::Mode::Normal) << 503 << QByteArray(R"({"error_msg":"服务繁忙"})")
+            << QStringLiteral("翻译失败：服务繁忙");
+    }
+    void aFailureIsToldInTheProgramsOwnWords()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, told);
+        TestHome home;
+        LoopbackHttpServer server;
+        configureBaidu(server);
+        LoopbackHttpServer::Reply reply = LoopbackHttpServer::raw(status, body, "application/json");
+        reply.mode = LoopbackHttpServer::Mode(mode);
+        server.setReply("/api/trans/vip/translate", reply);
+        ToastRecorder toasts;
+        BaiduClient client;
+        client.translate("x", "auto", "zh", [](const QString &, const QString &, const QString &) { QFAIL("no result"); });
+        QTRY_COMPARE(toasts.texts(), QStringList{told});
     }
 
     void notConfiguredSendsNothing()

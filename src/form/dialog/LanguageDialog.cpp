@@ -33,12 +33,14 @@ void LanguageDialog::addSection(const QString &title, const QVector<const Langua
 
     QStringList labels;
     QVariantList datas;
+    QHash<QString, const Languages::LangugeSection *> &records = m_records[section];
     for (const Languages::LangugeSection *lang : langs) {
         if (!lang)
             continue;
         labels << lang->translatedDisplay();
         // The full code: dialects share the bare code ("zh_cn") and only this tells them apart.
         datas << QVariant(lang->fullCode());
+        records.insert(lang->fullCode(), lang);
     }
     section->addOptions(labels, datas);
     ui->vltMain->insertWidget(ui->vltMain->count() - 1, section);
@@ -59,7 +61,12 @@ void LanguageDialog::leKeyword_textChanged(const QString &text)
 void LanguageDialog::sectionWidget_labelSelected(const QString &, const QVariant &data)
 {
     const QString key = data.toString();
-    emit lanuageSelected(key, Languages::instance().findByKey(key));
+    // A name added as a record reports that record; any other name is looked up by its code.
+    const auto *section = qobject_cast<const SectionWidget *>(sender());
+    const Languages::LangugeSection *lang = m_records.value(section).value(key);
+    if (!lang)
+        lang = Languages::instance().findByKey(key);
+    emit lanuageSelected(key, lang);
     close();
 }
 

@@ -3,6 +3,7 @@
 #include "config/language/Languages.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QVariant>
 #include <QVector>
 
@@ -41,4 +42,7 @@ public slots:
 private:
     Ui::LanguageDialog *ui;
     QVector<SectionWidget *> m_sections;
+    // Per section, the records its names stand for by full code: one code names records of
+    // several engine types, and a click means the one of the clicked section.
+    QHash<const SectionWidget *, QHash<QString, const Languages::LangugeSection *>> m_records;
 };

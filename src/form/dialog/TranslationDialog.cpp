@@ -238,8 +238,10 @@ void TranslationDialog::toTranslateText(QString from, QString to)
         },
         this,
         [this, current](const QString &message) {
-            if (current())
-                ui->teTranslation->setPlaceholderText(message);
+            if (!current())
+                return false; // a newer request is on screen: its failure alone is told
+            ui->teTranslation->setPlaceholderText(message);
+            return true;
         });
 }
 

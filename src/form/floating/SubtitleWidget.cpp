@@ -82,7 +82,9 @@ void SubtitleWidget::updateStyle()
         return;
     static const PointerSetting defaults;
     QFont font = ui->lbText1->font();
-    font.setPointSize(qBound(1, s->subtitle_ui_fontSize, 200));
+    // A size from a hand-edited or damaged file outside the readable range is not used.
+    const int size = s->subtitle_ui_fontSize;
+    font.setPointSize(size >= MinFontSize && size <= MaxFontSize ? size : defaults.subtitle_ui_fontSize);
     const QString identify = colourOr(s->subtitle_ui_identify_fontColor, defaults.subtitle_ui_identify_fontColor);
     const QString translate = colourOr(s->subtitle_ui_translate_fontColor, defaults.subtitle_ui_translate_fontColor);
     QLOG_DEBUG() << "Font Color:" << QStringLiteral("color:%1;").arg(identify)

@@ -19,6 +19,10 @@ class SubtitleWidget : public QWidget, public ContextContainer
 public:
     static constexpr int Height = 200;
     static constexpr int SideMargin = 40;
+    // Font sizes (points) that stay readable and let both lines fit the strip; the settings
+    // page offers 16, 24 and 36.
+    static constexpr int MinFontSize = 10;
+    static constexpr int MaxFontSize = 48;
 
     explicit SubtitleWidget(QWidget *parent = nullptr);
     ~SubtitleWidget() override;

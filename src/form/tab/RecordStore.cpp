@@ -22,10 +22,10 @@ qint64 RecordStore::currentUserId()
 
 void RecordStore::reload()
 {
-    const UserVO *user = LoginBL::instance().getUser();
-    if (!user)
+    // A cached user without a valid id is logged out, as the navigation shows it.
+    if (!LoginBL::instance().isLogin())
         return;
-    const qint64 userId = user->id;
+    const qint64 userId = currentUserId();
     const quint64 generation = ++m_generation;
     auto wanted = [this, generation, userId] { return generation == m_generation && userId == currentUserId(); };
     ApiClient::instance()
@@ -46,14 +46,22 @@ void RecordStore::reload()
 void RecordStore::clear()
 {
     ++m_generation;
+    ++m_list;
     m_view.clear();
     m_records.clear();
 }
 
 void RecordStore::accept(const QVector<AudioRecordVO> &records)
 {
+    ++m_list;
     m_records = records;
     AudioRecordVO::fillDisplayFields(m_records);
+    rebuildView();
+    emit listChanged();
+}
+
+void RecordStore::rebuildView()
+{
     m_view.clear();
     for (AudioRecordVO &r : m_records)
         m_view.append(&r);
@@ -61,7 +69,6 @@ void RecordStore::accept(const QVector<AudioRecordVO> &records)
     std::stable_sort(m_view.begin(), m_view.end(), [](DataCore *a, DataCore *b) {
         return static_cast<AudioRecordVO *>(a)->createTime > static_cast<AudioRecordVO *>(b)->createTime;
     });
-    emit listChanged();
 }
 
 QVector<DataCore *> RecordStore::page(int page, int pageSize) const
@@ -72,19 +79,38 @@ QVector<DataCore *> RecordStore::page(int page, int pageSize) const
     return m_view.mid(from, to - from);
 }
 
-const AudioRecordVO *RecordStore::find(qint64 id) const
+int RecordStore::indexOf(const Row &row) const
 {
-    for (const AudioRecordVO &r : m_records) {
-        if (r.id == id)
-            return &r;
+    if (row.list != m_list || !row.record)
+        return -1;
+    for (int i = 0; i < m_records.size(); ++i) {
+        if (static_cast<const DataCore *>(&m_records.at(i)) == row.record)
+            return i;
     }
-    return nullptr;
+    return -1;
 }
 
-void RecordStore::updateLink(qint64 id, const QString &attr1)
+const AudioRecordVO *RecordStore::find(const Row &row) const
 {
-    for (AudioRecordVO &r : m_records) {
-        if (r.id == id)
-            r.attr1 = attr1;
-    }
+    const int i = indexOf(row);
+    return i < 0 ? nullptr : &m_records.at(i);
+}
+
+void RecordStore::updateLink(const Row &row, const QString &attr1)
+{
+    const int i = indexOf(row);
+    if (i >= 0)
+        m_records[i].attr1 = attr1;
+}
+
+bool RecordStore::remove(const Row &row)
+{
+    const int i = indexOf(row);
+    if (i < 0)
+        return false;
+    m_records.remove(i);
+    ++m_list;
+    rebuildView();
+    emit listChanged();
+    return true;
 }

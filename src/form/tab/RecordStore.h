@@ -14,9 +14,17 @@ class RecordStore : public QObject
 {
     Q_OBJECT
 public:
+    // One row of the list: the record it shows, in the list it was built from. Records may
+    // share an id, so a row's actions go by this and not by the id; a row of an older list
+    // finds nothing.
+    struct Row {
+        const DataCore *record = nullptr;
+        quint64 list = 0;
+    };
+
     explicit RecordStore(QObject *parent = nullptr);
 
-    // Asks for the list again; nothing is sent without a logged-in user.
+    // Asks for the list again; nothing is sent without a logged-in user (one with a valid id).
     void reload();
     // Forgets the list; replies still under way are dropped.
     void clear();
@@ -25,10 +33,14 @@ public:
     const QVector<DataCore *> &view() const { return m_view; }
     // The records of one page (pages count from 1; a lower page is page 1).
     QVector<DataCore *> page(int page, int pageSize) const;
-    // The recording with that id in the current list; null when it is not there.
-    const AudioRecordVO *find(qint64 id) const;
-    // Takes the cloud link the server now holds for a recording of the list.
-    void updateLink(qint64 id, const QString &attr1);
+    // The row of a record of view().
+    Row rowOf(const DataCore *record) const { return {record, m_list}; }
+    // The recording of the row; null when the list has changed since.
+    const AudioRecordVO *find(const Row &row) const;
+    // Takes the cloud link the server now holds for the row's recording.
+    void updateLink(const Row &row, const QString &attr1);
+    // Drops the row's recording, deleted on the server; false when the list has changed since.
+    bool remove(const Row &row);
 
 signals:
     // A new list replaced the old one.
@@ -38,9 +50,13 @@ signals:
 
 private:
     void accept(const QVector<AudioRecordVO> &records);
+    void rebuildView();
+    int indexOf(const Row &row) const;
     static qint64 currentUserId();
 
     QVector<AudioRecordVO> m_records;
     QVector<DataCore *> m_view;
     quint64 m_generation = 0;
+    // Bumped whenever m_records is replaced, emptied or shortened: rows of before find nothing.
+    quint64 m_list = 0;
 };

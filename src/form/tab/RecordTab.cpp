@@ -102,7 +102,7 @@ void RecordTab::createQrDialog()
     m_qrDialog->setFixedSize(DialogSide, DialogSide);
     // The list shows the link the server now holds: the next share or play uses it.
     connect(m_qrCodeTab, &QRCodeTab::recordSaved, this,
-            [this](const AudioRecordVO &record) { m_store->updateLink(record.id, record.attr1); });
+            [this](const AudioRecordVO &record) { m_store->updateLink(m_sharedRow, record.attr1); });
 }
 
 void RecordTab::connectTable()
@@ -176,32 +176,35 @@ void RecordTab::table_ItemWidgetRender(DataCore *pData, QString fieldName, QWidg
     if (fieldName != kAction || !pData || !widget)
         return;
     auto *cell = new RecordActionCell;
-    // The links look their recording up when clicked: a reload frees the list the row was built
-    // from, and a re-signed share link changes the recording in place.
-    const qint64 id = pData->value(QStringLiteral("id")).toLongLong();
-    connect(cell, &RecordActionCell::playClicked, this, [this, id] {
-        if (const AudioRecordVO *record = m_store->find(id))
+    // The links act on this row's own recording (ids may repeat), looked up when clicked: a
+    // reload frees the list the row was built from, and a re-signed share link changes the
+    // recording in place.
+    const RecordStore::Row row = m_store->rowOf(pData);
+    connect(cell, &RecordActionCell::playClicked, this, [this, row] {
+        if (const AudioRecordVO *record = m_store->find(row))
             RecordPlayback::play(*record, AudioRecordBL::recordFolder());
     });
-    connect(cell, &RecordActionCell::shareClicked, this, [this, id](const QPoint &at) {
-        if (const AudioRecordVO *record = m_store->find(id))
-            share(*record, at);
-    });
-    connect(cell, &RecordActionCell::deleteClicked, this, [this, id] { deleteRecord(id); });
+    connect(cell, &RecordActionCell::shareClicked, this, [this, row](const QPoint &at) { share(row, at); });
+    connect(cell, &RecordActionCell::deleteClicked, this, [this, row] { deleteRecord(row); });
     *widget = cell;
 }
 
-void RecordTab::share(const AudioRecordVO &record, const QPoint &globalPos)
+void RecordTab::share(const RecordStore::Row &row, const QPoint &globalPos)
 {
+    const AudioRecordVO *found = m_store->find(row);
+    if (!found)
+        return;
+    const AudioRecordVO record = *found;
     const QPoint at(globalPos.x() - m_qrDialog->width() / 2, globalPos.y() + 20);
     const qint64 userId = currentUserId();
     ApiClient::instance()
         .generateRecordShareKey(record.id)
         ->context(this)
-        .success([this, record, at, userId](const Response &response) {
+        .success([this, record, row, at, userId](const Response &response) {
             // The pop-up never shows a recording of a user who has left.
             if (userId != currentUserId())
                 return;
+            m_sharedRow = row;
             m_qrDialog->move(at);
             m_qrCodeTab->setShareCode(&record, response.data);
             m_qrDialog->show();
@@ -214,13 +217,18 @@ void RecordTab::onShareCodeFailed()
     Toast::instance().showMessage(1, TNotify::tr("获取二维码失败!"), ToastMs);
 }
 
-void RecordTab::deleteRecord(qint64 id)
+void RecordTab::deleteRecord(const RecordStore::Row &row)
 {
+    const AudioRecordVO *record = m_store->find(row);
+    if (!record)
+        return;
     ApiClient::instance()
-        .deleteRecord(id)
+        .deleteRecord(record->id)
         ->context(this)
-        .success([this](const Response &) {
+        .success([this, row](const Response &) {
             Toast::instance().showMessage(0, TNotify::tr("删除成功! "), ToastMs);
+            // The list drops this row at once, whatever the reload then brings.
+            m_store->remove(row);
             loadRecord();
         })
         .fail([](const Response &response, int) {
@@ -350,14 +358,16 @@ void RecordTab::mouseReleaseEvent(QMouseEvent *event)
 
 void RecordTab::userLogin(UserVO *)
 {
+    // The pager shows up with this user's list; until then it holds no count.
     loadRecord();
-    ui->pager->show();
 }
 
 void RecordTab::userLogout()
 {
     ui->tvRecord->refreshRows();
     m_store->clear();
+    // The next user never sees this user's count and page buttons.
+    ui->pager->setTotal(0, PageSize, 1, PageButtons);
     ui->pager->hide();
     // The pop-up shows the previous user's recording.
     m_qrDialog->hide();

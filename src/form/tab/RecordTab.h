@@ -2,6 +2,7 @@
 
 #include "device/IContextBinder.h"
 #include "device/VelloboxTypes.h"
+#include "form/tab/RecordStore.h"
 
 #include <QVariant>
 #include <QVector>
@@ -16,7 +17,6 @@ class QMouseEvent;
 class QModelIndex;
 class QRCodeTab;
 class QTableWidgetItem;
-class RecordStore;
 class UserVO;
 class ZTableWidget;
 namespace HttpRequest {
@@ -80,8 +80,8 @@ private:
     void showRowToolTip(const QModelIndex &index);
     void onShareCodeFailed();
     void onDeleteResult(const HttpRequest::Response &response);
-    void share(const AudioRecordVO &record, const QPoint &globalPos);
-    void deleteRecord(qint64 id);
+    void share(const RecordStore::Row &row, const QPoint &globalPos);
+    void deleteRecord(const RecordStore::Row &row);
     void updateDeleteLink();
     void createQrDialog();
     void connectTable();
@@ -90,4 +90,6 @@ private:
     RecordStore *m_store;
     ContainerDialog *m_qrDialog = nullptr;
     QRCodeTab *m_qrCodeTab = nullptr;
+    // The row whose recording the pop-up shows.
+    RecordStore::Row m_sharedRow;
 };

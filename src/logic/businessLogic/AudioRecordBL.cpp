@@ -2,6 +2,7 @@
 
 #include "config/Configurations.h"
 #include "config/PointerSetting.h"
+#include "config/language/Languages.h"
 #include "device/DeviceContext.h"
 #include "logging/QsLog.h"
 #include "logic/businessLogic/workflow/WorkNode.h"
@@ -44,7 +45,32 @@ void AudioRecordBL::start()
         QLOG_INFO() << "recording: already running";
         return;
     }
+    // The recognition hears the language the record names.
+    m_node->setLanguage(speechLanguage());
     m_node->start();
+}
+
+QString AudioRecordBL::recordLanguage() const
+{
+    const BaseSetting *setting = m_context ? m_context->setting : nullptr;
+    if (!setting)
+        return QString();
+    const auto *pointer = dynamic_cast<const PointerSetting *>(setting);
+    return pointer ? pointer->asr_identifyLanguage : setting->asr_languageAndAccent;
+}
+
+QString AudioRecordBL::speechLanguage() const
+{
+    if (!m_context || !dynamic_cast<const PointerSetting *>(m_context->setting))
+        return QString(); // the device's own language of speech
+    // The page stores text-translation codes; the engine has codes of its own.
+    const QString language = recordLanguage();
+    const Languages::LangugeSection *speech =
+        Languages::instance().switchLanguage(Languages::TextTranslation, language, Languages::SpeechRecognition);
+    if (speech)
+        return speech->fullCode();
+    QLOG_WARN() << "recording: unknown language" << language << "- Chinese is heard";
+    return QStringLiteral("zh_cn");
 }
 
 void AudioRecordBL::stop()
@@ -61,8 +87,7 @@ void AudioRecordBL::startHandle()
     m_record->startTime = QDateTime::fromMSecsSinceEpoch(startMs).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     if (const BaseSetting *setting = m_context ? m_context->setting : nullptr) {
         m_record->deviceSn = setting->serialNumber;
-        const auto *pointer = dynamic_cast<const PointerSetting *>(setting);
-        m_record->language = pointer ? pointer->subtitle_identifyLanguage : setting->asr_languageAndAccent;
+        m_record->language = recordLanguage();
     }
     const QString folder = recordFolder();
     if (!QDir().mkpath(folder)) {

@@ -53,6 +53,11 @@ signals:
 
 private:
     void translateSentence(const QString &sentence);
+    // The language of speech the presenter's 智能录音 page chose ("zh", "en"); otherwise the
+    // device's language of speech.
+    QString recordLanguage() const;
+    // The engine's code for it ("zh_cn", "en_us"); empty: the device's asr_languageAndAccent.
+    QString speechLanguage() const;
 
     DeviceContext *m_context;
     WorkNode *m_node;

@@ -280,7 +280,10 @@ void FunctionImpl::translateForTyping(const QString &text, std::function<void(co
     m_client->translate(
         text, from ? from->code : QStringLiteral("auto"), to ? to->code : QStringLiteral("en"),
         [done](const QString &translated, const QString &, const QString &) { done(translated); }, this,
-        [done](const QString &) { done(QString()); });
+        [done](const QString &) {
+            done(QString());
+            return true;
+        });
 }
 
 void FunctionImpl::runGetword(VelloboxFunctionFlags flags)

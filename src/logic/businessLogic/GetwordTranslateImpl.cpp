@@ -89,7 +89,9 @@ void GetwordTranslateImpl::translateSelection(const QString &text, const QPoint 
         if (generation != m_generation)
             return; // stopped, or a newer selection was made meanwhile
         onResult(point.x(), point.y(), text, translated);
-    }, this);
+    }, this, [this, generation](const QString &) {
+        return generation == m_generation; // a failure after stop or a newer selection shows nothing
+    });
 }
 
 QPoint GetwordTranslateImpl::placement(const QPoint &point, const QSize &largestScreen)

@@ -2,6 +2,7 @@
 
 #include "config/Configurations.h"
 #include "logging/QsLog.h"
+#include "orm/http/HttpHelper.h"
 #include "qui/Toast.h"
 #include "util/TrContexts.h"
 
@@ -26,10 +27,29 @@ QString BaiduClient::sign(const QString &appId, const QString &text, const QStri
 void BaiduClient::report(const QString &message, const FailCallback &fail)
 {
     QLOG_ERROR() << "translation failed:" << message;
-    Toast::instance().showMessage(2, TNotify::tr("翻译失败：%1").arg(message), 2000);
     emit failed(message);
-    if (fail)
-        fail(message);
+    // The caller is asked first: a dropped request shows nothing.
+    if (fail && !fail(message))
+        return;
+    Toast::instance().showMessage(2, TNotify::tr("翻译失败：%1").arg(message), 2000);
+}
+
+QString BaiduClient::failureMessage(QNetworkReply *reply, const QByteArray &body)
+{
+    const QJsonObject obj = QJsonDocument::fromJson(body).object();
+    const QString serverMessage = obj.value(QLatin1String("error_msg")).toString().trimmed();
+    if (!serverMessage.isEmpty())
+        return serverMessage;
+    const int http = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (http >= 400)
+        return HttpHelper::httpErrorMessage(http);
+    switch (reply->error()) {
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::OperationCanceledError: // the transfer timeout aborts the reply
+        return HttpHelper::timeoutMessage(TimeoutMs);
+    default:
+        return TNotify::tr("无法连接翻译服务");
+    }
 }
 
 void BaiduClient::translate(const QString &text, const QString &from, const QString &to, Callback done,
@@ -60,7 +80,7 @@ void BaiduClient::translate(const QString &text, const QString &from, const QStr
 
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
-    request.setTransferTimeout(10000);
+    request.setTransferTimeout(TimeoutMs);
     QNetworkReply *reply = m_network->post(request, form.query(QUrl::FullyEncoded).toLatin1());
     QPointer<QObject> guard(context);
     const bool hasContext = context != nullptr;
@@ -68,11 +88,14 @@ void BaiduClient::translate(const QString &text, const QString &from, const QStr
         reply->deleteLater();
         if (hasContext && !guard)
             return; // the caller is gone
+        const QByteArray body = reply->readAll();
         if (reply->error() != QNetworkReply::NoError) {
-            report(reply->errorString(), fail);
+            // Qt's text names the request's address: for the log only.
+            QLOG_WARN() << "translation reply:" << HttpHelper::loggableUrl(reply->url()) << reply->error();
+            report(failureMessage(reply, body), fail);
             return;
         }
-        const QJsonObject obj = QJsonDocument::fromJson(reply->readAll()).object();
+        const QJsonObject obj = QJsonDocument::fromJson(body).object();
         if (obj.contains(QLatin1String("error_code"))) {
             const QJsonValue code = obj.value("error_code");
             const QString codeText = code.isString() ? code.toString() : QString::number(code.toInt());

@@ -36,7 +36,12 @@ QPair<QString, QString> AsrEngineHelper::splitLanguage(const QString &languageAn
 
 IAsrEngine *AsrEngineHelper::createEngine(const BaseSetting *setting)
 {
-    const auto lang = splitLanguage(setting ? setting->asr_languageAndAccent : QString());
+    return createEngine(setting ? setting->asr_languageAndAccent : QString());
+}
+
+IAsrEngine *AsrEngineHelper::createEngine(const QString &languageAndAccent)
+{
+    const auto lang = splitLanguage(languageAndAccent);
     switch (configuredType()) {
     case AsrEngine_Transfer:
         return new TransferAsrEngine(lang.first, lang.second);

@@ -14,6 +14,8 @@ class AsrEngineHelper
 public:
     // A new engine for the device's language; the caller owns it.
     static IAsrEngine *createEngine(const BaseSetting *setting);
+    // A new engine for a language of speech ("zh_cn,mandarin"); the caller owns it.
+    static IAsrEngine *createEngine(const QString &languageAndAccent);
     static AsrEngineType configuredType();
     // "zh_cn,cantonese" -> ("zh_cn", "cantonese"); Chinese without accent speaks mandarin.
     static QPair<QString, QString> splitLanguage(const QString &languageAndAccent);

@@ -1,5 +1,6 @@
 #include "logic/businessLogic/workflow/WorkNode.h"
 
+#include "config/BaseSetting.h"
 #include "device/DeviceContext.h"
 #include "logging/QsLog.h"
 #include "logic/businessLogic/AsrEngine/AsrEngineHelper.h"
@@ -56,7 +57,10 @@ void WorkNode::start()
         cancel();
     }
     const BaseSetting *setting = m_context ? m_context->setting : nullptr;
-    m_engine = engineFactory() ? engineFactory()(setting) : AsrEngineHelper::createEngine(setting);
+    const QString language = !m_language.isEmpty() ? m_language
+                             : setting            ? setting->asr_languageAndAccent
+                                                  : QString();
+    m_engine = engineFactory() ? engineFactory()(setting, language) : AsrEngineHelper::createEngine(language);
     m_engine->setParent(this);
     connect(m_engine, &IAsrEngine::handleResult, this, &WorkNode::onResult);
     connect(m_engine, &IAsrEngine::error, this, &WorkNode::onError);

@@ -41,8 +41,14 @@ public:
     bool isCapturing() const { return m_capturing; }
     IAsrEngine *engine() const { return m_engine; }
 
-    // Tests and replays choose the engine; an empty function restores AsrEngineHelper.
-    using EngineFactory = std::function<IAsrEngine *(const BaseSetting *setting)>;
+    // The language of speech for the next runs, as "zh_cn,mandarin"; empty: the device's
+    // asr_languageAndAccent.
+    void setLanguage(const QString &languageAndAccent) { m_language = languageAndAccent; }
+    QString language() const { return m_language; }
+
+    // Tests and replays choose the engine, asked for the device and the language of speech;
+    // an empty function restores AsrEngineHelper.
+    using EngineFactory = std::function<IAsrEngine *(const BaseSetting *setting, const QString &languageAndAccent)>;
     static void setEngineFactory(EngineFactory factory);
 
 signals:
@@ -69,4 +75,5 @@ private:
     bool m_active = false;
     bool m_keepAudio = false;
     QTimer m_stopTimer;
+    QString m_language;
 };
