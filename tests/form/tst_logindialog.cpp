@@ -195,6 +195,25 @@ private slots:
         QCOMPARE(m_fx->server.count(kCode), 1);
     }
 
+    void enterInTheCodeTabSignsInAndNeverRequestsACode()
+    {
+        m_fx->server.setEnvelope(kLogin, 1, QStringLiteral("验证码错误"));
+        m_fx->server.setEnvelope(kCode, 0, QString());
+        setTab(1);
+        type("leUserName2", QStringLiteral("13800138000"));
+        type("leCode", QStringLiteral("123456"));
+        QTest::keyClick(edit("leUserName2"), Qt::Key_Return);
+        QVERIFY(m_fx->server.waitForRequests(1));
+        QTRY_VERIFY(button("btnLogin1")->isEnabled());
+        QTest::keyClick(edit("leCode"), Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(m_fx->server.waitForRequests(2));
+        QTest::qWait(100);
+        QCOMPARE(m_fx->server.count(kLogin), 2);
+        QCOMPARE(m_fx->server.count(kCode), 0);
+        QCOMPARE(m_fx->server.last(kLogin).param(QStringLiteral("code")), QStringLiteral("123456"));
+        QCOMPARE(button("btnGetCode")->text(), QStringLiteral("获取验证码"));
+    }
+
     void refusedCodeRequestLeavesTheButtonIdle()
     {
         m_fx->server.setEnvelope(kCode, 4001, QStringLiteral("发送太频繁"));
