@@ -292,6 +292,39 @@ private slots:
         QVERIFY(dialog->isVisible());
     }
 
+    void mandatoryStopQuestionShowsItsWarningInRedNotItsTags()
+    {
+        UpgradeDialog *dialog = offered(true);
+        QVERIFY(dialog);
+        // Never leave the test hanging on an unanswered box.
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, this, [] {
+            if (auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                box->done(0);
+        });
+        guard.start(5000);
+        int redPixels = -1;
+        QTimer::singleShot(0, this, [&redPixels] {
+            auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            auto *label = box->findChild<QLabel *>(QStringLiteral("lbText"));
+            QVERIFY(label);
+            const QImage image = label->grab().toImage();
+            redPixels = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    if (c.red() > 180 && c.green() < 90 && c.blue() < 90)
+                        ++redPixels;
+                }
+            box->findChild<QPushButton *>(QStringLiteral("btnCancel"))->click();
+        });
+        dialog->on_btnStop_clicked();
+        QVERIFY2(redPixels > 0, "the warning is shown in red, not as its markup");
+        QVERIFY(dialog->isVisible());
+    }
+
     // Ends with the window's orderly exit, which ends event loops: keep it last.
     void mandatoryStopConfirmedQuitsHalfASecondLaterThoughTheDialogIsGone()
     {
