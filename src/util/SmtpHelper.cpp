@@ -99,19 +99,25 @@ void SmtpHelper::sendMail(const QString &subject, const QString &body, const QSt
     SmtpClient client(host, quint16(port));
     client.addCaCertificates(extraCertificates());
     QLOG_INFO() << "sending mail via" << host << port << "with" << attachments.size() << "attachments";
-    if (!client.connectToServer(limits.connectMs)) {
+    // A send the quitting program abandoned is nobody's error: no message while it exits.
+    const auto failed = [&](const QString &why) {
         client.quit();
-        finish(1, connectFailed);
+        if (client.abandoned()) {
+            QLOG_INFO() << "mail abandoned: the program is quitting";
+            return;
+        }
+        finish(1, why);
+    };
+    if (!client.connectToServer(limits.connectMs)) {
+        failed(connectFailed);
         return;
     }
     if (!client.login(message.from(), password, limits.loginMs)) {
-        client.quit();
-        finish(1, authFailed);
+        failed(authFailed);
         return;
     }
     if (!client.sendMail(message.from(), {message.to()}, data, limits.sendMs)) {
-        client.quit();
-        finish(1, sendFailed);
+        failed(sendFailed);
         return;
     }
     client.quit();

@@ -26,6 +26,8 @@ public:
     // "邮件发送失败!"). With a context the callback is skipped once the context is gone.
     // A missing setting counts as a failed connection (logged with its key). Attachments that
     // cannot be read fail the sending, so no mail leaves without what the user meant to send.
+    // When the program starts to quit during the send, the send is abandoned at once and the
+    // callback is not called (no message while the program exits).
     static void sendMail(const QString &subject, const QString &body, const QStringList &attachments,
                          const Callback &callback, QObject *context = nullptr);
 

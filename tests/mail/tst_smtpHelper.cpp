@@ -104,6 +104,7 @@ private slots:
     void endlessReplyEndsTheSession();
     void missingSetting_data();
     void missingSetting();
+    void quittingDuringASendAbandonsItAtOnceAndSilently();
     void deletedContextGetsNoCallback();
     void headerWords_data();
     void headerWords();
@@ -304,6 +305,33 @@ void TestSmtpHelper::missingSetting()
     QCOMPARE(s.code, 1);
     QCOMPARE(s.message, QStringLiteral("连接邮件服务器失败!"));
     QCOMPARE(m_server->sessions.size(), 0);
+}
+
+void TestSmtpHelper::quittingDuringASendAbandonsItAtOnceAndSilently()
+{
+    // As in the program: the send runs from the main loop, and the exit comes while it waits
+    // for a server that accepts and never answers.
+    m_server->setSilent(true);
+    SmtpHelper::setLimits({8000, 8000, 8000});
+    Sent s;
+    bool returned = false;
+    QTimer::singleShot(0, this, [&] {
+        SmtpHelper::sendMail(QStringLiteral("s"), QStringLiteral("b"), {}, [&s](int code, const QString &message) {
+            ++s.calls;
+            s.code = code;
+            s.message = message;
+        });
+        returned = true;
+    });
+    QTimer::singleShot(300, this, [] { QCoreApplication::exit(0); });
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(QCoreApplication::exec(), 0);
+    const qint64 elapsed = clock.elapsed();
+    QVERIFY(returned);
+    QVERIFY2(elapsed < 1300, qPrintable(QStringLiteral("the exit took %1 ms").arg(elapsed)));
+    QCOMPARE(s.calls, 0);
+    QTRY_COMPARE(m_server->sessions.size(), 1);
 }
 
 void TestSmtpHelper::deletedContextGetsNoCallback()
