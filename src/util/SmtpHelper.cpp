@@ -66,14 +66,17 @@ void SmtpHelper::sendMail(const QString &subject, const QString &body, const QSt
     int port = portText.isEmpty() ? 465 : portText.toInt(&portOk);
     if (portText.isEmpty())
         portOk = true;
+    QStringList missing;
     for (const auto &[key, value] : {std::pair<QString, QString>{QStringLiteral("/Mail/Host"), host},
                                      {QStringLiteral("/Mail/Account"), account},
                                      {QStringLiteral("/Mail/Password"), password}}) {
-        if (value.isEmpty()) {
-            QLOG_ERROR() << "mail account not configured:" << key;
-            finish(1, connectFailed);
-            return;
-        }
+        if (value.isEmpty())
+            missing << key;
+    }
+    if (!missing.isEmpty()) {
+        QLOG_ERROR() << "mail account not configured:" << missing;
+        finish(1, TMsg::tr("邮件账号未配置 (%1)").arg(missing.join(QStringLiteral(", "))));
+        return;
     }
     if (!portOk || port <= 0 || port > 65535) {
         QLOG_ERROR() << "mail port is not a port number: /Mail/Port =" << portText;
