@@ -828,6 +828,10 @@ p, li { white-space: pre-wrap; }
         <source>无法使用声音: 缺少音频组件</source>
         <translation>Sound is unavailable: the audio component is missing</translation>
     </message>
+    <message>
+        <source>邮件账号未配置 (%1)</source>
+        <translation>Mail account not configured (%1)</translation>
+    </message>
 </context>
 <context>
     <name>TNotify</name>

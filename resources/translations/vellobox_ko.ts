@@ -828,6 +828,10 @@ p, li { white-space: pre-wrap; }
         <source>无法使用声音: 缺少音频组件</source>
         <translation>소리를 사용할 수 없습니다: 오디오 구성 요소가 없습니다</translation>
     </message>
+    <message>
+        <source>邮件账号未配置 (%1)</source>
+        <translation>메일 계정이 설정되지 않았습니다 (%1)</translation>
+    </message>
 </context>
 <context>
     <name>TNotify</name>

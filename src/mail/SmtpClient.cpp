@@ -47,6 +47,9 @@ void SmtpClient::addCaCertificates(const QList<QSslCertificate> &certificates)
 
 bool SmtpClient::fail(const QString &why)
 {
+    // After an abandoned wait the steps above it fail too; the reason stays the first one.
+    if (m_abandoned && !m_lastError.isEmpty())
+        return false;
     m_lastError = why;
     QLOG_WARN() << "smtp" << m_host << m_port << ":" << why;
     return false;
@@ -56,15 +59,25 @@ bool SmtpClient::waitFor(const std::function<bool()> &done, qint64 deadline)
 {
     if (done())
         return true;
+    if (m_abandoned)
+        return false;
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
-    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    connect(m_socket, &QSslSocket::encrypted, &loop, &QEventLoop::quit);
-    connect(m_socket, &QIODevice::readyRead, &loop, &QEventLoop::quit);
-    connect(m_socket, &QAbstractSocket::disconnected, &loop, &QEventLoop::quit);
-    connect(m_socket, &QAbstractSocket::errorOccurred, &loop, &QEventLoop::quit);
-    connect(m_socket, &QIODevice::bytesWritten, &loop, &QEventLoop::quit);
+    // The loop ends only through these; when it ends without one of them, the program is
+    // quitting (QCoreApplication::exit ends every loop, and no new one runs until the main
+    // loop has returned): the session is abandoned rather than waited out in a busy loop.
+    bool woken = false;
+    const auto wake = [&woken, &loop] {
+        woken = true;
+        loop.quit();
+    };
+    connect(&timer, &QTimer::timeout, &loop, wake);
+    connect(m_socket, &QSslSocket::encrypted, &loop, wake);
+    connect(m_socket, &QIODevice::readyRead, &loop, wake);
+    connect(m_socket, &QAbstractSocket::disconnected, &loop, wake);
+    connect(m_socket, &QAbstractSocket::errorOccurred, &loop, wake);
+    connect(m_socket, &QIODevice::bytesWritten, &loop, wake);
     while (!done()) {
         if (m_socketError || m_socket->state() == QAbstractSocket::UnconnectedState)
             return false;
@@ -72,7 +85,14 @@ bool SmtpClient::waitFor(const std::function<bool()> &done, qint64 deadline)
         if (left <= 0)
             return false;
         timer.start(int(qMin<qint64>(left, 1000)));
+        woken = false;
         loop.exec();
+        if (!woken) {
+            m_abandoned = true;
+            m_lastError = QStringLiteral("abandoned: the program is quitting");
+            m_socket->abort();
+            return false;
+        }
     }
     return true;
 }

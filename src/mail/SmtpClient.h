@@ -11,7 +11,8 @@ class QSslSocket;
 
 // A small SMTP client over implicit TLS (the connection is encrypted from the first byte, as on
 // port 465). Each step waits for the server in a nested event loop on the calling thread and
-// gives up when the deadline of its phase has passed. The peer certificate is always verified.
+// gives up when the deadline of its phase has passed, or at once when the program quits meanwhile.
+// The peer certificate is always verified.
 class SmtpClient : public QObject
 {
     Q_OBJECT
@@ -35,6 +36,9 @@ public:
     void quit();
 
     QString lastError() const { return m_lastError; }
+    // The program began to quit during a wait: the connection was dropped, and every later
+    // step fails at once.
+    bool abandoned() const { return m_abandoned; }
     QStringList authMechanisms() const { return m_authMechanisms; }
 
 private:
@@ -53,4 +57,5 @@ private:
     QString m_lastError;
     QStringList m_authMechanisms;
     bool m_socketError = false;
+    bool m_abandoned = false;
 };

@@ -88,12 +88,12 @@ QString QUIHelper::themeKey(const QString &displayName)
     return QString();
 }
 
-int QUIHelper::showMessageBoxQuestion(const QString &text)
+int QUIHelper::showMessageBoxQuestion(const QString &text, Qt::TextFormat format)
 {
     if (UserPrompt::hasHandler())
         return UserPrompt::ask(UserPrompt::Question, text);
     QuestionBox box(AppHelper::instance().mainWindow());
-    box.setText(text);
+    box.setText(text, format);
     const int answer = box.exec();
     return answer == QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::No;
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <qnamespace.h>
 
 class QComboBox;
 
@@ -11,8 +12,9 @@ class QUIHelper
 public:
     // A modal frameless question over the main window: QMessageBox::Yes (16384) when the
     // user confirms, QMessageBox::No (65536) when the box is closed. Goes through
-    // UserPrompt's handler when one is installed (tests answer there).
-    static int showMessageBoxQuestion(const QString &text);
+    // UserPrompt's handler when one is installed (tests answer there). The text is plain
+    // unless the format says otherwise (the program's own marked-up texts).
+    static int showMessageBoxQuestion(const QString &text, Qt::TextFormat format = Qt::PlainText);
 
     // Makes the combo editable (typed text is never inserted as an item) with a completer
     // that offers the entries containing the typed text, in any letter case.

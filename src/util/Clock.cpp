@@ -1,9 +1,16 @@
 #include "util/Clock.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 
 namespace {
 std::function<qint64()> &overrideFn()
+{
+    static std::function<qint64()> fn;
+    return fn;
+}
+
+std::function<qint64()> &monotonicOverrideFn()
 {
     static std::function<qint64()> fn;
     return fn;
@@ -19,4 +26,19 @@ qint64 Clock::nowMs()
 void Clock::setOverride(std::function<qint64()> nowMs)
 {
     overrideFn() = std::move(nowMs);
+}
+
+qint64 Clock::monotonicMs()
+{
+    const auto &fn = monotonicOverrideFn();
+    if (fn)
+        return fn();
+    QElapsedTimer timer;
+    timer.start();
+    return timer.msecsSinceReference();
+}
+
+void Clock::setMonotonicOverride(std::function<qint64()> monotonicMs)
+{
+    monotonicOverrideFn() = std::move(monotonicMs);
 }

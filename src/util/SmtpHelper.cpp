@@ -66,14 +66,17 @@ void SmtpHelper::sendMail(const QString &subject, const QString &body, const QSt
     int port = portText.isEmpty() ? 465 : portText.toInt(&portOk);
     if (portText.isEmpty())
         portOk = true;
+    QStringList missing;
     for (const auto &[key, value] : {std::pair<QString, QString>{QStringLiteral("/Mail/Host"), host},
                                      {QStringLiteral("/Mail/Account"), account},
                                      {QStringLiteral("/Mail/Password"), password}}) {
-        if (value.isEmpty()) {
-            QLOG_ERROR() << "mail account not configured:" << key;
-            finish(1, connectFailed);
-            return;
-        }
+        if (value.isEmpty())
+            missing << key;
+    }
+    if (!missing.isEmpty()) {
+        QLOG_ERROR() << "mail account not configured:" << missing;
+        finish(1, TMsg::tr("邮件账号未配置 (%1)").arg(missing.join(QStringLiteral(", "))));
+        return;
     }
     if (!portOk || port <= 0 || port > 65535) {
         QLOG_ERROR() << "mail port is not a port number: /Mail/Port =" << portText;
@@ -99,19 +102,25 @@ void SmtpHelper::sendMail(const QString &subject, const QString &body, const QSt
     SmtpClient client(host, quint16(port));
     client.addCaCertificates(extraCertificates());
     QLOG_INFO() << "sending mail via" << host << port << "with" << attachments.size() << "attachments";
-    if (!client.connectToServer(limits.connectMs)) {
+    // A send the quitting program abandoned is nobody's error: no message while it exits.
+    const auto failed = [&](const QString &why) {
         client.quit();
-        finish(1, connectFailed);
+        if (client.abandoned()) {
+            QLOG_INFO() << "mail abandoned: the program is quitting";
+            return;
+        }
+        finish(1, why);
+    };
+    if (!client.connectToServer(limits.connectMs)) {
+        failed(connectFailed);
         return;
     }
     if (!client.login(message.from(), password, limits.loginMs)) {
-        client.quit();
-        finish(1, authFailed);
+        failed(authFailed);
         return;
     }
     if (!client.sendMail(message.from(), {message.to()}, data, limits.sendMs)) {
-        client.quit();
-        finish(1, sendFailed);
+        failed(sendFailed);
         return;
     }
     client.quit();

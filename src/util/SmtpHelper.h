@@ -24,8 +24,10 @@ public:
     // Runs on the calling (GUI) thread, waiting in nested event loops, and calls the callback
     // once before it returns: (0, "邮件发送成功!") or (1, "连接邮件服务器失败!" / "邮件服务器验证失败!" /
     // "邮件发送失败!"). With a context the callback is skipped once the context is gone.
-    // A missing setting counts as a failed connection (logged with its key). Attachments that
+    // Missing settings open no connection: (1, "邮件账号未配置 (<keys>)"). Attachments that
     // cannot be read fail the sending, so no mail leaves without what the user meant to send.
+    // When the program starts to quit during the send, the send is abandoned at once and the
+    // callback is not called (no message while the program exits).
     static void sendMail(const QString &subject, const QString &body, const QStringList &attachments,
                          const Callback &callback, QObject *context = nullptr);
 

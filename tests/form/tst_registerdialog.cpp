@@ -199,6 +199,29 @@ private slots:
         QVERIFY(AccountFixture::shown<LoginDialog>());
     }
 
+    void enterRegistersOrResetsAndNeverRequestsACode_data()
+    {
+        QTest::addColumn<bool>("reset");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("register") << false << kRegister;
+        QTest::newRow("reset") << true << kMailReset;
+    }
+
+    void enterRegistersOrResetsAndNeverRequestsACode()
+    {
+        QFETCH(bool, reset);
+        QFETCH(QString, path);
+        m_fx->server.setEnvelope(path, 1, QStringLiteral("验证码错误"));
+        open(reset);
+        fill(QStringLiteral("me@example.com"), QStringLiteral("9999"), QStringLiteral("pw"), QStringLiteral("pw"));
+        QTest::keyClick(AccountFixture::child<QLineEdit>(m_dialog, "leCode"), Qt::Key_Return);
+        QVERIFY(m_fx->server.waitForRequests(1));
+        QTest::qWait(100);
+        QCOMPARE(m_fx->server.requests.size(), 1);
+        QCOMPARE(m_fx->server.requests.first().path, path);
+        QCOMPARE(button("btnGetCode")->text(), QStringLiteral("获取验证码"));
+    }
+
     void codeRequestKindFollowsTheMode_data()
     {
         QTest::addColumn<bool>("reset");

@@ -60,6 +60,16 @@ private slots:
         save(dialog.get(), QStringLiteral("UpgradeDialog-mandatory"));
     }
 
+    void upgradeLongNotes()
+    {
+        QStringList lines;
+        for (int i = 1; i <= 150; ++i)
+            lines << QStringLiteral("%1. 修复蓝牙鼠标重连问题, 优化语音打字速度").arg(i);
+        std::unique_ptr<UpgradeDialog> dialog(static_cast<UpgradeDialog *>(UpgradeLink::createDialog(
+            nullptr, QStringLiteral("2.1.0"), true, QStringLiteral("新版本"), lines.join(QLatin1Char('\n')))));
+        save(dialog.get(), QStringLiteral("UpgradeDialog-long-notes"));
+    }
+
     void upgradeProgress()
     {
         LoopbackHttpServer server;

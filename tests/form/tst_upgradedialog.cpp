@@ -16,6 +16,9 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 #include <memory>
 
@@ -290,6 +293,70 @@ private slots:
         QCOMPARE(prompts.texts, QStringList{QStringLiteral("<font color='red'>版本有重大更新,<br> 不更新的情况下无法使用!</font>")});
         QVERIFY(UpgradeHelper::instance().isDownloading());
         QVERIFY(dialog->isVisible());
+    }
+
+    void mandatoryStopQuestionShowsItsWarningInRedNotItsTags()
+    {
+        UpgradeDialog *dialog = offered(true);
+        QVERIFY(dialog);
+        // Never leave the test hanging on an unanswered box.
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, this, [] {
+            if (auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                box->done(0);
+        });
+        guard.start(5000);
+        int redPixels = -1;
+        QTimer::singleShot(0, this, [&redPixels] {
+            auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            auto *label = box->findChild<QLabel *>(QStringLiteral("lbText"));
+            QVERIFY(label);
+            const QImage image = label->grab().toImage();
+            redPixels = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    if (c.red() > 180 && c.green() < 90 && c.blue() < 90)
+                        ++redPixels;
+                }
+            box->findChild<QPushButton *>(QStringLiteral("btnCancel"))->click();
+        });
+        dialog->on_btnStop_clicked();
+        QVERIFY2(redPixels > 0, "the warning is shown in red, not as its markup");
+        QVERIFY(dialog->isVisible());
+    }
+
+    void longNotesScrollInsideADialogThatFitsTheScreen()
+    {
+        QStringList lines;
+        for (int i = 1; i <= 150; ++i)
+            lines << QStringLiteral("%1. 修复了一个问题").arg(i);
+        m_server->setEnvelope(QStringLiteral("/upgrade/latest"), 0, QString(),
+                              QJsonObject{{"version", "2.0.0"}, {"isMandatory", true}, {"title", ""},
+                                          {"content", lines.join(QLatin1Char('\n'))},
+                                          {"downloadUrl", m_server->url(QStringLiteral("/files/Vellobox-2.0.run"))}});
+        QSignalSpy spy(&UpgradeHelper::instance(), &UpgradeHelper::newVersion);
+        UpgradeHelper::instance().checkUpdate(false, false);
+        QVERIFY(spy.wait(5000));
+        auto *dialog = m_window->findChild<UpgradeDialog *>();
+        QVERIFY(dialog);
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        const QRect screen = dialog->screen()->availableGeometry();
+        QVERIFY2(dialog->frameGeometry().height() <= screen.height(),
+                 qPrintable(QStringLiteral("%1 px tall on a %2 px screen").arg(dialog->frameGeometry().height()).arg(screen.height())));
+        for (const char *name : {"btnUpgrade", "btnIgnore"}) {
+            auto *button = dialog->findChild<QPushButton *>(QLatin1String(name));
+            const QRect onScreen(button->mapToGlobal(QPoint(0, 0)), button->size());
+            QVERIFY2(screen.contains(onScreen), name);
+        }
+        auto *notes = dialog->findChild<QLabel *>(QStringLiteral("lbUpgradeContent"));
+        QCOMPARE(notes->text(), lines.join(QLatin1Char('\n')));
+        auto *area = dialog->findChild<QScrollArea *>();
+        QVERIFY(area);
+        QVERIFY(area->isAncestorOf(notes));
+        QVERIFY(area->verticalScrollBar()->maximum() > 0);
     }
 
     // Ends with the window's orderly exit, which ends event loops: keep it last.

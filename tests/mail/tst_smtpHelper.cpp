@@ -104,6 +104,8 @@ private slots:
     void endlessReplyEndsTheSession();
     void missingSetting_data();
     void missingSetting();
+    void noMailAccountSaysNotConfiguredWithItsKeysAndConnectsNowhere();
+    void quittingDuringASendAbandonsItAtOnceAndSilently();
     void deletedContextGetsNoCallback();
     void headerWords_data();
     void headerWords();
@@ -288,22 +290,64 @@ void TestSmtpHelper::missingSetting_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
-    QTest::newRow("host") << "/Mail/Host" << "";
-    QTest::newRow("account") << "/Mail/Account" << "";
-    QTest::newRow("password") << "/Mail/Password" << "";
-    QTest::newRow("bad port") << "/Mail/Port" << "smtp";
+    QTest::addColumn<QString>("message");
+    QTest::newRow("host") << "/Mail/Host" << "" << "邮件账号未配置 (/Mail/Host)";
+    QTest::newRow("account") << "/Mail/Account" << "" << "邮件账号未配置 (/Mail/Account)";
+    QTest::newRow("password") << "/Mail/Password" << "" << "邮件账号未配置 (/Mail/Password)";
+    QTest::newRow("bad port") << "/Mail/Port" << "smtp" << "连接邮件服务器失败!";
 }
 
 void TestSmtpHelper::missingSetting()
 {
     QFETCH(QString, key);
     QFETCH(QString, value);
+    QFETCH(QString, message);
     Configurations::instance().setValue(key, value);
     const Sent s = send(QStringLiteral("s"), QStringLiteral("b"), {});
     QCOMPARE(s.calls, 1);
     QCOMPARE(s.code, 1);
-    QCOMPARE(s.message, QStringLiteral("连接邮件服务器失败!"));
+    QCOMPARE(s.message, message);
     QCOMPARE(m_server->sessions.size(), 0);
+}
+
+void TestSmtpHelper::noMailAccountSaysNotConfiguredWithItsKeysAndConnectsNowhere()
+{
+    // The server is named (as in the example settings), the account is not.
+    Configurations::instance().setValue(QStringLiteral("/Mail/Account"), QString());
+    Configurations::instance().setValue(QStringLiteral("/Mail/Password"), QString());
+    const Sent s = send(QStringLiteral("s"), QStringLiteral("b"), {});
+    QCOMPARE(s.calls, 1);
+    QCOMPARE(s.code, 1);
+    QCOMPARE(s.message, QStringLiteral("邮件账号未配置 (/Mail/Account, /Mail/Password)"));
+    QTest::qWait(100);
+    QCOMPARE(m_server->sessions.size(), 0);
+}
+
+void TestSmtpHelper::quittingDuringASendAbandonsItAtOnceAndSilently()
+{
+    // As in the program: the send runs from the main loop, and the exit comes while it waits
+    // for a server that accepts and never answers.
+    m_server->setSilent(true);
+    SmtpHelper::setLimits({8000, 8000, 8000});
+    Sent s;
+    bool returned = false;
+    QTimer::singleShot(0, this, [&] {
+        SmtpHelper::sendMail(QStringLiteral("s"), QStringLiteral("b"), {}, [&s](int code, const QString &message) {
+            ++s.calls;
+            s.code = code;
+            s.message = message;
+        });
+        returned = true;
+    });
+    QTimer::singleShot(300, this, [] { QCoreApplication::exit(0); });
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(QCoreApplication::exec(), 0);
+    const qint64 elapsed = clock.elapsed();
+    QVERIFY(returned);
+    QVERIFY2(elapsed < 1300, qPrintable(QStringLiteral("the exit took %1 ms").arg(elapsed)));
+    QCOMPARE(s.calls, 0);
+    QTRY_COMPARE(m_server->sessions.size(), 1);
 }
 
 void TestSmtpHelper::deletedContextGetsNoCallback()

@@ -44,18 +44,16 @@ bool CodeCountdown::isCounting() const
 void CodeCountdown::start()
 {
     m_button->setEnabled(false);
-    m_startMs = Clock::nowMs();
+    // A monotonic clock: setting the wall clock neither stretches nor shortens the minute.
+    m_startMs = Clock::monotonicMs();
     m_timer.start();
     tick();
 }
 
 void CodeCountdown::tick()
 {
-    const qint64 now = Clock::nowMs();
-    // A clock set back must not stretch the wait beyond a minute.
-    if (now < m_startMs)
-        m_startMs = now;
-    const qint64 remaining = LengthSeconds - (now - m_startMs) / 1000;
+    const qint64 elapsed = qMax<qint64>(0, Clock::monotonicMs() - m_startMs);
+    const qint64 remaining = LengthSeconds - elapsed / 1000;
     if (remaining <= 0) {
         m_timer.stop();
         m_button->setText(m_idleText);

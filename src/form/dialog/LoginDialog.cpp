@@ -23,6 +23,10 @@ LoginDialog::LoginDialog(QWidget *parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     ui->lineFrame->hide();
     ui->thirdPartyWidget->hide();
+    // Enter signs in: the code button is never the default, or Enter would ask for a new code
+    // that replaces the one just typed.
+    ui->btnGetCode->setAutoDefault(false);
+    ui->btnLogin1->setDefault(true);
     m_countdown = new CodeCountdown(ui->btnGetCode, this);
     connect(ui->lbToRegister, &ClickableLabel::clicked, this, [this] { openRegisterDialog(false); });
     connect(ui->lbToForgetPwd, &ClickableLabel::clicked, this, [this] { openRegisterDialog(true); });

@@ -29,6 +29,10 @@ RegisterDialog::RegisterDialog(bool forgetPwdMode, QWidget *parent)
     }
     ui->lineFrame->hide();
     ui->thirdPartyWidget->hide();
+    // Enter registers or resets: the code button is never the default, or Enter would ask
+    // for a new code that replaces the one just typed.
+    ui->btnGetCode->setAutoDefault(false);
+    ui->btnLogin->setDefault(true);
     m_countdown = new CodeCountdown(ui->btnGetCode, this);
 }
 

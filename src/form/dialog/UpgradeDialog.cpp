@@ -73,8 +73,9 @@ void UpgradeDialog::on_btnStop_clicked(bool)
         UpgradeLink::stopDownload();
         return;
     }
+    // The program's own text, in red with its line break.
     const int answer = QUIHelper::showMessageBoxQuestion(
-        TNotify::tr("<font color='red'>版本有重大更新,<br> 不更新的情况下无法使用!</font>"));
+        TNotify::tr("<font color='red'>版本有重大更新,<br> 不更新的情况下无法使用!</font>"), Qt::RichText);
     // The question waits in its own event loop: the download may have ended meanwhile and the
     // main window deleted this dialog. Nothing below touches it.
     if (answer != QMessageBox::Yes)

@@ -21,8 +21,9 @@ QuestionBox::~QuestionBox()
     delete ui;
 }
 
-void QuestionBox::setText(const QString &text)
+void QuestionBox::setText(const QString &text, Qt::TextFormat format)
 {
+    ui->lbText->setTextFormat(format);
     ui->lbText->setText(text);
 }
 

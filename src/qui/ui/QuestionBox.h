@@ -16,7 +16,8 @@ public:
     explicit QuestionBox(QWidget *parent = nullptr);
     ~QuestionBox() override;
 
-    void setText(const QString &text);
+    // Plain text unless told otherwise: only the program's own texts come as rich text.
+    void setText(const QString &text, Qt::TextFormat format = Qt::PlainText);
     QString text() const;
 
     // Answers with Yes or No and closes.
