@@ -150,13 +150,13 @@ bool DeviceConfigHelper::save(const QString &deviceKey)
         return false;
     const QString path = filePath(deviceKey);
     QDir().mkpath(folder());
-    // QSaveFile writes through a symbolic link to whatever it points at: a link planted in
-    // place of the file is removed, so that a regular file takes its place.
     const auto failed = [&](const QString &reason) {
         QLOG_ERROR() << "cannot write settings file" << path << reason;
         emit saveFailed(deviceKey, path, reason);
         return false;
     };
+    // QSaveFile writes through a symbolic link to whatever it points at: a link planted in
+    // place of the file is removed, so that a regular file takes its place.
     if (QFileInfo(path).isSymLink()) {
         QFile link(path);
         if (!link.remove())
