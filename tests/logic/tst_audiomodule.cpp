@@ -95,6 +95,8 @@ private slots:
                          .toUtf8());
         config.close();
         qputenv("HOME", m_home.path().toLocal8Bit());
+        // A sound server of the desktop the tests run on would take the default output.
+        qputenv("PULSE_SERVER", QByteArray("unix:") + m_home.filePath(QStringLiteral("no-server")).toLocal8Bit());
     }
 
     void init() { AudioModule::setInstance(&m_module); }
