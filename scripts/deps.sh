@@ -6,6 +6,8 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
   libqt5websockets5-dev qtconnectivity5-dev qtmultimedia5-dev
+  # Qt's audio backends (ALSA, PulseAudio): without them Qt finds no sound device at all.
+  libqt5multimedia5-plugins
   libqt5svg5-dev qtwebengine5-dev libqt5x11extras5-dev
   libhidapi-dev libqrencode-dev libx11-dev libxtst-dev libxi-dev
   libudev-dev libatspi2.0-dev zlib1g-dev

@@ -56,6 +56,9 @@ bool isIniText(const QByteArray &text, QString *why)
 }
 
 constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+// QFile::permissions also reports the ReadUser/WriteUser bits: only these say "others".
+constexpr QFileDevice::Permissions GroupOrOther = QFileDevice::ReadGroup | QFileDevice::WriteGroup
+    | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
 } // namespace
 
 void Configurations::open()
@@ -82,7 +85,7 @@ void Configurations::open()
             // Keep the unreadable file for the user and go on with defaults.
             const QString kept = AppHelper::keepAside(path);
             QLOG_ERROR() << "ini file cannot be parsed (" << why << "), kept as" << kept << "- using defaults";
-        } else if ((QFile::permissions(path) & ~OwnerOnly) != 0) {
+        } else if ((QFile::permissions(path) & GroupOrOther) != 0) {
             // It holds the mail password and storage keys.
             QFile::setPermissions(path, OwnerOnly);
             QLOG_WARN() << "ini file was readable by others; now readable by its owner only";
@@ -112,6 +115,10 @@ bool Configurations::setValue(const QString &key, const QVariant &value)
         if (create.open(QIODevice::WriteOnly))
             create.setPermissions(OwnerOnly);
     }
+    // QSettings::status keeps its first error for the object's life: a fresh object judges
+    // this write by itself.
+    if (m_settings->status() != QSettings::NoError)
+        m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
     const bool had = m_settings->contains(key);
     const QVariant previous = m_settings->value(key);
     m_settings->setValue(key, value);

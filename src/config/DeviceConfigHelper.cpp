@@ -150,16 +150,25 @@ bool DeviceConfigHelper::save(const QString &deviceKey)
         return false;
     const QString path = filePath(deviceKey);
     QDir().mkpath(folder());
+    const auto failed = [&](const QString &reason) {
+        QLOG_ERROR() << "cannot write settings file" << path << reason;
+        emit saveFailed(deviceKey, path, reason);
+        return false;
+    };
+    // QSaveFile writes through a symbolic link to whatever it points at: a link planted in
+    // place of the file is removed, so that a regular file takes its place.
+    if (QFileInfo(path).isSymLink()) {
+        QFile link(path);
+        if (!link.remove())
+            return failed(QStringLiteral("a symbolic link stands in its place: ") + link.errorString());
+        QLOG_WARN() << "settings file" << path << "was a symbolic link; replaced by a regular file";
+    }
     QSaveFile file(path);
     QJsonObject object = record->toJson();
     object.insert(DeviceKeyField, deviceKey);
     const QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Indented);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        const QString reason = file.errorString();
-        QLOG_ERROR() << "cannot write settings file" << path << reason;
-        emit saveFailed(deviceKey, path, reason);
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        return failed(file.errorString());
     return true;
 }
 

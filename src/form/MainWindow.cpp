@@ -272,6 +272,11 @@ void MainWindow::initTopRightPanel()
         settingsMenu->addAction(action);
         connect(action, &QAction::triggered, this, &MainWindow::onOpenMenu);
     }
+    // Without a tray, the tray menu's exit would be out of reach.
+    if (!trayAvailable()) {
+        settingsMenu->addSeparator();
+        settingsMenu->addAction(m_exitAction);
+    }
 
     const QStringList debugEntries = {QStringLiteral("录音(原始PCM数据)"), QStringLiteral("录音(encode)"),
                                       QStringLiteral("登录页面")};

@@ -138,9 +138,17 @@ bool LinuxOsHelper::setAutoStart(bool on)
     if (!on)
         return !QFile::exists(path) || QFile::remove(path);
     QDir().mkpath(QFileInfo(path).absolutePath());
+    QString command = quotedExecArgument(QCoreApplication::applicationFilePath());
+    // A program started with its own folder comes back at login with the same folder.
+    const QByteArray home = qgetenv("VELLOBOX_HOME");
+    if (!home.isEmpty()) {
+        const QString folder = QDir(QString::fromLocal8Bit(home)).absolutePath();
+        command = QStringLiteral("env ") + quotedExecArgument(QStringLiteral("VELLOBOX_HOME=") + folder)
+            + QLatin1Char(' ') + command;
+    }
     const QString text = QStringLiteral("[Desktop Entry]\nType=Application\nName=Vellobox\n"
                                         "Exec=%1 -h\nX-GNOME-Autostart-enabled=true\n")
-                             .arg(quotedExecArgument(QCoreApplication::applicationFilePath()));
+                             .arg(command);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) {
         QLOG_ERROR() << "cannot write autostart entry" << path;

@@ -2,6 +2,7 @@
 #include "config/DeviceConfigHelper.h"
 #include "config/MouseSetting.h"
 #include "config/PointerSetting.h"
+#include "logging/Logger.h"
 #include "support/TestHome.h"
 
 #include <QJsonDocument>
@@ -163,6 +164,29 @@ private slots:
         QVERIFY(!store.saveAll());
     }
 
+    void aLinkPlantedAtASettingsFileIsReplacedNotWrittenThrough()
+    {
+        TestHome home;
+        QTemporaryDir outside;
+        const QString target = outside.filePath("precious.txt");
+        QFile precious(target);
+        QVERIFY(precious.open(QIODevice::WriteOnly));
+        precious.write("not yours");
+        precious.close();
+        auto &store = DeviceConfigHelper::instance();
+        BaseSetting *record = store.addSetting("mouse 1", std::make_unique<MouseSetting>());
+        const QString path = store.filePath("mouse 1");
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QFile::link(target, path));
+
+        QVERIFY(record->setValue("mKey_url", "https://example.org/"));
+        QVERIFY(precious.open(QIODevice::ReadOnly));
+        QCOMPARE(precious.readAll(), QByteArray("not yours"));
+        QVERIFY(!QFileInfo(path).isSymLink());
+        QCOMPARE(jsonOf(home.read("config/setting/" + QFileInfo(path).fileName())).value("mKey_url").toString(),
+                 QStringLiteral("https://example.org/"));
+    }
+
     void configurationDefaultsAreNotWrittenBack()
     {
         TestHome home;
@@ -244,6 +268,47 @@ private slots:
         QCOMPARE(c.value("/Mail/Password").toString(), QStringLiteral("x"));
     }
 
+    void aWriteAfterAFailedOneIsJudgedByItself()
+    {
+        TestHome home;
+        auto &c = Configurations::instance();
+        QVERIFY(c.setLanguage("zh"));
+        // The folder is taken away and a file stands in its place: nothing can be written.
+        QVERIFY(QDir(home.path()).rename("config", "config.away"));
+        home.write("config", "a file where the folder belongs");
+        QVERIFY(!c.setLanguage("en"));
+        QCOMPARE(c.language(), QStringLiteral("zh"));
+        // Writable again: the next choice lands and stays.
+        QVERIFY(QFile::remove(home.file("config")));
+        QVERIFY(QDir(home.path()).rename("config.away", "config"));
+        QVERIFY(c.setLanguage("ko"));
+        QCOMPARE(c.language(), QStringLiteral("ko"));
+        QVERIFY(c.setDefaultRecordPath("/tmp/records"));
+        c.reload();
+        QCOMPARE(c.language(), QStringLiteral("ko"));
+        QCOMPARE(c.defaultRecordPath(), QStringLiteral("/tmp/records"));
+    }
+
+    void anOwnerOnlyIniStartsWithoutAWarning()
+    {
+        TestHome home;
+        auto &c = Configurations::instance();
+        QVERIFY(c.setValue("/Mail/Password", "x"));
+        QsLogging::Logger &logger = QsLogging::Logger::instance();
+        const QString previous = logger.filePath();
+        logger.setFileDestination(home.file("start.log"), 1 << 20, 1);
+        c.reload();
+        // Only a group or other bit is worth the warning.
+        QFile::setPermissions(home.file("config/vellobox.ini"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+        c.reload();
+        c.reload();
+        logger.flush();
+        logger.setFileDestination(previous, 1 << 20, 1);
+        const QByteArray log = home.read("start.log");
+        QCOMPARE(log.count("readable by others"), 1);
+    }
+
     void unfinishedSavesAreRemovedAtStart()
     {
         TestHome home;
@@ -310,7 +375,9 @@ private slots:
         QVERIFY(QStringList({"zh", "ko", "en"}).contains(system));
         QVERIFY(c.setLanguage("tr"));
         QCOMPARE(c.languageInEffect(), QStringLiteral("tr"));
-        home.write("config/vellobox.ini", "[Setting]\nLanguage=ZH\n");
+        // Not the size of the file just written: QSettings keeps its copy of a file whose size
+        // and time stamp did not change, and both can stay within a clock tick.
+        home.write("config/vellobox.ini", "[Setting]\nLanguage=ZH\nLogLevel=2\n");
         c.reload();
         QCOMPARE(c.languageInEffect(), system);
     }

@@ -70,6 +70,8 @@ private slots:
 
     void pageIsLargeEnoughForTheWholePictureAndTheButton()
     {
+        writePicture(QStringLiteral("assets/vellobox/image/customer_service_zh.png"), Qt::red);
+        writePicture(QStringLiteral("assets/vellobox/image/customer_service.png"), Qt::blue);
         GuideTab page;
         page.ensurePolished();
         page.layout()->activate();
@@ -85,6 +87,17 @@ private slots:
         GuideTab page;
         QVERIFY(page.findChild<QLabel *>("lbCustomerService")->pixmap(Qt::ReturnByValue).isNull());
         QVERIFY(upload(page)->isVisible() || !page.isVisible());
+    }
+
+    void withoutItsPictureThePageShowsNoBoxAndNoInvitationToScan()
+    {
+        GuideTab page;
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QVERIFY(!page.findChild<QLabel *>("lbCustomerService")->isVisible());
+        QVERIFY(!page.findChild<QLabel *>("label_4")->isVisible());
+        QVERIFY(!page.findChild<QFrame *>("guideFrame")->isVisible());
+        QVERIFY(upload(page)->isVisible());
     }
 
     void noLogsGivesANoticeAndNoMail()

@@ -32,6 +32,7 @@
 #include "qui/control/KeyLineEdit.h"
 #include "support/TestHome.h"
 #include "support/ToastRecorder.h"
+#include "util/TrContexts.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -384,6 +385,22 @@ private slots:
             m_window->topRightPanel()->btnExit()->click();
         else
             m_window->close();
+        QCOMPARE(quitting.count(), 1);
+    }
+
+    void withoutATrayTheSettingsMenuOffersTheExit()
+    {
+        MainWindow::setTrayAvailableForTest(false);
+        QMenu *menu = m_window->topRightPanel()->tbMenu()->menu();
+        QAction *exit = nullptr;
+        for (QAction *action : menu->actions()) {
+            if (action->text() == TUI::tr("&退出"))
+                exit = action;
+        }
+        QVERIFY(exit);
+        QVERIFY(m_window->trayMenu()->actions().contains(exit));
+        QSignalSpy quitting(m_window.get(), &MainWindow::quitting);
+        exit->trigger();
         QCOMPARE(quitting.count(), 1);
     }
 

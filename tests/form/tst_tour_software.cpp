@@ -100,20 +100,26 @@ private slots:
     {
         QTest::addColumn<int>("entry");
         QTest::addColumn<QString>("name");
-        QTest::newRow("software") << 0 << "SoftwareSettingTab";
-        QTest::newRow("support") << 1 << "GuideTab";
-        QTest::newRow("feedback") << 2 << "FeedbackDialog";
-        QTest::newRow("about") << 3 << "AboutTab";
+        QTest::addColumn<bool>("servicePicture");
+        QTest::newRow("software") << 0 << "SoftwareSettingTab" << true;
+        QTest::newRow("support") << 1 << "GuideTab" << true;
+        QTest::newRow("support without its picture") << 1 << "GuideTab-noPicture" << false;
+        QTest::newRow("feedback") << 2 << "FeedbackDialog" << true;
+        QTest::newRow("about") << 3 << "AboutTab" << true;
     }
 
     void settingsMenuPages()
     {
         QFETCH(int, entry);
         QFETCH(QString, name);
+        QFETCH(bool, servicePicture);
         Configurations::instance().setLanguage(QStringLiteral("zh"));
         QDir().mkpath(m_home->file(QStringLiteral("assets/vellobox/image")));
-        QrCodeHelper::image(QStringLiteral("https://example.com/service"), 256)
-            .save(m_home->file(QStringLiteral("assets/vellobox/image/customer_service_zh.png")));
+        const QString picture = m_home->file(QStringLiteral("assets/vellobox/image/customer_service_zh.png"));
+        if (servicePicture)
+            QrCodeHelper::image(QStringLiteral("https://example.com/service"), 256).save(picture);
+        else
+            QFile::remove(picture);
         QPointer<QDialog> dialog = settingsMenuInstance()->openSettingDialog(entry);
         QVERIFY(dialog);
         save(dialog, name);

@@ -3,8 +3,11 @@
 #include "logic/businessLogic/workflow/device/PcAudioDevice.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -73,8 +76,29 @@ class TestAudioModule : public QObject
     Q_OBJECT
 
     ScriptedModule m_module;
+    // The test's own HOME: ALSA reads its .asoundrc from there.
+    QTemporaryDir m_home;
 
 private slots:
+    void initTestCase()
+    {
+        // Sound without a sound card: an input that gives silence, and a default output that
+        // writes what it plays to a file.
+        QFile config(m_home.filePath(QStringLiteral(".asoundrc")));
+        QVERIFY(config.open(QIODevice::WriteOnly));
+        config.write(QStringLiteral("pcm.vellobox_mic {\n  type null\n"
+                                    "  hint { show on description \"Silent test input\" }\n}\n"
+                                    "pcm.vellobox_speaker {\n  type file\n  slave.pcm \"null\"\n"
+                                    "  file \"%1\"\n  format \"raw\"\n}\n"
+                                    "pcm.!default {\n  type plug\n  slave.pcm \"vellobox_speaker\"\n}\n")
+                         .arg(m_home.filePath(QStringLiteral("played.raw")))
+                         .toUtf8());
+        config.close();
+        qputenv("HOME", m_home.path().toLocal8Bit());
+        // A sound server of the desktop the tests run on would take the default output.
+        qputenv("PULSE_SERVER", QByteArray("unix:") + m_home.filePath(QStringLiteral("no-server")).toLocal8Bit());
+    }
+
     void init() { AudioModule::setInstance(&m_module); }
     void cleanup() { AudioModule::setInstance(nullptr); }
 
@@ -171,6 +195,38 @@ private slots:
         QVERIFY(!capture.start());
         QCOMPARE(failed.size(), 1);
         QCOMPARE(failed[0][0].toString(), QStringLiteral("没有可用的麦克风"));
+    }
+
+    // Through Qt's own sound backend, as a machine set up by the project's scripts has it.
+    void aRealInputAndOutputOpenThroughQtsPlugin()
+    {
+        AudioModule::setInstance(nullptr);
+        AudioModule *module = AudioModule::instance();
+        QVERIFY(module);
+        const QStringList inputs = module->inputNames();
+        QVERIFY2(inputs.contains(QStringLiteral("vellobox_mic")), qPrintable(inputs.join(QStringLiteral(", "))));
+
+        std::unique_ptr<AudioCapture> capture(module->createCapture(QStringLiteral("vellobox_mic")));
+        qint64 captured = 0;
+        PcmFormat actual;
+        QString detail;
+        const auto started = capture->start(
+            PcmFormat::speech(), false, 0, [&captured](const char *, qint64 len) { captured += len; },
+            [](const QString &) {}, &actual, &detail);
+        QVERIFY2(started == AudioCapture::Started, qPrintable(detail));
+        QCOMPARE(actual, PcmFormat::speech());
+        QTRY_VERIFY_WITH_TIMEOUT(captured > 0, 5000);
+        capture->stop();
+
+        std::unique_ptr<AudioPlayback> playback(module->createPlayback());
+        std::optional<AudioPlayback::End> end;
+        const QByteArray tone(16000, '\x11'); // half a second of speech-format sound
+        playback->playPcm(tone, PcmFormat::speech(), [&end](AudioPlayback::End how) { end = how; });
+        QTRY_VERIFY_WITH_TIMEOUT(end.has_value(), 10000);
+        QCOMPARE(int(*end), int(AudioPlayback::Played));
+        QFile played(m_home.filePath(QStringLiteral("played.raw")));
+        QVERIFY(played.open(QIODevice::ReadOnly));
+        QVERIFY(played.readAll().contains(QByteArray(64, '\x11')));
     }
 };
 

@@ -92,6 +92,33 @@ private slots:
         QVERIFY(AppHelper::setAutoStart(false)); // removing what is not there is fine
     }
 
+    void autostartEntryCarriesTheProgramFolder()
+    {
+        QTemporaryDir base;
+        const QString folder = base.path() + QStringLiteral("/my \"home\" $HOME 100%");
+        QVERIFY(QDir().mkpath(folder));
+        qputenv("VELLOBOX_HOME", folder.toLocal8Bit());
+        const bool written = AppHelper::setAutoStart(true);
+        qunsetenv("VELLOBOX_HOME");
+        QVERIFY(written);
+        const QString path = LinuxOsHelper::autostartPath();
+        const QString setting = LinuxOsHelper::quotedExecArgument(QStringLiteral("VELLOBOX_HOME=") + folder);
+        QCOMPARE(decodeExecArgument(setting), QStringLiteral("VELLOBOX_HOME=") + folder);
+        QCOMPARE(QString::fromUtf8(execLine(path)),
+                 QStringLiteral("Exec=env ") + setting + QLatin1Char(' ')
+                     + LinuxOsHelper::quotedExecArgument(QCoreApplication::applicationFilePath()) + QStringLiteral(" -h"));
+
+        const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+        if (!validator.isEmpty()) {
+            QProcess validate;
+            validate.start(validator, {path});
+            QVERIFY(validate.waitForFinished(10000));
+            const QByteArray said = validate.readAllStandardOutput() + validate.readAllStandardError();
+            QVERIFY2(validate.exitCode() == 0 && !said.contains("error"), said.constData());
+        }
+        QVERIFY(AppHelper::setAutoStart(false));
+    }
+
     void execArgumentSurvivesTheDesktopEntryRules_data()
     {
         QTest::addColumn<QString>("program");

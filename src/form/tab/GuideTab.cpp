@@ -25,9 +25,13 @@ GuideTab::GuideTab(QWidget *parent)
     QString language = config.value(QStringLiteral("/Setting/Language")).toString().trimmed();
     if (language.isEmpty())
         language = config.languageInEffect();
-    const QString picture = AppHelper::checkResource(pictureFor(language));
-    if (!picture.isEmpty())
-        ui->lbCustomerService->setPixmap(QPixmap(picture));
+    const QString path = AppHelper::checkResource(pictureFor(language));
+    const QPixmap picture = path.isEmpty() ? QPixmap() : QPixmap(path);
+    if (!picture.isNull())
+        ui->lbCustomerService->setPixmap(picture);
+    else
+        // No empty box and no invitation to scan a code that is not there.
+        ui->guideFrame->hide();
     ui->btnUploadLog->setupAnimation();
 }
 

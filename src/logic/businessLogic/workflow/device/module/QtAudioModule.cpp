@@ -1,9 +1,9 @@
 #include "QtAudioModule.h"
 
 #include "QtAudioCapture.h"
+#include "QtAudioDevices.h"
 #include "QtAudioPlayback.h"
 
-#include <QAudioDeviceInfo>
 #include <QSet>
 #include <algorithm>
 
@@ -11,7 +11,7 @@ QStringList QtAudioModule::inputNames()
 {
     QStringList names;
     QSet<QString> seen;
-    const QList<QAudioDeviceInfo> devices = QAudioDeviceInfo::availableDevices(QAudio::AudioInput);
+    const QList<QAudioDeviceInfo> devices = QtAudioDevices::named(QAudio::AudioInput);
     for (const QAudioDeviceInfo &info : devices) {
         if (!seen.contains(info.deviceName())) {
             seen.insert(info.deviceName());
@@ -25,8 +25,8 @@ QStringList QtAudioModule::inputNames()
 AudioCapture *QtAudioModule::createCapture(const QString &inputName)
 {
     if (inputName.isEmpty())
-        return new QtAudioCapture(QAudioDeviceInfo::defaultInputDevice());
-    const QList<QAudioDeviceInfo> devices = QAudioDeviceInfo::availableDevices(QAudio::AudioInput);
+        return new QtAudioCapture(QtAudioDevices::defaultDevice(QAudio::AudioInput));
+    const QList<QAudioDeviceInfo> devices = QtAudioDevices::named(QAudio::AudioInput);
     for (const QAudioDeviceInfo &info : devices) {
         if (info.deviceName() == inputName)
             return new QtAudioCapture(info);

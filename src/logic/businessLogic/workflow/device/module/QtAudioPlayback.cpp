@@ -1,8 +1,8 @@
 #include "QtAudioPlayback.h"
 
+#include "QtAudioDevices.h"
 #include "QtPcmFormat.h"
 
-#include <QAudioDeviceInfo>
 #include <QAudioOutput>
 #include <QBuffer>
 #include <QMediaPlayer>
@@ -22,7 +22,7 @@ void QtAudioPlayback::playPcm(const QByteArray &pcm, const PcmFormat &format, Do
 {
     stop();
     const QAudioFormat qtFormat = QtPcmFormat::toQt(format);
-    const QAudioDeviceInfo device = QAudioDeviceInfo::defaultOutputDevice();
+    const QAudioDeviceInfo device = QtAudioDevices::defaultDevice(QAudio::AudioOutput);
     if (device.isNull() || !device.isFormatSupported(qtFormat)) {
         done(NoOutput);
         return;
