@@ -22,7 +22,7 @@ RegisterDialog::RegisterDialog(bool forgetPwdMode, QWidget *parent)
     // As the login dialog: gone with its secrets once closed, and never the program's end.
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
-    AccountAgreement::install(ui->lbAgreement);
+    AccountAgreement::install(ui->lbAgreement, AccountAgreement::Step::Register);
     if (m_forgetPwdMode) {
         ui->fmAgreement->hide();
         ui->btnLogin->setText(TUI::tr("找回密码"));
