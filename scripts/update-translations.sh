@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Refreshes the translation sources from the code and the designer forms.
-# The build compiles them with lrelease; run this after changing user-visible texts.
+# The build compiles them with lrelease; run this after changing user-visible texts, then
+# translate every new entry: tst_translations fails while one is unfinished.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Turkish carries only its language tag: its texts show in the source language.

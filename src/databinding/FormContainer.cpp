@@ -62,7 +62,9 @@ FormItem *FormContainer::addLabeledComboBoxItem(const QString &label, const QStr
 FormItem *FormContainer::addImageSwitchItem(const QString &label, QWidget *parent, const QStringList &fields)
 {
     auto *item = new FormItem(parent);
-    QLabel *text = item->addLabel(label);
+    // The text takes the row's free width before it wraps: the rows are as high as one line
+    // of title and one of description.
+    QLabel *text = item->addLabel(label, 100);
     text->setTextFormat(Qt::RichText);
     text->setWordWrap(true);
     ImageSwitch *sw = item->addImageSwitch();

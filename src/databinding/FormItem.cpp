@@ -44,10 +44,10 @@ void FormItem::addRight(QWidget *widget)
     m_row->addWidget(widget);
 }
 
-QLabel *FormItem::addLabel(const QString &text)
+QLabel *FormItem::addLabel(const QString &text, int stretch)
 {
     auto *label = new QLabel(text, this);
-    addLeft(label);
+    addLeft(label, stretch);
     if (!m_label)
         m_label = label;
     return label;

@@ -24,7 +24,7 @@ public:
     QVariant data() const { return m_data; }
     void setData(const QVariant &data) { m_data = data; }
 
-    QLabel *addLabel(const QString &text);
+    QLabel *addLabel(const QString &text, int stretch = 0);
     // Right-aligned text on the editors' side.
     QLabel *addTitleLabel(const QString &text);
     // A fixed-height browser for the two-paragraph row text.

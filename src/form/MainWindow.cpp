@@ -263,7 +263,10 @@ void MainWindow::initTopRightPanel()
     }
 
     auto *settingsMenu = new QMenu(this);
-    settingsMenu->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 255);"));
+    // White, with the entry under the mouse marked: a bare background would hide the mark.
+    settingsMenu->setStyleSheet(QStringLiteral("QMenu { background-color: rgb(255, 255, 255); }"
+                                               "QMenu::item { padding: 5px 24px; color: rgb(0, 0, 0); }"
+                                               "QMenu::item:selected { background-color: rgb(229, 229, 229); }"));
     m_topRightPanel->tbMenu()->setMenu(settingsMenu);
     const QStringList entries = settingsMenuInstance()->settingMenuNames();
     for (int i = 0; i < entries.size(); ++i) {

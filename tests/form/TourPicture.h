@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TourLanguage.h"
+
 #include "qui/QUIHelper.h"
 
 #include <QDir>
@@ -19,6 +21,9 @@ public:
         QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
     }
 
+    // The folder of the pictures: the language's own when the tour runs in another one.
+    static QString dir() { return TourLanguage::folder(QStringLiteral(VB_TOUR_DIR)); }
+
     // Saves <name>.png of the widget, resized first when a size is given.
     static void save(QWidget *widget, const QString &name, const QSize &size = QSize())
     {
@@ -29,9 +34,9 @@ public:
             widget->resize(size);
         widget->show();
         QTest::qWait(50);
-        QVERIFY(QDir().mkpath(QStringLiteral(VB_TOUR_DIR)));
+        QVERIFY(QDir().mkpath(dir()));
         const QImage image = widget->grab().toImage();
         QVERIFY(!image.isNull());
-        QVERIFY(image.save(QStringLiteral(VB_TOUR_DIR "/%1.png").arg(name)));
+        QVERIFY(image.save(dir() + QStringLiteral("/%1.png").arg(name)));
     }
 };

@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTranslator>
 #include <QtTest>
 
 class TestAboutTab : public QObject
@@ -23,6 +24,30 @@ private slots:
             QVERIFY(line->isVisible());
         }
         QVERIFY(!page.findChild<QPushButton *>("lbButton")->isVisible());
+    }
+
+    // The second line names the maker in English: the first one, translated, says something else.
+    void aboutPageLinesSayDifferentThingsInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::newRow("zh") << "";
+        QTest::newRow("en") << "en";
+        QTest::newRow("ko") << "ko";
+    }
+
+    void aboutPageLinesSayDifferentThingsInEveryLanguage()
+    {
+        QFETCH(QString, lang);
+        QTranslator translator;
+        if (!lang.isEmpty()) {
+            QVERIFY(translator.load(QStringLiteral(":/translations/vellobox_%1.qm").arg(lang)));
+            QCoreApplication::installTranslator(&translator);
+        }
+        AboutTab page;
+        QCoreApplication::removeTranslator(&translator);
+        const QString first = page.findChild<QLabel *>("lbCompanyInfo1")->text();
+        const QString second = page.findChild<QLabel *>("lbCompanyInfo2")->text();
+        QVERIFY2(first.compare(second, Qt::CaseInsensitive) != 0, qPrintable(first));
     }
 };
 

@@ -53,6 +53,26 @@ private slots:
         QCOMPARE(panel.findChild<QTextEdit *>("tbProduct")->minimumHeight(), height);
     }
 
+    void productWithoutPictureOrDescriptionShowsNoEmptyBox()
+    {
+        DeviceInfoPanel panel;
+        panel.show();
+        auto *picture = panel.findChild<QLabel *>("lbImage");
+        auto *description = panel.findChild<QTextEdit *>("tbProduct");
+        ProductInfo bare;
+        bare.picture = QStringLiteral(":/resource/image/no-such-product.png");
+        panel.setDevice(&bare);
+        QVERIFY(!picture->isVisible());
+        QVERIFY(!description->isVisible());
+
+        ProductInfo full;
+        full.picture = QStringLiteral(":/logo/logo.png");
+        full.description = QStringLiteral("静音鼠标");
+        panel.setDevice(&full);
+        QVERIFY(picture->isVisible());
+        QVERIFY(description->isVisible());
+    }
+
     void productFillsTheFieldsAndReplacesThePlaceholder()
     {
         DeviceInfoPanel panel;

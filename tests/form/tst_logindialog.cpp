@@ -12,7 +12,11 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTabWidget>
+#include <QToolButton>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -29,6 +33,18 @@ public slots:
 
 const QString kLogin = QStringLiteral("/api/recordLogin.json");
 const QString kCode = QStringLiteral("/api/getLoginVerifyCode.json");
+
+// A login dialog styled as the program styles it.
+LoginDialog *styledDialog()
+{
+    QFile css(QStringLiteral(":/customization.css"));
+    if (!css.open(QIODevice::ReadOnly))
+        return nullptr;
+    auto *dialog = new LoginDialog;
+    dialog->setStyleSheet(QString::fromUtf8(css.readAll()));
+    dialog->show();
+    return dialog;
+}
 } // namespace
 
 class TestLoginDialog : public QObject
@@ -60,6 +76,62 @@ private slots:
         Clock::setMonotonicOverride({});
         m_fx.reset();
         QVERIFY(!m_dialog);
+    }
+
+    // The fields show their border unfocused, and the clear button sits level with the text
+    // even below the field's top margin.
+    void fieldsShowABorderAndTheClearButtonSitsLevelWithTheText()
+    {
+        LoginDialog *dialog = styledDialog();
+        QVERIFY(dialog);
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        for (const char *name : {"leUserName1", "lePassword"}) {
+            auto *field = AccountFixture::child<QLineEdit>(dialog, name);
+            field->setText(QStringLiteral("secret"));
+            auto *clear = field->findChild<QToolButton *>();
+            QVERIFY(clear);
+            QStyleOptionFrame option;
+            option.initFrom(field);
+            option.rect = field->rect();
+            const QRect text = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+            QVERIFY2(qAbs(clear->geometry().center().y() - text.center().y()) <= 1,
+                     qPrintable(QStringLiteral("%1: button at %2, text at %3")
+                                    .arg(QLatin1String(name)).arg(clear->geometry().center().y())
+                                    .arg(text.center().y())));
+            dialog->setFocus();
+            const QImage look = field->grab().toImage();
+            QVERIFY2(look.pixelColor(0, text.center().y()) != QColor(Qt::white), name);
+        }
+    }
+
+    // "获取验证码" and its translations keep a margin inside the button.
+    void getCodeButtonFitsItsTextWithAMargin_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::newRow("zh") << "";
+        QTest::newRow("en") << "en";
+        QTest::newRow("ko") << "ko";
+    }
+
+    void getCodeButtonFitsItsTextWithAMargin()
+    {
+        QFETCH(QString, lang);
+        QTranslator translator;
+        if (!lang.isEmpty()) {
+            QVERIFY(translator.load(QStringLiteral(":/translations/vellobox_%1.qm").arg(lang)));
+            QCoreApplication::installTranslator(&translator);
+        }
+        LoginDialog *dialog = styledDialog();
+        QCoreApplication::removeTranslator(&translator);
+        QVERIFY(dialog);
+        AccountFixture::child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(1);
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        auto *getCode = AccountFixture::child<QPushButton>(dialog, "btnGetCode");
+        const int textWidth = getCode->fontMetrics().horizontalAdvance(getCode->text());
+        const int leftMargin = 15;
+        QVERIFY2(getCode->width() - leftMargin >= textWidth + 2 * 10,
+                 qPrintable(QStringLiteral("%1: %2 px for %3 px of text").arg(getCode->text())
+                                .arg(getCode->width() - leftMargin).arg(textWidth)));
     }
 
     void passwordLoginCachesTheUserUntilLogout()

@@ -7,7 +7,9 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -84,6 +86,31 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(m_fx->server.requests.size(), 0);
         QVERIFY(m_dialog->isVisible());
+    }
+
+    // The login dialog's line speaks of signing in; this one of registering.
+    void agreementLineSpeaksOfRegisteringInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("opening");
+        QTest::newRow("zh") << "" << QStringLiteral("登录后代表您已同意");
+        QTest::newRow("en") << "en" << QStringLiteral("By registering you accept");
+        QTest::newRow("ko") << "ko" << QStringLiteral("회원가입 시");
+    }
+
+    void agreementLineSpeaksOfRegisteringInEveryLanguage()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QString, opening);
+        QTranslator translator;
+        if (!lang.isEmpty()) {
+            QVERIFY(translator.load(QStringLiteral(":/translations/vellobox_%1.qm").arg(lang)));
+            QCoreApplication::installTranslator(&translator);
+        }
+        open(false);
+        const QString line = AccountFixture::child<QLabel>(m_dialog, "lbAgreement")->text();
+        QCoreApplication::removeTranslator(&translator);
+        QVERIFY2(line.startsWith(opening), qPrintable(line));
     }
 
     void resetModeNeverAsksForTheAgreement()

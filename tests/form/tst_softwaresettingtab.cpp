@@ -20,7 +20,10 @@
 #include "util/UpgradeHelper.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QFile>
+#include <QXmlStreamReader>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -28,6 +31,56 @@
 #include <memory>
 
 namespace {
+struct DesignerWidget
+{
+    QString className;
+    QString name;
+    QString styleSheet;
+    bool holdsWidgets = false;
+};
+
+// Style sheets of the designer forms that name no selector: such a sheet styles everything
+// the widget holds or opens (a combo's list, an editor's menu, a completer), unless the widget
+// is a label, a button or a line that holds nothing and opens nothing.
+QStringList unscopedSheetsReachingPopups(const QString &uiPath)
+{
+    static const QStringList passive = {QStringLiteral("QLabel"), QStringLiteral("ClickableLabel"),
+                                        QStringLiteral("QPushButton"), QStringLiteral("QCheckBox"),
+                                        QStringLiteral("QRadioButton"), QStringLiteral("Line")};
+    QStringList found;
+    QFile file(uiPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {QStringLiteral("cannot read ") + uiPath};
+    QXmlStreamReader xml(&file);
+    QVector<DesignerWidget> open;
+    bool inSheet = false;
+    while (!xml.atEnd()) {
+        const auto token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            if (xml.name() == QLatin1String("widget")) {
+                if (!open.isEmpty())
+                    open.last().holdsWidgets = true;
+                open.append({xml.attributes().value(QLatin1String("class")).toString(),
+                             xml.attributes().value(QLatin1String("name")).toString(), {}, false});
+            } else if (xml.name() == QLatin1String("property")) {
+                inSheet = xml.attributes().value(QLatin1String("name")) == QLatin1String("styleSheet");
+            } else if (xml.name() == QLatin1String("string") && inSheet && !open.isEmpty()) {
+                open.last().styleSheet = xml.readElementText();
+                inSheet = false;
+            }
+        } else if (token == QXmlStreamReader::EndElement && xml.name() == QLatin1String("widget") && !open.isEmpty()) {
+            const DesignerWidget w = open.takeLast();
+            const bool unscoped = !w.styleSheet.trimmed().isEmpty() && !w.styleSheet.contains(QLatin1Char('{'));
+            if (unscoped && (w.holdsWidgets || !passive.contains(w.className)))
+                found << QFileInfo(uiPath).fileName() + QLatin1Char(' ') + w.className + QLatin1Char(' ') + w.name
+                             + QStringLiteral(": ") + w.styleSheet.simplified();
+        }
+    }
+    if (xml.hasError())
+        found << uiPath + QStringLiteral(": ") + xml.errorString();
+    return found;
+}
+
 const QString kLanguageKey = QStringLiteral("/Setting/Language");
 const QString kRestartQuestion = QStringLiteral("修改生效需要重启程序，是否重启?");
 } // namespace
@@ -45,6 +98,21 @@ class TestSoftwareSettingTab : public QObject
     static void clickSwitch(ImageSwitch *toggle) { QTest::mouseClick(toggle, Qt::LeftButton); }
 
 private slots:
+    // The interface-language list showed its entry under the mouse white on white: the white
+    // of the frame around the combo reached the list. Every form scopes such sheets.
+    void noDesignerStyleSheetWithoutASelectorReachesAPopup()
+    {
+        QStringList found;
+        int forms = 0;
+        QDirIterator it(QStringLiteral(VB_SRC_DIR), {QStringLiteral("*.ui")}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            found << unscopedSheetsReachingPopups(it.next());
+            ++forms;
+        }
+        QVERIFY(forms > 20);
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+    }
+
     void init()
     {
         m_home = std::make_unique<TestHome>();

@@ -76,7 +76,8 @@ private slots:
                          QStringLiteral("{\"id\":7,\"name\":\"小明\",\"entityType\":\"UserVO\"}").toUtf8());
         LoginBL::instance().reloadFromDisk();
         NavForm nav;
-        QCOMPARE(nav.userLine(), QStringLiteral("用户: 小明"));
+        if (TourLanguage::code().isEmpty())
+            QCOMPARE(nav.userLine(), QStringLiteral("用户: 小明"));
         nav.resize(210, 600);
         TourPicture::save(&nav, QStringLiteral("NavForm-loggedIn"));
     }

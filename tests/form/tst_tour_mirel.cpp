@@ -46,11 +46,11 @@ class TestTourMirel : public QObject
         }
         QVERIFY(loaded.last().value(0).toBool());
         QTest::qWait(700); // the first frame after the load
-        QVERIFY(QDir().mkpath(QStringLiteral(VB_TOUR_DIR)));
+        QVERIFY(QDir().mkpath(TourPicture::dir()));
         const QRect area(page->mapToGlobal(QPoint(0, 0)), page->size());
         const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
         QVERIFY(!shot.isNull());
-        QVERIFY(shot.save(QStringLiteral(VB_TOUR_DIR "/%1.png").arg(name)));
+        QVERIFY(shot.save(TourPicture::dir() + QStringLiteral("/%1.png").arg(name)));
     }
 
 private slots:

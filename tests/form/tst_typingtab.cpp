@@ -9,7 +9,9 @@
 #include "support/ToastRecorder.h"
 
 #include <QCompleter>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTranslator>
 #include <QtTest>
 
 class TestTypingTab : public QObject
@@ -234,6 +236,38 @@ private slots:
         page.setContext(nullptr);
         page.nativeLanguageRowCombo()->setCurrentIndex(3);
         QVERIFY(toasts.entries.isEmpty());
+    }
+
+    // The smart-punctuation row is 48 px high: its title and description each keep to one line.
+    void smartPunctuationRowShowsItsWholeText_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::newRow("zh") << "";
+        QTest::newRow("en") << "en";
+        QTest::newRow("ko") << "ko";
+    }
+
+    void smartPunctuationRowShowsItsWholeText()
+    {
+        QFETCH(QString, lang);
+        QTranslator translator;
+        if (!lang.isEmpty()) {
+            QVERIFY(translator.load(QStringLiteral(":/translations/vellobox_%1.qm").arg(lang)));
+            QCoreApplication::installTranslator(&translator);
+        }
+        DevicePageHome device(std::make_unique<MouseSetting>());
+        TypingTab page;
+        QCoreApplication::removeTranslator(&translator);
+        page.setContext(&device.context);
+        page.resize(860, 600);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        auto *row = page.findChild<FormItem *>(QStringLiteral("fiSmartPunctuation"));
+        QCOMPARE(row->height(), 48);
+        QLabel *text = row->label();
+        QVERIFY2(text->heightForWidth(text->width()) <= text->height(),
+                 qPrintable(QStringLiteral("%1 px wide, needs %2 px of %3").arg(text->width())
+                                .arg(text->heightForWidth(text->width())).arg(text->height())));
     }
 
     void rowTextHasTitleAndGreyDescription()

@@ -4,10 +4,12 @@
 #include "orm/http/DefaultHttpInterceptor.h"
 #include "orm/http/HttpClient.h"
 #include "orm/http/RawHttpInterceptor.h"
+#include "logging/Logger.h"
 #include "support/LoopbackHttpServer.h"
 
 #include <QJsonArray>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace HttpRequest;
@@ -49,6 +51,7 @@ private slots:
     void transportFailures();
     void refusedConnection();
     void notConfigured();
+    void unsentRequestWithoutAddressSaysSoInTheLog();
     void deletedContextGetsNoCallback();
     void parametersReachTheServerIntact();
     void getPutsParametersInQuery();
@@ -190,6 +193,28 @@ void TestHttpClient::notConfigured()
         QCOMPARE(b.code, int(Response::NotConfigured));
         QVERIFY2(b.response.msg.startsWith(QStringLiteral("服务器地址无效")), qPrintable(b.response.msg));
     }
+}
+
+void TestHttpClient::unsentRequestWithoutAddressSaysSoInTheLog()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    auto &logger = QsLogging::Logger::instance();
+    const auto level = logger.loggingLevel();
+    logger.setLoggingLevel(QsLogging::TraceLevel);
+    logger.setFileDestination(dir.filePath(QStringLiteral("log.txt")), 1 << 20, 1);
+    Outcome o;
+    watch(HttpClient(QString()).configKey(QStringLiteral("/Server/ApiBaseUrl")).post(new DefaultHttpInterceptor), &o);
+    QTRY_VERIFY(o.done());
+    logger.flush();
+    logger.setFileDestination(QString(), 0, 0);
+    logger.setLoggingLevel(level);
+
+    QFile file(dir.filePath(QStringLiteral("log.txt")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray log = file.readAll();
+    QVERIFY2(log.contains("POST (no address) not sent:"), log.constData());
+    QVERIFY(!log.contains("  not sent"));
 }
 
 void TestHttpClient::deletedContextGetsNoCallback()

@@ -1,7 +1,10 @@
 #include "orm/data/AudioRecordVO.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -46,6 +49,42 @@ QVector<Entry> finishedEntries(const QString &tsPath)
         }
     }
     return entries;
+}
+
+// The entries of a translation source that have no translation yet, as "context / source".
+QStringList unfinishedEntries(const QString &tsPath)
+{
+    QStringList unfinished;
+    QFile file(tsPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {QStringLiteral("cannot read ") + tsPath};
+    QXmlStreamReader xml(&file);
+    QString context;
+    QString source;
+    while (!xml.atEnd()) {
+        if (!xml.readNextStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            const bool done = xml.attributes().value(QLatin1String("type")).isEmpty();
+            const QString text = xml.readElementText();
+            if (!done || text.isEmpty())
+                unfinished << context + QStringLiteral(" / ") + source.left(60);
+        }
+    }
+    return unfinished;
+}
+
+// What the reader sees of a rich text: the words, without the markup and its style block.
+QString visibleWords(QString text)
+{
+    static const QRegularExpression head(QStringLiteral("<head>.*</head>"),
+                                         QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+    return text.remove(head).remove(tag);
 }
 
 QStringList placeholders(const QString &text)
@@ -177,6 +216,94 @@ private slots:
             QVERIFY2(trailingSpace(text) == trailingSpace(e.source), qPrintable(where));
             if (!e.source.contains(QLatin1String("<html>")))
                 QVERIFY2(hasAccelerator(text) == hasAccelerator(e.source), qPrintable(where));
+        }
+    }
+
+    // Run as the refresh script runs it, lupdate finds every text of the code and the forms;
+    // each one must already carry its English and its Korean translation.
+    void everyTextInTheCodeHasAnEnglishAndAKoreanTranslation_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::newRow("en") << "en";
+        QTest::newRow("ko") << "ko";
+    }
+
+    void everyTextInTheCodeHasAnEnglishAndAKoreanTranslation()
+    {
+        QFETCH(QString, lang);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString name = QStringLiteral("vellobox_%1.ts").arg(lang);
+        const QString ts = dir.filePath(name);
+        QVERIFY(QFile::copy(QStringLiteral(VB_TS_DIR "/") + name, ts));
+        QProcess lupdate;
+        lupdate.setProcessChannelMode(QProcess::MergedChannels);
+        lupdate.start(QStringLiteral(VB_LUPDATE),
+                      {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                       QStringLiteral("-no-obsolete"), QStringLiteral(VB_SRC_DIR), QStringLiteral("-ts"), ts});
+        QVERIFY(lupdate.waitForFinished(120000));
+        QVERIFY2(lupdate.exitStatus() == QProcess::NormalExit && lupdate.exitCode() == 0,
+                 lupdate.readAll().constData());
+        const QStringList missing = unfinishedEntries(ts);
+        QVERIFY2(missing.isEmpty(),
+                 qPrintable(QStringLiteral("%1 texts without a translation in %2 (run scripts/update-translations.sh "
+                                           "and translate them):\n")
+                                .arg(missing.size())
+                                .arg(name)
+                            + missing.join(QLatin1Char('\n'))));
+    }
+
+    // A translated sentence is translated whole: no Chinese word is left inside it.
+    void noTranslationKeepsChineseWords_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::newRow("en") << "en";
+        QTest::newRow("ko") << "ko";
+    }
+
+    void noTranslationKeepsChineseWords()
+    {
+        QFETCH(QString, lang);
+        QTranslator translator;
+        QVERIFY(translator.load(embedded(lang)));
+        // The ideographs only: CJK punctuation such as 「」 belongs to Korean texts as well.
+        static const QRegularExpression han(QStringLiteral("[\\x{3400}-\\x{4DBF}\\x{4E00}-\\x{9FFF}]"));
+        const QVector<Entry> entries = finishedEntries(QStringLiteral(VB_TS_DIR "/vellobox_%1.ts").arg(lang));
+        for (const Entry &e : entries) {
+            const QString text =
+                visibleWords(translator.translate(e.context.toUtf8().constData(), e.source.toUtf8().constData()));
+            QVERIFY2(!text.contains(han), qPrintable(e.context + QStringLiteral(": ") + text.simplified()));
+        }
+    }
+
+    // The tables translate the column titles of their layout files in TUI.
+    void everyTableColumnTitleIsTranslated_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::newRow("en") << "en";
+        QTest::newRow("ko") << "ko";
+    }
+
+    void everyTableColumnTitleIsTranslated()
+    {
+        QFETCH(QString, lang);
+        QTranslator translator;
+        QVERIFY(translator.load(embedded(lang)));
+        const QStringList layouts = QDir(QStringLiteral(VB_TABLE_DIR)).entryList({QStringLiteral("*.xml")});
+        QVERIFY(layouts.size() >= 4);
+        for (const QString &layout : layouts) {
+            QFile file(QStringLiteral(VB_TABLE_DIR "/") + layout);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QXmlStreamReader xml(&file);
+            while (!xml.atEnd()) {
+                if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QLatin1String("Column"))
+                    continue;
+                const QString title = xml.attributes().value(QLatin1String("FieldDisplayName")).toString();
+                if (!title.isEmpty())
+                    QVERIFY2(!translator.translate("TUI", title.toUtf8().constData()).isEmpty(),
+                             qPrintable(layout + QStringLiteral(": ") + title));
+            }
+            QVERIFY2(!xml.hasError(), qPrintable(layout));
         }
     }
 };

@@ -24,18 +24,21 @@ QString link(const QString &page, const QString &caption)
 
 namespace AccountAgreement {
 
-QString text()
+QString text(Step step)
 {
     // One sentence with the links as markers: other languages need blanks and another order.
-    return TUI::tr("登录后代表您已同意%1和%2")
-        .arg(link(QStringLiteral("/user-policy.html"), TUI::tr("《用户协议》")),
+    // The Chinese line is the same in both dialogs; the register dialog's own entry lets the
+    // other languages say "register" there.
+    const QString sentence = step == Step::Register ? TUI::tr("登录后代表您已同意%1和%2", "register")
+                                                    : TUI::tr("登录后代表您已同意%1和%2");
+    return sentence.arg(link(QStringLiteral("/user-policy.html"), TUI::tr("《用户协议》")),
              link(QStringLiteral("/privacy-agreement.html"), TUI::tr("《隐私政策》")));
 }
 
-void install(QLabel *label)
+void install(QLabel *label, Step step)
 {
     label->setTextFormat(Qt::RichText);
-    label->setText(text());
+    label->setText(text(step));
     // Opened here rather than by the label, so that only web pages are handed to the browser.
     label->setOpenExternalLinks(false);
     QObject::connect(label, &QLabel::linkActivated, label, &openLink);

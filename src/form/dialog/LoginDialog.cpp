@@ -2,6 +2,7 @@
 #include "ui_LoginDialog.h"
 
 #include "form/dialog/AccountAgreement.h"
+#include "form/dialog/ClearButtonAlignment.h"
 #include "form/dialog/CodeCountdown.h"
 #include "form/dialog/RegisterDialog.h"
 #include "logic/businessLogic/login/LoginBL.h"
@@ -31,6 +32,7 @@ LoginDialog::LoginDialog(QWidget *parent)
     connect(ui->lbToRegister, &ClickableLabel::clicked, this, [this] { openRegisterDialog(false); });
     connect(ui->lbToForgetPwd, &ClickableLabel::clicked, this, [this] { openRegisterDialog(true); });
     AccountAgreement::install(ui->lbAgreement);
+    ClearButtonAlignment::install(this);
 }
 
 LoginDialog::~LoginDialog()

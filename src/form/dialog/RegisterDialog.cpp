@@ -2,6 +2,7 @@
 #include "ui_RegisterDialog.h"
 
 #include "form/dialog/AccountAgreement.h"
+#include "form/dialog/ClearButtonAlignment.h"
 #include "form/dialog/CodeCountdown.h"
 #include "form/dialog/LoginDialog.h"
 #include "logic/businessLogic/login/LoginBL.h"
@@ -22,7 +23,8 @@ RegisterDialog::RegisterDialog(bool forgetPwdMode, QWidget *parent)
     // As the login dialog: gone with its secrets once closed, and never the program's end.
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
-    AccountAgreement::install(ui->lbAgreement);
+    AccountAgreement::install(ui->lbAgreement, AccountAgreement::Step::Register);
+    ClearButtonAlignment::install(this);
     if (m_forgetPwdMode) {
         ui->fmAgreement->hide();
         ui->btnLogin->setText(TUI::tr("找回密码"));

@@ -6,6 +6,7 @@
 #include "logic/businessLogic/Launcher.h"
 #include "util/TrContexts.h"
 
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QUrl>
 
@@ -15,6 +16,8 @@ DeviceInfoPanel::DeviceInfoPanel(QWidget *parent)
 {
     ui->setupUi(this);
     ui->lbOpenUrl->setText(TUI::tr("电子档说明书"));
+    // The logo row stays at the top when the product has no picture or description below it.
+    ui->verticalLayout->setAlignment(ui->horizontalFrame, Qt::AlignTop);
     connect(ui->lbOpenUrl, &ClickableLabel::clicked, this, &DeviceInfoPanel::openManual);
 }
 
@@ -42,6 +45,9 @@ void DeviceInfoPanel::setDevice(const ProductInfo *product)
     ui->tbProduct->setMinimumHeight(height);
     QLOG_DEBUG() << "Product Desc Height:" << height;
     ui->tbProduct->setText(product->description);
+    // A product without a picture or a description shows no empty box in their place.
+    ui->lbImage->setVisible(!product->picture.isEmpty() && QFileInfo::exists(product->picture));
+    ui->tbProduct->setVisible(!product->description.trimmed().isEmpty());
     ui->lbLogo->setStyleSheet(
         QStringLiteral("QLabel {background-image:url(%1);background-repeat: no-repeat;}").arg(product->logo));
     ui->lbLogo->clear();

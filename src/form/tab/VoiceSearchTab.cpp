@@ -25,6 +25,10 @@ constexpr int kRowHeight = 37;
 constexpr int kTableChrome = 42;
 constexpr int kPageButtons = 7;
 constexpr int kTipMs = 2000;
+// The column titles of the KeywordVO table layout; the table translates them in TUI.
+[[maybe_unused]] const char *const kColumnTitles[] = {
+    QT_TRANSLATE_NOOP("TUI", "指令词"), QT_TRANSLATE_NOOP("TUI", "类型"), QT_TRANSLATE_NOOP("TUI", "内容"),
+    QT_TRANSLATE_NOOP("TUI", "操作")};
 
 void warn(const QString &text)
 {

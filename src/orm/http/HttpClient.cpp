@@ -65,7 +65,9 @@ public:
     void failLater(const Response &failure)
     {
         QTimer::singleShot(0, this, [this, failure] {
-            QLOG_WARN() << m_method << HttpHelper::loggableUrl(m_url) << "not sent:" << failure.msg;
+            // A request without an address names none rather than leaving a gap in the line.
+            const QString where = m_url.isEmpty() ? QStringLiteral("(no address)") : HttpHelper::loggableUrl(m_url);
+            QLOG_WARN() << m_method << where << "not sent:" << failure.msg;
             deliver([&] { m_interceptor->onFailure(failure); });
         });
     }

@@ -14,6 +14,8 @@ const QString kIndex = QStringLiteral("index");
 const QString kJsonFilter = QStringLiteral("*.json");
 constexpr int WarningToast = 1;
 constexpr int InfoToast = 0;
+// The column titles of the HotwordVO table layout; the table translates them in TUI.
+[[maybe_unused]] const char *const kColumnTitles[] = {QT_TRANSLATE_NOOP("TUI", "序号"), QT_TRANSLATE_NOOP("TUI", "热词")};
 } // namespace
 
 HotWordTab::HotWordTab(QWidget *parent)
