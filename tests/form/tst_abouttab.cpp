@@ -1,9 +1,9 @@
 // The about page.
 #include "form/tab/AboutTab.h"
+#include "support/InterfaceLanguage.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTranslator>
 #include <QtTest>
 
 class TestAboutTab : public QObject
@@ -29,22 +29,16 @@ private slots:
     // The second line names the maker in English: the first one, translated, says something else.
     void aboutPageLinesSayDifferentThingsInEveryLanguage_data()
     {
-        QTest::addColumn<QString>("lang");
-        QTest::newRow("zh") << "";
-        QTest::newRow("en") << "en";
-        QTest::newRow("ko") << "ko";
+        InterfaceLanguage::addRows();
     }
 
     void aboutPageLinesSayDifferentThingsInEveryLanguage()
     {
         QFETCH(QString, lang);
-        QTranslator translator;
-        if (!lang.isEmpty()) {
-            QVERIFY(translator.load(QStringLiteral(":/translations/vellobox_%1.qm").arg(lang)));
-            QCoreApplication::installTranslator(&translator);
-        }
+        InterfaceLanguage language(lang);
+        QVERIFY(language.isReady());
         AboutTab page;
-        QCoreApplication::removeTranslator(&translator);
+        language.uninstall();
         const QString first = page.findChild<QLabel *>("lbCompanyInfo1")->text();
         const QString second = page.findChild<QLabel *>("lbCompanyInfo2")->text();
         QVERIFY2(first.compare(second, Qt::CaseInsensitive) != 0, qPrintable(first));

@@ -7,6 +7,7 @@
 #include "qui/control/ClickableLabel.h"
 #include "support/ToastRecorder.h"
 #include "util/Clock.h"
+#include "support/InterfaceLanguage.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>
@@ -16,7 +17,6 @@
 #include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -107,22 +107,16 @@ private slots:
     // "获取验证码" and its translations keep a margin inside the button.
     void getCodeButtonFitsItsTextWithAMargin_data()
     {
-        QTest::addColumn<QString>("lang");
-        QTest::newRow("zh") << "";
-        QTest::newRow("en") << "en";
-        QTest::newRow("ko") << "ko";
+        InterfaceLanguage::addRows();
     }
 
     void getCodeButtonFitsItsTextWithAMargin()
     {
         QFETCH(QString, lang);
-        QTranslator translator;
-        if (!lang.isEmpty()) {
-            QVERIFY(translator.load(QStringLiteral(":/translations/vellobox_%1.qm").arg(lang)));
-            QCoreApplication::installTranslator(&translator);
-        }
+        InterfaceLanguage language(lang);
+        QVERIFY(language.isReady());
         LoginDialog *dialog = styledDialog();
-        QCoreApplication::removeTranslator(&translator);
+        language.uninstall();
         QVERIFY(dialog);
         AccountFixture::child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(1);
         QVERIFY(QTest::qWaitForWindowExposed(dialog));

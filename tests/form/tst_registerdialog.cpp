@@ -3,13 +3,13 @@
 #include "form/dialog/LoginDialog.h"
 #include "form/dialog/RegisterDialog.h"
 #include "support/ToastRecorder.h"
+#include "support/InterfaceLanguage.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -102,14 +102,11 @@ private slots:
     {
         QFETCH(QString, lang);
         QFETCH(QString, opening);
-        QTranslator translator;
-        if (!lang.isEmpty()) {
-            QVERIFY(translator.load(QStringLiteral(":/translations/vellobox_%1.qm").arg(lang)));
-            QCoreApplication::installTranslator(&translator);
-        }
+        InterfaceLanguage language(lang);
+        QVERIFY(language.isReady());
         open(false);
         const QString line = AccountFixture::child<QLabel>(m_dialog, "lbAgreement")->text();
-        QCoreApplication::removeTranslator(&translator);
+        language.uninstall();
         QVERIFY2(line.startsWith(opening), qPrintable(line));
     }
 

@@ -7,11 +7,11 @@
 #include "device/mouse/common/ui/TypingTab.h"
 #include "qui/control/ImageSwitch.h"
 #include "support/ToastRecorder.h"
+#include "support/InterfaceLanguage.h"
 
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTranslator>
 #include <QtTest>
 
 class TestTypingTab : public QObject
@@ -241,23 +241,17 @@ private slots:
     // The smart-punctuation row is 48 px high: its title and description each keep to one line.
     void smartPunctuationRowShowsItsWholeText_data()
     {
-        QTest::addColumn<QString>("lang");
-        QTest::newRow("zh") << "";
-        QTest::newRow("en") << "en";
-        QTest::newRow("ko") << "ko";
+        InterfaceLanguage::addRows();
     }
 
     void smartPunctuationRowShowsItsWholeText()
     {
         QFETCH(QString, lang);
-        QTranslator translator;
-        if (!lang.isEmpty()) {
-            QVERIFY(translator.load(QStringLiteral(":/translations/vellobox_%1.qm").arg(lang)));
-            QCoreApplication::installTranslator(&translator);
-        }
+        InterfaceLanguage language(lang);
+        QVERIFY(language.isReady());
         DevicePageHome device(std::make_unique<MouseSetting>());
         TypingTab page;
-        QCoreApplication::removeTranslator(&translator);
+        language.uninstall();
         page.setContext(&device.context);
         page.resize(860, 600);
         page.show();
