@@ -25,6 +25,11 @@ HotWordTab::HotWordTab(QWidget *parent)
     ui->tvHotWords->setAllChecked(false);
     // Every change of the list, ours or another's, shows at once.
     connect(&HotWordStore::instance(), &HotWordStore::hotwordsChanged, this, &HotWordTab::reloadTable);
+    connect(&HotWordStore::instance(), &HotWordStore::hotwordEdited, this, &HotWordTab::showEdited);
+    // A word changed in its cell (where the table layout lets it) is saved like any change.
+    connect(ui->tvHotWords, &ZTableWidget::Table_ItemEdited, this, [](DataCore *record, const QString &) {
+        HotWordStore::instance().hotwords().recordChanged(static_cast<HotwordVO *>(record));
+    });
     reloadTable();
 }
 
@@ -38,14 +43,34 @@ void HotWordTab::reloadTable()
     m_shown = HotWordStore::instance().hotwords().records;
     QVector<DataCore *> rows;
     rows.reserve(m_shown.size());
+    int firstRenumbered = -1;
     for (int i = 0; i < m_shown.size(); ++i) {
-        m_shown[i]->setValue(kIndex, i + 1); // the row number, in memory only
+        if (m_shown[i]->index != i + 1) {
+            m_shown[i]->index = i + 1; // the row number, in memory only
+            if (firstRenumbered < 0)
+                firstRenumbered = i;
+        }
         rows.append(m_shown[i].get());
     }
-    ui->tvHotWords->setDatas(rows);
-    ui->tvHotWords->bindData();
+    // Only the rows a change touches: a word added to a long list costs one row.
+    ZTableWidget *table = ui->tvHotWords;
+    table->updateDatas(rows);
+    if (firstRenumbered >= 0)
+        table->refreshColumn(kIndex, firstRenumbered);
     // The rows come back unchecked; a header left checked would need two clicks to check them.
-    ui->tvHotWords->setHeaderChecked(false);
+    if (table->checkedCount() > 0)
+        table->setAllCheckboxStatus(false);
+    table->setHeaderChecked(false);
+}
+
+void HotWordTab::showEdited(HotwordVO *record)
+{
+    for (int row = 0; row < m_shown.size(); ++row) {
+        if (m_shown[row].get() == record) {
+            ui->tvHotWords->refreshRow(row);
+            return;
+        }
+    }
 }
 
 void HotWordTab::on_btnAdd_clicked(bool)
@@ -117,6 +142,8 @@ void HotWordTab::on_btnImport_clicked(bool)
                                : DataHandler<HotwordVO>::NotAnArray;
     if (result == DataHandler<HotwordVO>::ForeignType)
         return; // the parser has said so; nothing was added
+    // A file exported by an earlier build holds its words percent-encoded.
+    HotwordVO::decodeEarlierEncoding(parsed);
     // Words are taken as typed ones are: trimmed, and a blank one is no word.
     QVector<HotwordVO> words;
     words.reserve(parsed.size());
