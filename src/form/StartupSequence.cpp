@@ -10,9 +10,19 @@
 #include "logging/QsLog.h"
 #include "platform/WindowManagerProbe.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 namespace StartupSequence {
+
+void setApplicationAttributes()
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    // The web pages' engine asks for it before the application object exists; setting it
+    // loads none of the engine, which comes with the first page shown.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
 
 void showWindow(MainWindow *window, bool startHidden)
 {
