@@ -129,7 +129,7 @@ public:
     // come to name another record.
     qint64 nextId(qint64 offset = 0) const
     {
-        return std::max(AppHelper::nowSeconds() + offset, std::max(largestId(), m_highestId) + 1);
+        return std::max(AppHelper::nowSeconds() + offset, m_highestId + 1);
     }
 
     // Appends a copy; does not save.
@@ -168,7 +168,7 @@ public:
         added.reserve(list.size());
         records.reserve(records.size() + list.size());
         const qint64 now = AppHelper::nowSeconds();
-        qint64 largest = std::max(largestId(), m_highestId);
+        qint64 largest = m_highestId; // kept as the list changes: no pass over a long list
         for (int i = 0; i < list.size(); ++i) {
             auto copy = std::make_shared<T>(list[i]);
             copy->id = std::max(now + i, largest + 1);
@@ -321,7 +321,9 @@ public:
 private:
     std::unique_ptr<ListWriter> m_writer;
     bool m_loaded = false;
-    qint64 m_highestId = 0; // the largest id the list has held since it was read
+    // The largest id the list has held since it was read: every record enters through load,
+    // append or appendStamped, which keep it.
+    qint64 m_highestId = 0;
 
     void changed() const
     {

@@ -40,17 +40,34 @@ HotWordTab::~HotWordTab()
 
 void HotWordTab::reloadTable()
 {
-    m_shown = HotWordStore::instance().hotwords().records;
+    const QVector<std::shared_ptr<HotwordVO>> &records = HotWordStore::instance().hotwords().records;
+    // Where the list differs from the rows shown: from there on the rows are numbered again.
+    // Only addresses are compared, so the words before it are never touched.
+    int same = 0;
+    while (same < m_shown.size() && same < records.size() && m_shown.at(same) == records.at(same))
+        ++same;
+    // The records shown so far live until the table has let go of them: their addresses are
+    // what it compares.
+    QVector<std::shared_ptr<HotwordVO>> previous;
+    if (same == m_shown.size()) {
+        m_shown.reserve(records.size());
+        for (int i = same; i < records.size(); ++i)
+            m_shown.append(records.at(i)); // words added at the end
+    } else {
+        previous = std::move(m_shown);
+        m_shown = records;
+    }
     QVector<DataCore *> rows;
     rows.reserve(m_shown.size());
+    for (const auto &record : qAsConst(m_shown))
+        rows.append(record.get());
     int firstRenumbered = -1;
-    for (int i = 0; i < m_shown.size(); ++i) {
+    for (int i = same; i < m_shown.size(); ++i) {
         if (m_shown[i]->index != i + 1) {
             m_shown[i]->index = i + 1; // the row number, in memory only
             if (firstRenumbered < 0)
                 firstRenumbered = i;
         }
-        rows.append(m_shown[i].get());
     }
     // Only the rows a change touches: a word added to a long list costs one row.
     ZTableWidget *table = ui->tvHotWords;
