@@ -90,13 +90,13 @@ public:
         }
         records = parsed;
         m_highestId = largestId();
-        if (upgradeLoaded && upgradeLoaded(records)) {
-            // The file as it was stays beside the new one, which is written at once.
-            const QString kept = filePath + QStringLiteral(".encoded");
-            if (!QFile::exists(kept))
-                QFile::copy(filePath, kept);
-            QLOG_INFO() << "word list of an earlier build read and rewritten:" << filePath << "(kept as" << kept << ")";
-            saveLater();
+        // A list of an earlier build is turned into today's form once: the file as it was
+        // stays beside the new one, and its presence says the list is in today's form.
+        const QString kept = filePath + QStringLiteral(".encoded");
+        if (upgradeLoaded && !QFile::exists(kept) && upgradeLoaded(records)) {
+            QLOG_INFO() << "word list of an earlier build read:" << filePath << "- kept as" << kept;
+            if (QFile::copy(filePath, kept))
+                saveLater();
         }
     }
 
