@@ -1,6 +1,7 @@
 // The attributes the program sets before its application object, checked in a process that
 // starts as the program does.
 #include "form/StartupSequence.h"
+#include "form/tab/SharedGlContext.h"
 
 #include <QApplication>
 #include <QFile>
@@ -17,6 +18,7 @@ private slots:
         QFile maps(QStringLiteral("/proc/self/maps"));
         QVERIFY(maps.open(QIODevice::ReadOnly));
         QVERIFY(!maps.readAll().contains("libQt5WebEngine"));
+        QVERIFY(!SharedGlContext::isCreated()); // made with the first web page, not at start
     }
 };
 

@@ -1,5 +1,7 @@
 #include "device/mouse/mirel/ui/MirelMouseHelpTab.h"
+#include "form/StartupSequence.h"
 #include "form/tab/LazyWebView.h"
+#include "form/tab/SharedGlContext.h"
 #include "form/tab/WebWithTitleTab.h"
 #include "support/TestHome.h"
 
@@ -10,6 +12,12 @@
 #include <QtTest>
 
 namespace {
+// As the program starts: before the application object.
+const bool kStartedAsTheProgram = [] {
+    StartupSequence::setApplicationAttributes();
+    return true;
+}();
+
 bool webEngineMapped()
 {
     QFile maps(QStringLiteral("/proc/self/maps"));
@@ -86,11 +94,13 @@ private slots:
         MirelMouseHelpTab tab;
         WebWithTitleTab web(QStringLiteral("/assets/mirel/help/help2.html"));
         QVERIFY(!webEngineMapped());
+        QVERIFY(!SharedGlContext::isCreated());
         QVERIFY(!tab.webView()->view());
         tab.resize(700, 500);
         tab.show();
         QVERIFY(tab.webView()->view());
         QVERIFY(webEngineMapped());
+        QVERIFY(SharedGlContext::isCreated() || QGuiApplication::platformName() == QLatin1String("offscreen"));
     }
 
     void helpPageOpensOnPageOneAndTheButtonsLoadTheirPages()

@@ -1,5 +1,7 @@
 #include "form/tab/LazyWebView.h"
 
+#include "form/tab/SharedGlContext.h"
+
 #include "logging/QsLog.h"
 #include "logic/businessLogic/Launcher.h"
 #include "util/AppHelper.h"
@@ -157,6 +159,7 @@ void LazyWebView::createView()
 {
     if (m_moduleFailed)
         return;
+    SharedGlContext::createIfNeeded(); // the web engine shares it from its start
     QLibrary module(modulePath());
     const auto create = reinterpret_cast<CreateView>(module.resolve("vbCreateWebView"));
     if (!create) {
