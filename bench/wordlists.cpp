@@ -1,12 +1,17 @@
-// Word lists and tables at scale: append, write and load of a word list, and checking the
-// rows of a checkable table. Each size should cost about its share: 10x the words, 10x the time.
+// Word lists and tables at scale: append, write and load of a word list, checking the rows of
+// a checkable table, and adding one word on the hot-word page. Each size should cost about its
+// share: 10x the words, 10x the time; adding one word should cost the same at any size.
 //   wordlists
+#include "config/HotWordStore.h"
 #include "databinding/ZTableWidget.h"
+#include "device/mouse/mirel/ui/HotWordTab.h"
 #include "orm/data/DataHandler.h"
 #include "orm/data/HotwordVO.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -88,6 +93,39 @@ void tableRow(int rows)
     const double oneByOneMs = msSince(t);
     std::printf("%-8d %12.2f %16.2f %s\n", rows, allMs, oneByOneMs, table.isHeaderChecked() ? "" : "HEADER WRONG");
 }
+// One word typed and added on the hot-word page holding n words, until the window can paint
+// again (the file is written afterwards, off the GUI thread). The median of a few adds.
+void addOneWordRow(const QString &dir, int n)
+{
+    const QString home = dir + QStringLiteral("/home-%1").arg(n);
+    qputenv("VELLOBOX_HOME", home.toLocal8Bit());
+    {
+        DataHandler<HotwordVO> seed;
+        seed.filePath = home + QStringLiteral("/config/hotwords.json");
+        seed.appendAll(words(n));
+        seed.flush();
+    }
+    HotWordStore::instance().load();
+    HotWordTab page;
+    page.resize(800, 600);
+    page.show();
+    QApplication::processEvents();
+    auto *text = page.findChild<QPlainTextEdit *>(QStringLiteral("teHotWords"));
+    auto *add = page.findChild<QPushButton *>(QStringLiteral("btnAdd"));
+    QVector<double> times;
+    for (int repeat = 0; repeat < Repeats; ++repeat) {
+        text->setPlainText(QStringLiteral("新词 %1").arg(repeat));
+        QElapsedTimer t;
+        t.start();
+        add->click();
+        QApplication::processEvents();
+        times.append(msSince(t));
+    }
+    HotWordStore::instance().flush();
+    std::sort(times.begin(), times.end());
+    const bool complete = HotWordStore::instance().hotwords().records.size() == n + Repeats;
+    std::printf("%-8d %12.2f %12.2f %s\n", n, times[Repeats / 2], times.last(), complete ? "" : "LOST WORDS");
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -105,5 +143,9 @@ int main(int argc, char **argv)
     std::printf("\ncheckable table\n%-8s %12s %16s\n", "rows", "check-all ms", "one-by-one ms");
     for (int rows : {1000, 4000})
         tableRow(rows);
+
+    std::printf("\nhot-word page: add one word\n%-8s %12s %12s\n", "words", "median ms", "worst ms");
+    for (int n : {1000, 10000, 100000})
+        addOneWordRow(dir.path(), n);
     return 0;
 }

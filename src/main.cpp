@@ -62,8 +62,7 @@ int main(int argc, char *argv[])
 {
     QElapsedTimer sinceStart;
     sinceStart.start();
-    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    StartupSequence::setApplicationAttributes();
     QApplication app(argc, argv);
     // The tray icon and the accessibility bridge both ask the session bus first thing; the
     // connection is made meanwhile on a pool thread instead of while the GUI thread waits.

@@ -11,6 +11,8 @@ HotWordStore::HotWordStore()
     m_hotwords.onChanged = [this] { emit hotwordsChanged(); };
     m_keywords.onChanged = [this] { emit keywordsChanged(); };
     m_autoKeywords.onChanged = [this] { emit autoKeywordsChanged(); };
+    m_hotwords.onRecordChanged = [this](HotwordVO *record) { emit hotwordEdited(record); };
+    m_hotwords.upgradeLoaded = &HotwordVO::decodeEarlierEncoding;
     load();
 }
 

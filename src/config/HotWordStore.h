@@ -28,6 +28,8 @@ public:
 
 signals:
     void hotwordsChanged();
+    // One hot word was changed in place (its row only needs showing again).
+    void hotwordEdited(HotwordVO *record);
     void keywordsChanged();
     void autoKeywordsChanged();
 

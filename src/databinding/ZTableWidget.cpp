@@ -9,6 +9,7 @@
 
 #include <QHeaderView>
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace {
 constexpr int CheckColumnWidth = 40;
@@ -124,6 +125,39 @@ void ZTableWidget::discardCellWidgets()
     }
 }
 
+void ZTableWidget::fillRow(int row)
+{
+    DataCore *record = m_records.at(row);
+    setRowHeight(row, RowHeight);
+    if (m_checkable) {
+        auto *check = new QTableWidgetItem;
+        check->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+        check->setCheckState(Qt::Unchecked);
+        setItem(row, 0, check);
+    }
+    for (int i = 0; i < m_columns.size(); ++i) {
+        const TableColumnConfig &config = m_columns.at(i);
+        const QString field = columnField(config);
+        const int column = firstDataColumn() + i;
+        auto *cell = new QTableWidgetItem(record ? record->text(field) : QString());
+        Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        if (config.edited && m_fieldTable && m_fieldTable->find(field))
+            flags |= Qt::ItemIsEditable;
+        cell->setFlags(flags);
+        setItem(row, column, cell);
+    }
+}
+
+void ZTableWidget::renderRowWidgets(int row)
+{
+    for (int i = 0; i < m_columns.size(); ++i) {
+        QWidget *widget = nullptr;
+        emit Table_ItemWidgetRender(m_records.at(row), columnField(m_columns.at(i)), &widget);
+        if (widget)
+            setCellWidget(row, firstDataColumn() + i, widget);
+    }
+}
+
 void ZTableWidget::bindData()
 {
     m_rebuilding = true;
@@ -134,40 +168,137 @@ void ZTableWidget::bindData()
         setRowCount(m_records.size());
         m_rowChecked.fill(false, m_records.size());
         m_checkedCount = 0;
-        for (int row = 0; row < m_records.size(); ++row) {
-            DataCore *record = m_records.at(row);
-            setRowHeight(row, RowHeight);
-            if (m_checkable) {
-                auto *check = new QTableWidgetItem;
-                check->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
-                check->setCheckState(Qt::Unchecked);
-                setItem(row, 0, check);
-            }
-            for (int i = 0; i < m_columns.size(); ++i) {
-                const TableColumnConfig &config = m_columns.at(i);
-                const QString field = columnField(config);
-                const int column = firstDataColumn() + i;
-                auto *cell = new QTableWidgetItem(record ? record->text(field) : QString());
-                Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-                if (config.edited && m_fieldTable && m_fieldTable->find(field))
-                    flags |= Qt::ItemIsEditable;
-                cell->setFlags(flags);
-                setItem(row, column, cell);
-            }
-        }
+        for (int row = 0; row < m_records.size(); ++row)
+            fillRow(row);
     }
     // Receivers build their cells with the table in its final shape.
-    for (int row = 0; row < m_records.size() && row < rowCount(); ++row) {
-        for (int i = 0; i < m_columns.size(); ++i) {
-            QWidget *widget = nullptr;
-            emit Table_ItemWidgetRender(m_records.at(row), columnField(m_columns.at(i)), &widget);
-            if (widget)
-                setCellWidget(row, firstDataColumn() + i, widget);
-        }
-    }
+    for (int row = 0; row < m_records.size() && row < rowCount(); ++row)
+        renderRowWidgets(row);
     m_rebuilding = false;
     if (m_records.isEmpty() && m_header->isChecked())
         m_header->setChecked(false);
+}
+
+void ZTableWidget::updateDatas(const QVector<DataCore *> &records)
+{
+    if (m_rowChecked.size() != rowCount() || m_records.size() != rowCount()) {
+        setDatas(records);
+        bindData();
+        return;
+    }
+    const int shown = m_records.size();
+    int same = 0;
+    while (same < shown && same < records.size() && m_records.at(same) == records.at(same))
+        ++same;
+    if (same == shown) {
+        if (records.size() > shown)
+            appendRows(records.mid(shown));
+        return;
+    }
+    if (records.size() < shown) {
+        // Rows of records no longer given go; the rest must be in the same order.
+        QVector<int> gone;
+        int next = same;
+        for (int row = same; row < shown; ++row) {
+            if (next < records.size() && m_records.at(row) == records.at(next))
+                ++next;
+            else
+                gone.append(row);
+        }
+        if (next == records.size() && gone.size() <= MaxRowsRemovedOneByOne) {
+            removeRowsAt(gone);
+            return;
+        }
+    }
+    setDatas(records);
+    bindData();
+}
+
+void ZTableWidget::appendRows(const QVector<DataCore *> &records)
+{
+    const int first = rowCount();
+    m_rebuilding = true;
+    {
+        const QSignalBlocker blocker(this);
+        m_records += records;
+        setRowCount(first + records.size());
+        m_rowChecked.resize(rowCount());
+        for (int row = first; row < rowCount(); ++row)
+            fillRow(row);
+    }
+    for (int row = first; row < rowCount(); ++row)
+        renderRowWidgets(row);
+    m_rebuilding = false;
+    updateHeaderFromRows();
+}
+
+void ZTableWidget::removeRowsAt(const QVector<int> &rows)
+{
+    m_rebuilding = true;
+    {
+        const QSignalBlocker blocker(this);
+        // From the last, so the rows still to go keep their numbers; a run of rows goes at once.
+        for (int k = rows.size() - 1; k >= 0;) {
+            int first = rows.at(k);
+            int count = 1;
+            while (k - count >= 0 && rows.at(k - count) == first - 1) {
+                --first;
+                ++count;
+            }
+            for (int row = first; row < first + count; ++row) {
+                for (int c = 0; c < columnCount(); ++c) {
+                    if (QWidget *w = cellWidget(row, c)) {
+                        w->hide();
+                        w->deleteLater(); // never now: it may be the sender whose click led here
+                    }
+                }
+                if (m_rowChecked.at(row))
+                    --m_checkedCount;
+            }
+            model()->removeRows(first, count);
+            m_records.remove(first, count);
+            m_rowChecked.remove(first, count);
+            k -= count;
+        }
+    }
+    m_rebuilding = false;
+    updateHeaderFromRows();
+}
+
+void ZTableWidget::refreshRow(int row)
+{
+    if (row < 0 || row >= rowCount() || row >= m_records.size())
+        return;
+    DataCore *record = m_records.at(row);
+    const QSignalBlocker blocker(this);
+    for (int i = 0; i < m_columns.size(); ++i) {
+        QTableWidgetItem *cell = item(row, firstDataColumn() + i);
+        const QString text = record ? record->text(columnField(m_columns.at(i))) : QString();
+        if (cell && cell->text() != text)
+            cell->setText(text);
+    }
+}
+
+void ZTableWidget::refreshColumn(const QString &fieldName, int fromRow)
+{
+    const int column = columnOf(fieldName);
+    if (column < 0)
+        return;
+    const QSignalBlocker blocker(this);
+    for (int row = std::max(fromRow, 0); row < rowCount() && row < m_records.size(); ++row) {
+        QTableWidgetItem *cell = item(row, column);
+        const QString text = m_records.at(row) ? m_records.at(row)->text(fieldName) : QString();
+        if (cell && cell->text() != text)
+            cell->setText(text);
+    }
+}
+
+void ZTableWidget::updateHeaderFromRows()
+{
+    const bool all = rowCount() > 0 && m_checkedCount == rowCount();
+    m_allChecked = all;
+    if (m_header->isChecked() != all)
+        m_header->setChecked(all);
 }
 
 void ZTableWidget::refreshRows()
@@ -281,10 +412,15 @@ void ZTableWidget::onItemChanged(QTableWidgetItem *changed)
     if (index < 0 || index >= m_columns.size() || !record || !m_columns.at(index).edited)
         return;
     const QString field = columnField(m_columns.at(index));
-    if (!record->setValue(field, changed->text())) {
+    const QString before = record->text(field);
+    const bool taken = record->setValue(field, changed->text());
+    if (!taken)
         QLOG_WARN() << "table cell refused for" << field;
+    {
+        // Show what the record holds now, whether or not it took the text.
+        const QSignalBlocker blocker(this);
+        changed->setText(record->text(field));
     }
-    // Show what the record holds now, whether or not it took the text.
-    const QSignalBlocker blocker(this);
-    changed->setText(record->text(field));
+    if (taken && record->text(field) != before)
+        emit Table_ItemEdited(record, field);
 }

@@ -35,6 +35,14 @@ public:
     void setData(DataCore *record, bool withChildren = true) override;
     // Rebuilds the rows from the records.
     void bindData() override;
+    // Shows these records, touching only the rows that differ: records following the shown
+    // ones get new rows at the end, records no longer given lose their rows (the others keep
+    // theirs, check state included); any other change rebuilds the rows.
+    void updateDatas(const QVector<DataCore *> &records);
+    // Shows the texts of the row's record again.
+    void refreshRow(int row);
+    // Shows the field's texts again from that row on.
+    void refreshColumn(const QString &fieldName, int fromRow = 0);
     // Forgets the records and rebuilds: an empty table.
     void refreshRows();
 
@@ -61,9 +69,19 @@ signals:
     void Table_ItemWidgetRender(DataCore *record, QString fieldName, QWidget **widget);
     // The header check box changed every row.
     void Table_Checkbox_ChangeAll(bool checked);
+    // A cell edit changed the record's field.
+    void Table_ItemEdited(DataCore *record, QString fieldName);
 
 private:
+    // Removing more rows than this one run at a time costs more than building them anew.
+    static constexpr int MaxRowsRemovedOneByOne = 256;
+
     int firstDataColumn() const { return m_checkable ? 1 : 0; }
+    void fillRow(int row);
+    void renderRowWidgets(int row);
+    void appendRows(const QVector<DataCore *> &records);
+    void removeRowsAt(const QVector<int> &rows);
+    void updateHeaderFromRows();
     void applyColumns();
     void onHeaderToggled(bool checked);
     void onItemChanged(QTableWidgetItem *item);

@@ -5,14 +5,25 @@
 #include "form/MainWindow.h"
 #include "form/SaveFailureNotice.h"
 #include "form/UpgradeLink.h"
+#include "form/tab/SharedGlContext.h"
 #include "logic/businessLogic/monitor/BlueToothMonitor.h"
 #include "logic/businessLogic/monitor/HidMonitor.h"
 #include "logging/QsLog.h"
 #include "platform/WindowManagerProbe.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 namespace StartupSequence {
+
+void setApplicationAttributes()
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    // The web pages' engine asks for shared contexts before the application object exists;
+    // neither the engine nor the OpenGL driver is loaded before the first page is shown.
+    SharedGlContext::prepareBeforeApplication();
+}
 
 void showWindow(MainWindow *window, bool startHidden)
 {

@@ -10,6 +10,10 @@ constexpr int BluetoothDelayMs = 1000;
 constexpr int FirstScanDelayMs = 2000;
 constexpr int UpdateCheckDelayMs = 5000;
 
+// The Qt attributes that must be set before the application object is made: high-DPI
+// scaling and pixmaps, and OpenGL contexts shared as the embedded web pages need them (made
+// when the first page is shown, so a start loads no OpenGL driver).
+void setApplicationAttributes();
 // Shows the window unless asked to start hidden. Hidden needs a tray to come back from:
 // without one the window shows anyway, minimised when a window manager can restore it.
 void showWindow(MainWindow *window, bool startHidden);

@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(prompts.texts, QStringList({"导入数据的实际类型为KeywordVO, 和预期类型HotwordVO不匹配"}));
 
         QCOMPARE(DataHandler<HotwordVO>::parse("{\"a\":1}", &out), DataHandler<HotwordVO>::NotAnArray);
-        QCOMPARE(DataHandler<HotwordVO>::parse("[{\"hotword\":\"%E4%BD%A0\",\"index\":2,\"entityType\":\"HotwordVO\"}]", &out),
+        QCOMPARE(DataHandler<HotwordVO>::parse("[{\"hotword\":\"你\",\"index\":2,\"entityType\":\"HotwordVO\"}]", &out),
                  DataHandler<HotwordVO>::Parsed);
         QCOMPARE(out.size(), 1);
         QCOMPARE(out[0]->hotword, QStringLiteral("你"));
@@ -187,6 +187,84 @@ private slots:
         list.appendAll({HotwordVO()});
         QVERIFY(!list.flush());
         QCOMPARE(toasts.texts(), QStringList({"创建或写入文件失败, 请修改文件权限或者将程序安装到非系统盘!"}));
+    }
+
+    void aFailedWriteStaysUnsavedUntilAFlushWritesIt()
+    {
+        TestHome home;
+        ToastRecorder toasts;
+        QDir().mkpath(home.file("config/hotwords.json")); // a folder where the file should go
+        auto &list = HotWordStore::instance().hotwords();
+        HotwordVO word;
+        word.hotword = QStringLiteral("kept");
+        list.appendAll({word});
+        QSignalSpy written(list.writer(), &ListWriter::written);
+        QVERIFY(written.wait(5000)); // the background write fails
+        QCOMPARE(written.last().value(0).toBool(), false);
+        QVERIFY(!HotWordStore::instance().flush()); // still not writable: said so again
+
+        QVERIFY(QDir(home.file("config/hotwords.json")).removeRecursively()); // writable again
+        QVERIFY(HotWordStore::instance().flush());
+        const QJsonArray stored = QJsonDocument::fromJson(home.read("config/hotwords.json")).array();
+        QCOMPARE(stored.size(), 1);
+        QCOMPARE(stored[0].toObject().value("hotword").toString(), QStringLiteral("kept"));
+        QVERIFY(!list.writer()->isUnsaved());
+    }
+
+    void aHotWordFileOfAnEarlierBuildIsDecodedAndKeptAside()
+    {
+        {
+            // A list written as words are typed is read as written, "%" and all.
+            TestHome typed;
+            typed.write("config/hotwords.json", R"([{"id":1,"hotword":"C%2B%2B","entityType":"HotwordVO"},)"
+                                                R"({"id":2,"hotword":"100%ab","entityType":"HotwordVO"}])");
+            typed.reload();
+            auto &list = HotWordStore::instance().hotwords();
+            QCOMPARE(list.records[0]->hotword, QStringLiteral("C%2B%2B"));
+            QCOMPARE(list.records[1]->hotword, QStringLiteral("100%ab"));
+            QVERIFY(!typed.exists("config/hotwords.json.encoded"));
+        }
+        TestHome home;
+        // As earlier builds wrote "北京" and "C++": every word percent-encoded.
+        const QByteArray earlier = R"([{"id":1,"hotword":"%E5%8C%97%E4%BA%AC","index":1,"entityType":"HotwordVO"},)"
+                                   R"({"id":2,"hotword":"C%2B%2B","index":2,"entityType":"HotwordVO"}])";
+        home.write("config/hotwords.json", earlier);
+        home.reload();
+        auto &list = HotWordStore::instance().hotwords();
+        QCOMPARE(list.records.size(), 2);
+        QCOMPARE(list.records[0]->hotword, QStringLiteral("北京"));
+        QCOMPARE(list.records[1]->hotword, QStringLiteral("C++"));
+        QCOMPARE(home.read("config/hotwords.json.encoded"), earlier);
+        QVERIFY(home.read("config/hotwords.json").contains("北京"));
+        home.reload(); // once: the words are as written now
+        QCOMPARE(list.records[1]->hotword, QStringLiteral("C++"));
+    }
+
+    void aStrayPercentInAKeywordFileIsKeptAsWritten()
+    {
+        TestHome home;
+        home.write("config/keywords.json",
+                   R"([{"id":1,"keywordType":2,"keyword":"50%off","content":"https://a.example/?q=%E4%BD%A0","entityType":"KeywordVO"},)"
+                   R"({"id":2,"keywordType":2,"keyword":"%E4%BD","content":"100%","entityType":"KeywordVO"}])");
+        home.reload();
+        auto &list = HotWordStore::instance().keywords();
+        QCOMPARE(list.records[0]->keyword, QStringLiteral("50%off"));
+        QCOMPARE(list.records[0]->content, QStringLiteral("https://a.example/?q=你"));
+        QCOMPARE(list.records[1]->keyword, QStringLiteral("%E4%BD")); // no UTF-8 text: as written
+        QCOMPARE(list.records[1]->content, QStringLiteral("100%"));
+    }
+
+    void anIdIsNeverGivenTwiceInAList()
+    {
+        TestHome home;
+        Clock::setOverride([] { return qint64(1700000000) * 1000; });
+        auto &list = HotWordStore::instance().keywords();
+        list.appendAll({KeywordVO(2, "a", "a.com", ""), KeywordVO(2, "b", "b.com", "")});
+        const qint64 last = list.records.last()->id;
+        list.remove(list.records.last()); // it held the largest id
+        QVERIFY(list.nextId() > last);
+        QVERIFY(list.add(KeywordVO(2, "c", "c.com", ""))->id > last);
+        QVERIFY(list.appendStamped({KeywordVO(2, "d", "d.com", "")}).first()->id > last + 1);
     }
 
     void corruptWordListIsKeptAside()

@@ -32,12 +32,12 @@ class TestHotWordTab : public QObject
         return words;
     }
     // The words as they reached the file.
-    static QStringList storedWords(const TestHome &home)
+    static QStringList storedWords(const TestHome &home, const QString &file = QStringLiteral("config/hotwords.json"))
     {
         QStringList words;
-        const QJsonArray array = QJsonDocument::fromJson(home.read("config/hotwords.json")).array();
+        const QJsonArray array = QJsonDocument::fromJson(home.read(file)).array();
         for (const QJsonValue &v : array)
-            words << QUrl::fromPercentEncoding(v.toObject().value("hotword").toString().toUtf8());
+            words << v.toObject().value("hotword").toString();
         return words;
     }
     static void chooseFile(const QString &path)
@@ -231,6 +231,74 @@ private slots:
         press(page, "btnImport");
         QCOMPARE(toasts.texts(), QStringList({"导入文件无效或不含热词, 没有导入任何热词!"}));
         QVERIFY(HotWordStore::instance().hotwords().records.isEmpty());
+    }
+
+    void hotWordsAreStoredExportedAndImportedAsWritten()
+    {
+        TestHome home;
+        HotWordTab page;
+        type(page, "北京\n100%ab");
+        press(page, "btnAdd");
+        QCOMPARE(storedWords(home), QStringList({"北京", "100%ab"}));
+        chooseFile(home.file("export.json"));
+        press(page, "btnExport");
+        QCOMPARE(storedWords(home, "export.json"), QStringList({"北京", "100%ab"}));
+
+        home.write("typed.json", R"([{"hotword":"100%ab","entityType":"HotwordVO"},)"
+                                 R"({"hotword":"C%2B%2B","entityType":"HotwordVO"}])");
+        chooseFile(home.file("typed.json"));
+        press(page, "btnImport");
+        QCOMPARE(shownWords(page), QStringList({"北京", "100%ab", "100%ab", "C%2B%2B"}));
+        home.reload();
+        QCOMPARE(storedWords(home), QStringList({"北京", "100%ab", "100%ab", "C%2B%2B"}));
+    }
+
+    void aWordEditedInItsCellIsSaved()
+    {
+        TestHome home;
+        home.write("config/uiConfig/table/HotwordVO.xml",
+                   R"(<Table><Column Name="index" FieldName="index" FieldDisplayName="序号" Edited="false" Width="80"/>)"
+                   R"(<Column Name="hotword" FieldName="hotword" FieldDisplayName="热词" Edited="true" Width="0"/></Table>)");
+        HotWordTab page;
+        type(page, "old\nother");
+        press(page, "btnAdd");
+        QCOMPARE(storedWords(home), QStringList({"old", "other"})); // written: nothing pending
+        ZTableWidget *t = table(page);
+        QTableWidgetItem *cell = t->item(0, t->columnOf("hotword"));
+        QVERIFY(cell->flags() & Qt::ItemIsEditable);
+        cell->setText(QStringLiteral("new")); // as the cell's editor commits it
+        QCOMPARE(storedWords(home), QStringList({"new", "other"}));
+        home.reload();
+        QCOMPARE(HotWordStore::instance().hotwords().records.first()->hotword, QStringLiteral("new"));
+    }
+
+    void addingOrDeletingAWordTouchesOnlyItsRows()
+    {
+        TestHome home;
+        HotWordTab page;
+        type(page, "a\nb\nc");
+        press(page, "btnAdd");
+        ZTableWidget *t = table(page);
+        const int word = t->columnOf("hotword");
+        // A mark on the cells shown: rows built anew would not carry it.
+        for (int row = 0; row < 3; ++row)
+            t->item(row, word)->setData(Qt::UserRole, row);
+        const auto marked = [t, word](int row) { return t->item(row, word)->data(Qt::UserRole); };
+        type(page, "d");
+        press(page, "btnAdd");
+        QCOMPARE(shownWords(page), QStringList({"a", "b", "c", "d"}));
+        QCOMPARE(marked(0), QVariant(0)); // the rows already shown stay as they are
+        QCOMPARE(marked(2), QVariant(2));
+        QCOMPARE(t->item(3, t->columnOf("index"))->text(), QStringLiteral("4"));
+
+        t->setRowChecked(1, true);
+        press(page, "btnDelete");
+        QCOMPARE(shownWords(page), QStringList({"a", "c", "d"}));
+        QCOMPARE(marked(0), QVariant(0));
+        QCOMPARE(marked(1), QVariant(2));
+        QCOMPARE(t->item(1, t->columnOf("index"))->text(), QStringLiteral("2")); // numbered again
+        QCOMPARE(t->item(2, t->columnOf("index"))->text(), QStringLiteral("3"));
+        QVERIFY(t->checkedRows().isEmpty());
     }
 
     void theTableFollowsChangesMadeElsewhere()

@@ -12,6 +12,7 @@
 #include "qui/control/ClickableLabel.h"
 #include "support/PromptRecorder.h"
 #include "support/ToastRecorder.h"
+#include "util/Clock.h"
 #include "util/UserPrompt.h"
 
 #include <QComboBox>
@@ -79,6 +80,7 @@ private slots:
     void init() { m_device = std::make_unique<DevicePageHome>(std::make_unique<MouseSetting>()); }
     void cleanup()
     {
+        Clock::setOverride({});
         FileChooser::setHandler({});
         m_device.reset();
     }
@@ -233,6 +235,46 @@ private slots:
         form.clickRow(0, "lbDelete");
         UserPrompt::setHandler({});
         QCOMPARE(storedWords(m_device->home), QStringList{"other"});
+    }
+
+    // Page B deletes the word page A is editing and adds another in the same second: A's save
+    // finds its word gone and leaves the newcomer alone.
+    void anEditChangesOnlyTheRecordChosen()
+    {
+        Clock::setOverride([] { return qint64(1700000000) * 1000; });
+        VoiceSearchTab a;
+        VoiceSearchTab b;
+        Form pageA(a);
+        Form pageB(b);
+        pageA.enter("other", "o.com");
+        pageA.enter("chosen", "a.com");
+        const qint64 chosenId = keywords().records.last()->id;
+        pageA.clickRow(1, "lbEdit");
+        PromptRecorder yes(16384);
+        pageB.clickRow(1, "lbDelete");
+        pageB.enter("newcomer", "n.com");
+        QVERIFY(keywords().records.last()->id != chosenId); // an id is never given twice
+        pageA.enter("changed", "c.com");
+        QCOMPARE(storedWords(m_device->home), (QStringList{"other", "newcomer"}));
+        QCOMPARE(keywords().records.last()->content, QStringLiteral("n.com"));
+        QCOMPARE(pageA.add->text(), QStringLiteral("添加"));
+    }
+
+    // A change of the list is written off the GUI thread, like every word-list change.
+    void addingOrChangingAKeywordWritesInTheBackground()
+    {
+        VoiceSearchTab tab;
+        Form form(tab);
+        const QString file = m_device->home.file("config/keywords.json");
+        form.enter("word", "a.com");
+        QVERIFY(!QFile::exists(file));
+        QVERIFY(keywords().writer() && keywords().writer()->hasPendingWrite());
+        QCOMPARE(storedWords(m_device->home), QStringList{"word"});
+
+        form.clickRow(0, "lbEdit");
+        form.enter("changed", "b.com");
+        QVERIFY(keywords().writer()->hasPendingWrite());
+        QCOMPARE(storedWords(m_device->home), QStringList{"changed"});
     }
 
     // Hand-edited files may repeat an id: the row chosen is the one that goes.

@@ -118,7 +118,7 @@ void AutoDetectAppTab::iconCheckBoxItem_checkedChanged(bool checked, const QStri
         KeywordVO keyword = keywordFor(m_programs.at(index));
         keyword.id = list.nextId();
         list.append(keyword);
-        list.syncList();
+        list.saveLater();
     }
     refreshCheckStates();
 }

@@ -9,8 +9,9 @@ class QStackedLayout;
 
 // An embedded web view that costs nothing until it is first shown: Chromium (QtWebEngine)
 // lives in a module loaded then, so start-up and idle memory never pay for it. Until the
-// page is shown, load() only remembers the address. A page that cannot be shown (a missing
-// file, or no web module) gets a short plain text instead.
+// page is shown, load() only remembers the address. A page that cannot be shown (a file missing
+// when it is loaded, a failed load, or no web module) gets a short plain text instead. Links to
+// other sites open in the user's browser.
 class LazyWebView : public QWidget
 {
     Q_OBJECT
@@ -40,8 +41,13 @@ protected:
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
+private slots:
+    void viewLoadFinished(bool ok);
+
 private:
     void createView();
+    void loadIntoView();
+    void showMissing(const QUrl &url);
 
     QStackedLayout *m_stack;
     QLabel *m_text;

@@ -35,17 +35,12 @@ void warn(const QString &text)
     Toast::instance().showMessage(1, text, 2000);
 }
 
-// The record the user chose as the list holds it now: the very object, else the one that
-// carries its id (another page may have changed it since). Null when it is gone.
+// The record the user chose, while the list still holds it; null when it is gone. Only that
+// very object counts: a changed record stays the same object, and another record that came to
+// carry the same id is not the one chosen.
 std::shared_ptr<KeywordVO> currentOf(const DataHandler<KeywordVO> &list, const std::shared_ptr<KeywordVO> &chosen)
 {
-    if (!chosen)
-        return nullptr;
-    if (list.records.contains(chosen))
-        return chosen;
-    const auto it = std::find_if(list.records.cbegin(), list.records.cend(),
-                                 [&chosen](const std::shared_ptr<KeywordVO> &r) { return r->id == chosen->id; });
-    return it == list.records.cend() ? nullptr : *it;
+    return chosen && list.records.contains(chosen) ? chosen : nullptr;
 }
 } // namespace
 
@@ -258,9 +253,7 @@ void VoiceSearchTab::btnAddKeyword_click(bool)
             loadKeywords();
         }
     } else {
-        values.id = list.nextId();
-        list.append(values);
-        list.syncList();
+        list.add(values); // a new id, written in the background
     }
     ui->leVoiceSearchKeyword->clear();
     ui->leContent->clear();

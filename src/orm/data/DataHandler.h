@@ -31,6 +31,10 @@ public:
     QString filePath;
     // Called after every change of the list, whether or not it was saved.
     std::function<void()> onChanged;
+    // Called instead when one record was changed in place; unset, onChanged is called.
+    std::function<void(T *)> onRecordChanged;
+    // Run on the records just read; true when it changed them into today's form.
+    std::function<bool(const QVector<Ptr> &)> upgradeLoaded;
 
     enum ParseResult { Parsed, NotAnArray, ForeignType };
 
@@ -85,6 +89,15 @@ public:
             return;
         }
         records = parsed;
+        m_highestId = largestId();
+        // A list of an earlier build is turned into today's form once: the file as it was
+        // stays beside the new one, and its presence says the list is in today's form.
+        const QString kept = filePath + QStringLiteral(".encoded");
+        if (upgradeLoaded && !QFile::exists(kept) && upgradeLoaded(records)) {
+            QLOG_INFO() << "word list of an earlier build read:" << filePath << "- kept as" << kept;
+            if (QFile::copy(filePath, kept))
+                saveLater();
+        }
     }
 
     // Points the list at a file without reading it yet: ensureLoaded reads it when first needed.
@@ -93,6 +106,7 @@ public:
         flush();
         filePath = path;
         records.clear();
+        m_highestId = 0;
         m_loaded = false;
     }
     void ensureLoaded()
@@ -110,15 +124,31 @@ public:
         return largest;
     }
 
-    // A new id that no record has: max(now in seconds + offset, largest id + 1).
-    qint64 nextId(qint64 offset = 0) const { return std::max(AppHelper::nowSeconds() + offset, largestId() + 1); }
+    // A new id that no record has and none had since the list was read: max(now in seconds +
+    // offset, largest id + 1). An id is never given again, so a deleted record's id can never
+    // come to name another record.
+    qint64 nextId(qint64 offset = 0) const
+    {
+        return std::max(AppHelper::nowSeconds() + offset, m_highestId + 1);
+    }
 
     // Appends a copy; does not save.
     Ptr append(const T &record)
     {
         auto copy = std::make_shared<T>(record);
         records.append(copy);
+        m_highestId = std::max(m_highestId, copy->id);
         changed();
+        return copy;
+    }
+
+    // Appends a copy under a new id (nextId) and saves in the background.
+    Ptr add(const T &record)
+    {
+        T stamped = record;
+        stamped.id = nextId();
+        Ptr copy = append(stamped);
+        saveLater();
         return copy;
     }
 
@@ -138,7 +168,7 @@ public:
         added.reserve(list.size());
         records.reserve(records.size() + list.size());
         const qint64 now = AppHelper::nowSeconds();
-        qint64 largest = largestId();
+        qint64 largest = m_highestId; // kept as the list changes: no pass over a long list
         for (int i = 0; i < list.size(); ++i) {
             auto copy = std::make_shared<T>(list[i]);
             copy->id = std::max(now + i, largest + 1);
@@ -146,6 +176,7 @@ public:
             records.append(copy);
             added.append(copy);
         }
+        m_highestId = std::max(m_highestId, largest);
         saveLater();
         changed();
         return added;
@@ -221,29 +252,38 @@ public:
         return remove(records[i]);
     }
 
-    // Gives exactly this record new values (its id stays) and saves. The list holds a new
-    // object afterwards, so whoever still holds the old one sees it unchanged. False when the
-    // record is no longer in the list.
+    // Gives exactly this record new values (its id stays) and saves in the background. The
+    // record stays the same object, so whoever chose it still holds it. False when the record
+    // is no longer in the list.
     bool replace(const Ptr &record, const T &values)
     {
-        const int i = records.indexOf(record);
-        if (i < 0)
+        if (!record || !records.contains(record))
             return false;
-        auto copy = std::make_shared<T>(values);
-        copy->id = record->id;
-        records[i] = copy;
-        syncList();
+        const qint64 id = record->id;
+        *record = values;
+        record->id = id;
+        saveLater();
         changed();
         return true;
     }
 
-    // Empties the list and saves.
+    // Tells that this record of the list was changed in place (e.g. in a table cell) and saves.
+    void recordChanged(T *record)
+    {
+        saveLater();
+        if (onRecordChanged)
+            onRecordChanged(record);
+        else
+            changed();
+    }
+
+    // Empties the list and saves in the background.
     bool clear()
     {
         records.clear();
-        const bool ok = syncList();
+        saveLater();
         changed();
-        return ok;
+        return true;
     }
 
     // Removes exactly this record (ids of hand-edited files may repeat) and saves.
@@ -281,6 +321,9 @@ public:
 private:
     std::unique_ptr<ListWriter> m_writer;
     bool m_loaded = false;
+    // The largest id the list has held since it was read: every record enters through load,
+    // append or appendStamped, which keep it.
+    qint64 m_highestId = 0;
 
     void changed() const
     {

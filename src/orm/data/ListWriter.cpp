@@ -53,6 +53,7 @@ void ListWriter::finished(quint64 generation, bool ok)
     if (generation != m_generation)
         return; // already settled by flush()
     m_busy = false;
+    m_unsaved = !ok; // kept for the next flush or change: the list is not on disk
     if (!ok)
         DatacoreUtil::reportWriteFailure();
     emit written(ok);
@@ -63,25 +64,31 @@ void ListWriter::finished(quint64 generation, bool ok)
 bool ListWriter::flush()
 {
     bool ok = true;
+    bool justFailed = false;
     if (m_busy) {
         m_pool.waitForDone();
         ok = m_workerOk;
         ++m_generation; // its queued completion is stale now
         m_busy = false;
+        m_unsaved = !ok;
+        justFailed = !ok;
         if (!ok)
             DatacoreUtil::reportWriteFailure();
         emit written(ok);
     }
-    if (m_timer.isActive() || m_pending) {
+    // A list whose last write failed is written again, unless that write failed just now.
+    const bool retry = m_unsaved && !justFailed;
+    if (m_timer.isActive() || m_pending || retry) {
         m_timer.stop();
         m_pending = false;
         if (m_snapshot) {
             const bool done = DatacoreUtil::writeFile(m_path, m_snapshot()());
+            m_unsaved = !done;
             if (!done)
                 DatacoreUtil::reportWriteFailure();
             emit written(done);
             ok = ok && done;
         }
     }
-    return ok;
+    return ok && !m_unsaved;
 }

@@ -25,9 +25,12 @@ public:
 
     // Writes the list to the file soon; a later call before the write starts replaces this one.
     void schedule(const QString &path, Snapshot snapshot);
-    // Waits for a running write and performs a scheduled one now. False when a write failed.
+    // Waits for a running write and performs a scheduled one now, or writes again a list whose
+    // last write failed. False when the list is not on disk as it is now.
     bool flush();
     bool hasPendingWrite() const { return m_timer.isActive() || m_busy || m_pending; }
+    // The last write failed and none has succeeded since.
+    bool isUnsaved() const { return m_unsaved; }
 
 signals:
     // A write ended (on the GUI thread); a failure has been logged and shown already.
@@ -44,5 +47,6 @@ private:
     quint64 m_generation = 0;
     bool m_busy = false;
     bool m_pending = false;
+    bool m_unsaved = false;
     bool m_workerOk = true; // written by the worker, read after waitForDone
 };

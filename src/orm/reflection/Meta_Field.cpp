@@ -3,7 +3,9 @@
 #include "orm/data/DataCore.h"
 
 #include <QDateTime>
+#include <QTextCodec>
 #include <QUrl>
+#include <cctype>
 #include <cmath>
 
 const QString Meta_Field_DateTimeString::Format = QStringLiteral("yyyy-MM-dd hh:mm:ss");
@@ -75,8 +77,31 @@ bool Meta_Field::fromJson(DataCore &record, const QJsonValue &json) const
         return false;
     QVariant in = json.toVariant();
     if (m_percentEncoded && json.isString())
-        in = QUrl::fromPercentEncoding(json.toString().toUtf8());
+        in = percentDecoded(json.toString());
     return setValue(record, in);
+}
+
+QString Meta_Field::percentDecoded(const QString &text)
+{
+    if (!text.contains(QLatin1Char('%')))
+        return text;
+    // Only "%" and two hex digits is an escape: a "%" a hand edit left (e.g. "50%off") stays.
+    const QByteArray in = text.toUtf8();
+    QByteArray out;
+    out.reserve(in.size());
+    for (int i = 0; i < in.size(); ++i) {
+        const char c = in.at(i);
+        if (c == '%' && i + 2 < in.size() && isxdigit(uchar(in.at(i + 1))) && isxdigit(uchar(in.at(i + 2)))) {
+            out.append(char(QByteArray::fromHex(in.mid(i + 1, 2)).at(0)));
+            i += 2;
+        } else {
+            out.append(c);
+        }
+    }
+    // Escapes that make no UTF-8 text were not ours either: the text stays as written.
+    QTextCodec::ConverterState state;
+    const QString decoded = QTextCodec::codecForMib(106)->toUnicode(out.constData(), out.size(), &state);
+    return state.invalidChars > 0 || state.remainingChars > 0 ? text : decoded;
 }
 
 bool Meta_Field::toInt64(const QVariant &in, qint64 *out)

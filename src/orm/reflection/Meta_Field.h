@@ -28,6 +28,9 @@ public:
         return this;
     }
     bool isPercentEncoded() const { return m_percentEncoded; }
+    // The text with its "%XX" escapes decoded; a "%" that starts no escape stays as it is, and
+    // a text whose escapes make no UTF-8 is returned as written.
+    static QString percentDecoded(const QString &text);
 
     virtual QVariant value(const DataCore &record) const = 0;
     // Converts any accepted input (number, text such as "25" or "2.0", bool) to the

@@ -27,6 +27,11 @@ HotWordTab::HotWordTab(QWidget *parent)
     ui->tvHotWords->setAllChecked(false);
     // Every change of the list, ours or another's, shows at once.
     connect(&HotWordStore::instance(), &HotWordStore::hotwordsChanged, this, &HotWordTab::reloadTable);
+    connect(&HotWordStore::instance(), &HotWordStore::hotwordEdited, this, &HotWordTab::showEdited);
+    // A word changed in its cell (where the table layout lets it) is saved like any change.
+    connect(ui->tvHotWords, &ZTableWidget::Table_ItemEdited, this, [](DataCore *record, const QString &) {
+        HotWordStore::instance().hotwords().recordChanged(static_cast<HotwordVO *>(record));
+    });
     reloadTable();
 }
 
@@ -37,17 +42,54 @@ HotWordTab::~HotWordTab()
 
 void HotWordTab::reloadTable()
 {
-    m_shown = HotWordStore::instance().hotwords().records;
+    const QVector<std::shared_ptr<HotwordVO>> &records = HotWordStore::instance().hotwords().records;
+    // Where the list differs from the rows shown: from there on the rows are numbered again.
+    // Only addresses are compared, so the words before it are never touched.
+    int same = 0;
+    while (same < m_shown.size() && same < records.size() && m_shown.at(same) == records.at(same))
+        ++same;
+    // The records shown so far live until the table has let go of them: their addresses are
+    // what it compares.
+    QVector<std::shared_ptr<HotwordVO>> previous;
+    if (same == m_shown.size()) {
+        m_shown.reserve(records.size());
+        for (int i = same; i < records.size(); ++i)
+            m_shown.append(records.at(i)); // words added at the end
+    } else {
+        previous = std::move(m_shown);
+        m_shown = records;
+    }
     QVector<DataCore *> rows;
     rows.reserve(m_shown.size());
-    for (int i = 0; i < m_shown.size(); ++i) {
-        m_shown[i]->setValue(kIndex, i + 1); // the row number, in memory only
-        rows.append(m_shown[i].get());
+    for (const auto &record : qAsConst(m_shown))
+        rows.append(record.get());
+    int firstRenumbered = -1;
+    for (int i = same; i < m_shown.size(); ++i) {
+        if (m_shown[i]->index != i + 1) {
+            m_shown[i]->index = i + 1; // the row number, in memory only
+            if (firstRenumbered < 0)
+                firstRenumbered = i;
+        }
     }
-    ui->tvHotWords->setDatas(rows);
-    ui->tvHotWords->bindData();
+    // Only the rows a change touches: a word added to a long list costs one row.
+    ZTableWidget *table = ui->tvHotWords;
+    table->updateDatas(rows);
+    if (firstRenumbered >= 0)
+        table->refreshColumn(kIndex, firstRenumbered);
     // The rows come back unchecked; a header left checked would need two clicks to check them.
-    ui->tvHotWords->setHeaderChecked(false);
+    if (table->checkedCount() > 0)
+        table->setAllCheckboxStatus(false);
+    table->setHeaderChecked(false);
+}
+
+void HotWordTab::showEdited(HotwordVO *record)
+{
+    for (int row = 0; row < m_shown.size(); ++row) {
+        if (m_shown[row].get() == record) {
+            ui->tvHotWords->refreshRow(row);
+            return;
+        }
+    }
 }
 
 void HotWordTab::on_btnAdd_clicked(bool)
@@ -119,6 +161,8 @@ void HotWordTab::on_btnImport_clicked(bool)
                                : DataHandler<HotwordVO>::NotAnArray;
     if (result == DataHandler<HotwordVO>::ForeignType)
         return; // the parser has said so; nothing was added
+    // A file exported by an earlier build holds its words percent-encoded.
+    HotwordVO::decodeEarlierEncoding(parsed);
     // Words are taken as typed ones are: trimmed, and a blank one is no word.
     QVector<HotwordVO> words;
     words.reserve(parsed.size());

@@ -30,6 +30,7 @@ private slots:
     void on_btnExport_clicked(bool checked = false);
     void on_btnImport_clicked(bool checked = false);
     void on_btnChooseAll_clicked(bool checked = false);
+    void showEdited(HotwordVO *record);
 
 protected:
     // Nothing to bind: the hot words belong to the program, not to the device.
