@@ -10,7 +10,7 @@ PACKAGES=(
   libqt5multimedia5-plugins
   libqt5svg5-dev qtwebengine5-dev libqt5x11extras5-dev
   libhidapi-dev libqrencode-dev libx11-dev libxtst-dev libxi-dev
-  libudev-dev libatspi2.0-dev zlib1g-dev
+  libudev-dev libatspi2.0-dev libglib2.0-dev zlib1g-dev
   fonts-font-awesome fonts-noto-cjk
   libtesseract-dev tesseract-ocr-eng tesseract-ocr-chi-sim
   tesseract-ocr-jpn tesseract-ocr-kor tesseract-ocr-fra tesseract-ocr-spa tesseract-ocr-por
