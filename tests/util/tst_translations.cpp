@@ -120,6 +120,14 @@ bool hasAccelerator(const QString &text)
     return accel.match(QString(text).remove(QStringLiteral("&&"))).hasMatch();
 }
 
+// The languages with a catalogue of their own (Chinese is the source, Turkish stays empty).
+void addTranslatedLanguageRows()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::newRow("en") << "en";
+    QTest::newRow("ko") << "ko";
+}
+
 } // namespace
 
 class TestTranslations : public QObject
@@ -194,9 +202,7 @@ private slots:
     // Every finished entry ships, and keeps the markers and blanks the code relies on.
     void catalogueKeepsPlaceholdersAndBlanks_data()
     {
-        QTest::addColumn<QString>("lang");
-        QTest::newRow("en") << "en";
-        QTest::newRow("ko") << "ko";
+        addTranslatedLanguageRows();
     }
 
     void catalogueKeepsPlaceholdersAndBlanks()
@@ -223,9 +229,7 @@ private slots:
     // each one must already carry its English and its Korean translation.
     void everyTextInTheCodeHasAnEnglishAndAKoreanTranslation_data()
     {
-        QTest::addColumn<QString>("lang");
-        QTest::newRow("en") << "en";
-        QTest::newRow("ko") << "ko";
+        addTranslatedLanguageRows();
     }
 
     void everyTextInTheCodeHasAnEnglishAndAKoreanTranslation()
@@ -256,9 +260,7 @@ private slots:
     // A translated sentence is translated whole: no Chinese word is left inside it.
     void noTranslationKeepsChineseWords_data()
     {
-        QTest::addColumn<QString>("lang");
-        QTest::newRow("en") << "en";
-        QTest::newRow("ko") << "ko";
+        addTranslatedLanguageRows();
     }
 
     void noTranslationKeepsChineseWords()
@@ -279,9 +281,7 @@ private slots:
     // The tables translate the column titles of their layout files in TUI.
     void everyTableColumnTitleIsTranslated_data()
     {
-        QTest::addColumn<QString>("lang");
-        QTest::newRow("en") << "en";
-        QTest::newRow("ko") << "ko";
+        addTranslatedLanguageRows();
     }
 
     void everyTableColumnTitleIsTranslated()
