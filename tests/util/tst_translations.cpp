@@ -22,15 +22,16 @@ struct Entry
 {
     QString context;
     QString source;
+    QString type; // of the translation: "unfinished", "vanished"..., empty when done
+    QString translation;
 };
 
-// The finished entries of a translation source, so the shipped catalogue can be held against it.
-QVector<Entry> finishedEntries(const QString &tsPath)
+// Every entry of a translation source; false when the file cannot be read.
+bool readEntries(const QString &tsPath, QVector<Entry> *entries)
 {
-    QVector<Entry> entries;
     QFile file(tsPath);
     if (!file.open(QIODevice::ReadOnly))
-        return entries;
+        return false;
     QXmlStreamReader xml(&file);
     QString context;
     QString source;
@@ -42,39 +43,35 @@ QVector<Entry> finishedEntries(const QString &tsPath)
         } else if (xml.name() == QLatin1String("source")) {
             source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
-            const bool unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
-            xml.skipCurrentElement();
-            if (!unfinished)
-                entries.append({context, source});
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            entries->append({context, source, type, xml.readElementText()});
         }
     }
-    return entries;
+    return true;
+}
+
+// The finished entries of a translation source, so the shipped catalogue can be held against it.
+QVector<Entry> finishedEntries(const QString &tsPath)
+{
+    QVector<Entry> all;
+    readEntries(tsPath, &all);
+    QVector<Entry> finished;
+    for (const Entry &e : qAsConst(all))
+        if (e.type != QLatin1String("unfinished"))
+            finished.append(e);
+    return finished;
 }
 
 // The entries of a translation source that have no translation yet, as "context / source".
 QStringList unfinishedEntries(const QString &tsPath)
 {
-    QStringList unfinished;
-    QFile file(tsPath);
-    if (!file.open(QIODevice::ReadOnly))
+    QVector<Entry> all;
+    if (!readEntries(tsPath, &all))
         return {QStringLiteral("cannot read ") + tsPath};
-    QXmlStreamReader xml(&file);
-    QString context;
-    QString source;
-    while (!xml.atEnd()) {
-        if (!xml.readNextStartElement())
-            continue;
-        if (xml.name() == QLatin1String("name")) {
-            context = xml.readElementText();
-        } else if (xml.name() == QLatin1String("source")) {
-            source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation")) {
-            const bool done = xml.attributes().value(QLatin1String("type")).isEmpty();
-            const QString text = xml.readElementText();
-            if (!done || text.isEmpty())
-                unfinished << context + QStringLiteral(" / ") + source.left(60);
-        }
-    }
+    QStringList unfinished;
+    for (const Entry &e : qAsConst(all))
+        if (!e.type.isEmpty() || e.translation.isEmpty())
+            unfinished << e.context + QStringLiteral(" / ") + e.source.left(60);
     return unfinished;
 }
 
