@@ -4,6 +4,7 @@
 #include "config/PointerSetting.h"
 #include "logging/QsLog.h"
 #include "util/AppHelper.h"
+#include "util/AtomicFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QUrl>
 
 namespace {
@@ -163,12 +163,11 @@ bool DeviceConfigHelper::save(const QString &deviceKey)
             return failed(QStringLiteral("a symbolic link stands in its place: ") + link.errorString());
         QLOG_WARN() << "settings file" << path << "was a symbolic link; replaced by a regular file";
     }
-    QSaveFile file(path);
     QJsonObject object = record->toJson();
     object.insert(DeviceKeyField, deviceKey);
-    const QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Indented);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        return failed(file.errorString());
+    QString error;
+    if (!AtomicFile::write(path, QJsonDocument(object).toJson(QJsonDocument::Indented), &error))
+        return failed(error);
     return true;
 }
 

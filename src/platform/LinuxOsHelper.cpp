@@ -3,13 +3,13 @@
 #include "logging/QsLog.h"
 #include "platform/DesktopEntryReader.h"
 #include "platform/X11KeyboardListener.h"
+#include "util/AtomicFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
 #include <QPointer>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -149,9 +149,9 @@ bool LinuxOsHelper::setAutoStart(bool on)
     const QString text = QStringLiteral("[Desktop Entry]\nType=Application\nName=Vellobox\n"
                                         "Exec=%1 -h\nX-GNOME-Autostart-enabled=true\n")
                              .arg(command);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) {
-        QLOG_ERROR() << "cannot write autostart entry" << path;
+    QString error;
+    if (!AtomicFile::write(path, text.toUtf8(), &error)) {
+        QLOG_ERROR() << "cannot write autostart entry" << path << error;
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 #include "config/MouseSetting.h"
 #include "config/PointerSetting.h"
 #include "logging/Logger.h"
+#include "support/FullDisk.h"
 #include "support/TestHome.h"
 
 #include <QJsonDocument>
@@ -162,6 +163,32 @@ private slots:
         QCOMPARE(r->text("mKey_url"), QStringLiteral("y"));
         QCOMPARE(failed.count(), 2);
         QVERIFY(!store.saveAll());
+    }
+
+    void aSaveOnAFullDiskKeepsTheFileAndIsReported()
+    {
+        TestHome home;
+        FullDisk disk(home.path());
+        auto &store = DeviceConfigHelper::instance();
+        BaseSetting *record = store.addSetting("pointer", std::make_unique<PointerSetting>());
+        QVERIFY(record->setValue("mKey_cursorRadius", 30));
+        const QString path = store.filePath("pointer");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        QVERIFY(before.size() > 100);
+        QSignalSpy failed(&store, &DeviceConfigHelper::saveFailed);
+
+        disk.fill();
+        QVERIFY(record->setValue("mKey_cursorRadius", 40));
+        QCOMPARE(failed.count(), 1);
+        QVERIFY(!store.saveAll());
+        disk.free();
+
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files).size(), 1); // no temporary left
     }
 
     void aLinkPlantedAtASettingsFileIsReplacedNotWrittenThrough()

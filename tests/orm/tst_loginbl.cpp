@@ -3,6 +3,7 @@
 #include "logic/businessLogic/login/LoginBL.h"
 #include "orm/client/ApiClient.h"
 #include "orm/data/UserVO.h"
+#include "support/FullDisk.h"
 #include "support/LoopbackHttpServer.h"
 #include "support/TestHome.h"
 #include "support/ToastRecorder.h"
@@ -57,6 +58,7 @@ private slots:
     void loginSuccessCachesUser();
     void cachedUserSurvivesRestart();
     void unreadableCacheIsKeptAside();
+    void aUserCachedOnAFullDiskKeepsTheFile();
     void loginFailure_data();
     void loginFailure();
     void loginWithDeletedContextStillLogsIn();
@@ -303,6 +305,31 @@ void TestLoginBL::cachedUserSurvivesRestart()
     QCOMPARE(user->name, QStringLiteral("Ann"));
     QCOMPARE(user->phone, QStringLiteral("13800138000"));
     QVERIFY(LoginBL::instance().isLogin());
+}
+
+void TestLoginBL::aUserCachedOnAFullDiskKeepsTheFile()
+{
+    FullDisk disk(m_home->path());
+    Configurations::instance().setValue(QStringLiteral("/Server/ApiBaseUrl"), m_server->baseUrl() + QStringLiteral("/api/"));
+    const QString path = m_home->file(QStringLiteral("config/user"));
+    m_server->setEnvelope(QStringLiteral("/api/recordLogin.json"), 0, QString(), userJson(77, QStringLiteral("小明")));
+    Result r;
+    LoginBL::instance().login(QStringLiteral("13800138000"), QStringLiteral("pw"), QString(), record(&r));
+    QTRY_COMPARE(r.calls, 1);
+    QFile cache(path);
+    QVERIFY(cache.open(QIODevice::ReadOnly));
+    const QByteArray before = cache.readAll();
+    cache.close();
+    QVERIFY(before.contains("tok-XYZ"));
+
+    m_server->setEnvelope(QStringLiteral("/api/recordLogin.json"), 0, QString(), userJson(77, QStringLiteral("Ming")));
+    disk.fill();
+    LoginBL::instance().login(QStringLiteral("13800138000"), QStringLiteral("pw"), QString(), record(&r));
+    QTRY_COMPARE(r.calls, 2);
+    QCOMPARE(r.code, 0);
+    disk.free();
+    QVERIFY(cache.open(QIODevice::ReadOnly));
+    QCOMPARE(cache.readAll(), before);
 }
 
 void TestLoginBL::unreadableCacheIsKeptAside()

@@ -7,6 +7,7 @@
 #include "platform/VirtualKeyToQtKey.h"
 #include "platform/X11KeySender.h"
 #include "platform/X11KeyboardListener.h"
+#include "support/FullDisk.h"
 #include "util/AppHelper.h"
 
 #include <QCoreApplication>
@@ -195,6 +196,28 @@ private slots:
         const bool ok = IOsHelper::instance()->setAutoStart(true);
         qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
         QVERIFY(!ok);
+    }
+
+    void anAutostartEntryWrittenOnAFullDiskKeepsTheOldOne()
+    {
+        QTemporaryDir config;
+        FullDisk disk(config.path());
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        QVERIFY(IOsHelper::instance()->setAutoStart(true));
+        QFile entry(LinuxOsHelper::autostartPath());
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        const QByteArray before = entry.readAll();
+        entry.close();
+
+        qputenv("VELLOBOX_HOME", config.path().toLocal8Bit()); // the entry would change
+        disk.fill();
+        const bool ok = IOsHelper::instance()->setAutoStart(true);
+        disk.free();
+        qunsetenv("VELLOBOX_HOME");
+        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+        QVERIFY(!ok);
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QCOMPARE(entry.readAll(), before);
     }
 
     void virtualKeyToQtKey_data()

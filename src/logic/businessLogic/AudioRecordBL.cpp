@@ -11,6 +11,7 @@
 #include "logic/client/BaiduClient.h"
 #include "qui/Toast.h"
 #include "util/AppHelper.h"
+#include "util/AtomicFile.h"
 #include "util/Clock.h"
 #include "util/TrContexts.h"
 
@@ -164,7 +165,7 @@ void AudioRecordBL::finishHandle()
         wav.write(Wav::header(PcAudioDevice::pcmFormat(), quint32(pcm.size())));
         while (ok && !pcm.atEnd())
             ok = wav.write(pcm.read(64 * 1024)) >= 0;
-        ok = ok && wav.commit();
+        ok = ok && AtomicFile::commit(wav);
     }
     if (!ok) {
         QLOG_ERROR() << "recording: cannot save" << wavPath;

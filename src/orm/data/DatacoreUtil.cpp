@@ -3,11 +3,9 @@
 #include "logging/QsLog.h"
 #include "qui/Toast.h"
 #include "util/AppHelper.h"
+#include "util/AtomicFile.h"
 #include "util/TrContexts.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace DatacoreUtil {
 
@@ -31,10 +29,9 @@ QByteArray toJsonArray(const QVector<const DataCore *> &records)
 
 bool writeFile(const QString &path, const QByteArray &text)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        QLOG_ERROR() << "Failed to create or write file:" << path;
+    QString error;
+    if (!AtomicFile::write(path, text, &error)) {
+        QLOG_ERROR() << "Failed to create or write file:" << path << error;
         return false;
     }
     return true;

@@ -5,15 +5,13 @@
 #include "orm/data/UserVO.h"
 #include "qui/Toast.h"
 #include "util/AppHelper.h"
+#include "util/AtomicFile.h"
 #include "util/JsonHelper.h"
 #include "util/TrContexts.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 using namespace HttpRequest;
 
@@ -131,20 +129,12 @@ void LoginBL::logout()
 bool LoginBL::storeUser(const UserVO &user)
 {
     const QString path = userFilePath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-    if (!file.open(QIODevice::WriteOnly)) {
-        QLOG_ERROR() << "cannot write the cached user" << path << file.errorString();
+    // Private from its first byte: it holds the token.
+    QString error;
+    if (!AtomicFile::write(path, user.toJsonText(), &error, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        QLOG_ERROR() << "cannot write the cached user" << path << error;
         return false;
     }
-    file.setPermissions(ownerOnly);
-    file.write(user.toJsonText());
-    if (!file.commit()) {
-        QLOG_ERROR() << "cannot write the cached user" << path << file.errorString();
-        return false;
-    }
-    QFile::setPermissions(path, ownerOnly);
     return true;
 }
 

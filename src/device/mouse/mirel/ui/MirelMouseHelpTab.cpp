@@ -4,6 +4,7 @@
 #include "form/tab/LazyWebView.h"
 #include "logging/QsLog.h"
 #include "util/AppHelper.h"
+#include "util/AtomicFile.h"
 #include "util/TrContexts.h"
 
 #include <QButtonGroup>
@@ -54,7 +55,7 @@ void MirelMouseHelpTab::installHelpPages()
         QDir().mkpath(QFileInfo(target).absolutePath());
         QSaveFile out(target);
         if (!shipped.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly) || out.write(shipped.readAll()) < 0
-            || !out.commit())
+            || !AtomicFile::commit(out))
             QLOG_ERROR() << "cannot install the help file" << target;
     }
 }
