@@ -1,6 +1,5 @@
 #include "config/Configurations.h"
 #include "config/DeviceConfigHelper.h"
-#include "config/HotWordStore.h"
 #include "device/VelloboxTypes.h"
 #include "form/AppExit.h"
 #include "form/MainWindow.h"
@@ -137,8 +136,8 @@ int main(int argc, char *argv[])
     });
     const int rc = app.exec();
     AppExit::setLockRelease({});
+    // The word lists were written as the application was about to quit.
     DeviceConfigHelper::instance().saveAll();
-    HotWordStore::instance().flush();
     QLOG_INFO() << "Vellobox exits with" << rc;
     QsLogging::Logger::instance().flush();
     return rc;

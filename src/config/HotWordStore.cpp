@@ -1,5 +1,7 @@
 #include "config/HotWordStore.h"
 
+#include <QCoreApplication>
+
 HotWordStore &HotWordStore::instance()
 {
     static HotWordStore store;
@@ -14,12 +16,14 @@ HotWordStore::HotWordStore()
     m_hotwords.onRecordChanged = [this](HotwordVO *record) { emit hotwordEdited(record); };
     m_hotwords.upgradeLoaded = &HotwordVO::decodeEarlierEncoding;
     load();
+    // The last write is made while all it needs still lives: a static's destructor runs after
+    // the records' field tables and the toast are gone.
+    if (QCoreApplication *app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, [this] { flush(ListWriter::Failure::Logged); });
 }
 
-HotWordStore::~HotWordStore()
-{
-    flush();
-}
+// Writes nothing: see the constructor.
+HotWordStore::~HotWordStore() = default;
 
 namespace {
 // A list somebody has read is read again at once, so holders of it see the new contents;
@@ -45,11 +49,11 @@ void HotWordStore::load()
     emit autoKeywordsChanged();
 }
 
-bool HotWordStore::flush()
+bool HotWordStore::flush(ListWriter::Failure failure)
 {
-    const bool hot = m_hotwords.flush();
-    const bool keys = m_keywords.flush();
-    const bool autoKeys = m_autoKeywords.flush();
+    const bool hot = m_hotwords.flush(failure);
+    const bool keys = m_keywords.flush(failure);
+    const bool autoKeys = m_autoKeywords.flush(failure);
     return hot && keys && autoKeys;
 }
 

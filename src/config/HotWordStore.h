@@ -19,8 +19,9 @@ public:
     // Points the three lists at the files of the current program folder; each is read again
     // when next asked for. Writes still pending for the old files are finished first.
     void load();
-    // Finishes every pending write (at exit, or before the files are read by someone else).
-    bool flush();
+    // Finishes every pending write (before the files are read by someone else). At exit the
+    // store does so itself, as the application is about to quit, and a failure is only logged.
+    bool flush(ListWriter::Failure failure = ListWriter::Failure::Shown);
 
     DataHandler<HotwordVO> &hotwords();
     DataHandler<KeywordVO> &keywords();

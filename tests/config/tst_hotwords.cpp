@@ -1,4 +1,5 @@
 #include "config/HotWordStore.h"
+#include "support/FullDisk.h"
 #include "support/PromptRecorder.h"
 #include "support/ToastRecorder.h"
 #include "support/TestHome.h"
@@ -7,8 +8,41 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
+
+namespace {
+QStringList storedWords(const QByteArray &json)
+{
+    QStringList words;
+    for (const QJsonValue &v : QJsonDocument::fromJson(json).array())
+        words << v.toObject().value("hotword").toString();
+    return words;
+}
+
+QStringList loadedWords()
+{
+    QStringList words;
+    for (const auto &w : qAsConst(HotWordStore::instance().hotwords().records))
+        words << w->hotword;
+    return words;
+}
+
+// The file as it is, without waiting for the lists' writes as TestHome::read does.
+QByteArray onDisk(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+HotwordVO word(const QString &text)
+{
+    HotwordVO w;
+    w.hotword = text;
+    return w;
+}
+} // namespace
 
 class TestHotwords : public QObject
 {
@@ -265,6 +299,95 @@ private slots:
         QVERIFY(list.nextId() > last);
         QVERIFY(list.add(KeywordVO(2, "c", "c.com", ""))->id > last);
         QVERIFY(list.appendStamped({KeywordVO(2, "d", "d.com", "")}).first()->id > last + 1);
+    }
+
+    void aWordListSavedOnAFullDiskKeepsItsFile()
+    {
+        TestHome home;
+        ToastRecorder toasts;
+        FullDisk disk(home.path());
+        auto &list = HotWordStore::instance().hotwords();
+        list.appendAll({word("北京"), word("上海")});
+        QVERIFY(list.flush());
+        const QByteArray before = onDisk(home.file("config/hotwords.json"));
+        QSignalSpy written(list.writer(), &ListWriter::written);
+
+        disk.fill();
+        list.appendAll({word("广州")});
+        QVERIFY(written.wait(5000));
+        QCOMPARE(written.last().value(0).toBool(), false);
+        QVERIFY(!list.flush());
+        disk.free();
+
+        QCOMPARE(onDisk(home.file("config/hotwords.json")), before);
+        QCOMPARE(toasts.texts().size(), 2);
+        QVERIFY(list.flush()); // with room again, the list lands whole
+        QCOMPARE(storedWords(home.read("config/hotwords.json")), QStringList({"北京", "上海", "广州"}));
+    }
+
+    void aRetryWritesOnlyTheFileItWasFor()
+    {
+        TestHome home;
+        ToastRecorder toasts;
+        home.write("a", "a file where the folder belongs");
+        DataHandler<HotwordVO> list;
+        list.setFile(home.file("a/words.json"));
+        list.appendAll({word("for a")});
+        QVERIFY(!list.flush());
+        list.setFile(home.file("b.json"));
+        QVERIFY(QFile::remove(home.file("a"))); // a could be written now
+        QVERIFY(QDir().mkpath(home.file("a")));
+        list.appendAll({word("for b")});
+        QVERIFY(list.flush());
+        QVERIFY(!home.exists("a/words.json"));
+        QCOMPARE(storedWords(home.read("b.json")), QStringList({"for b"}));
+    }
+
+    void wordsThisBuildWroteAreNeverDecoded()
+    {
+        {
+            TestHome home;
+            HotWordStore::instance().hotwords().appendAll({word("%41"), word("C%2B%2B"), word("5%25")});
+            QVERIFY(HotWordStore::instance().flush());
+            home.reload();
+            QCOMPARE(loadedWords(), QStringList({"%41", "C%2B%2B", "5%25"}));
+        }
+        // An earlier build's list met with a full disk: nothing is decoded without its copy
+        // kept, and what the user saw is what a later start shows.
+        TestHome home;
+        ToastRecorder toasts;
+        FullDisk disk(home.path());
+        const QByteArray earlier = R"([{"id":1,"hotword":"%2541","entityType":"HotwordVO"}])";
+        home.write("config/hotwords.json", earlier);
+        disk.fill();
+        home.reload();
+        const QStringList shown = loadedWords();
+        disk.free();
+        HotWordStore::instance().hotwords().appendAll({word("x")});
+        QVERIFY(HotWordStore::instance().flush());
+        home.reload();
+        QCOMPARE(loadedWords(), shown + QStringList{"x"});
+        home.reload();
+        QCOMPARE(loadedWords(), shown + QStringList{"x"});
+        QCOMPARE(home.read("config/hotwords.json.encoded"), earlier);
+    }
+
+    void aListThatCannotBeWrittenAtExitEndsTheProgramCleanly()
+    {
+        TestHome home;
+        home.write("config", "a file where the folder belongs");
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("VELLOBOX_HOME", home.path());
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(VB_EXIT_PROGRAM), QStringList());
+        QVERIFY(program.waitForFinished(60000));
+        const QString err = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0, qPrintable(err));
+        // At the end the failure is logged once, and shown nowhere: the program is on its way out.
+        const QString end = err.mid(err.indexOf("quitting\n"));
+        QCOMPARE(end.count(QRegularExpression("^ERROR .*hotwords\\.json", QRegularExpression::MultilineOption)), 1);
+        QVERIFY(!end.contains("toast"));
     }
 
     void corruptWordListIsKeptAside()

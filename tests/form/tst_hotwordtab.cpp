@@ -253,6 +253,17 @@ private slots:
         QCOMPARE(storedWords(home), QStringList({"北京", "100%ab", "100%ab", "C%2B%2B"}));
     }
 
+    void anImportTakesWordsThatLookEncodedAsWritten()
+    {
+        TestHome home;
+        HotWordTab page;
+        home.write("words.json", R"([{"hotword":"C%2B%2B","entityType":"HotwordVO"}])");
+        chooseFile(home.file("words.json"));
+        press(page, "btnImport");
+        QCOMPARE(shownWords(page), QStringList({"C%2B%2B"}));
+        QCOMPARE(storedWords(home), QStringList({"C%2B%2B"}));
+    }
+
     void aWordEditedInItsCellIsSaved()
     {
         TestHome home;

@@ -5,11 +5,13 @@
 #include "orm/data/ListWriter.h"
 #include "orm/reflection/Reflection.h"
 #include "util/AppHelper.h"
+#include "util/AtomicFile.h"
 #include "util/TrContexts.h"
 #include "util/UserPrompt.h"
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSet>
@@ -33,7 +35,10 @@ public:
     std::function<void()> onChanged;
     // Called instead when one record was changed in place; unset, onChanged is called.
     std::function<void(T *)> onRecordChanged;
-    // Run on the records just read; true when it changed them into today's form.
+    // Run on a copy of the records just read: true when they were in an earlier build's form and
+    // it changed them into today's. A list that has it keeps the file of an earlier build as
+    // <name>.encoded, and that file's presence says the list is in today's form: it is made
+    // before the list is first written (empty when there was no earlier file).
     std::function<bool(const QVector<Ptr> &)> upgradeLoaded;
 
     enum ParseResult { Parsed, NotAnArray, ForeignType };
@@ -69,7 +74,7 @@ public:
     // aside as <name>.bad and the list starts empty, so nothing is lost or overwritten.
     void load()
     {
-        flush();
+        leaveFile();
         m_loaded = true;
         records.clear();
         QFile file(filePath);
@@ -90,20 +95,14 @@ public:
         }
         records = parsed;
         m_highestId = largestId();
-        // A list of an earlier build is turned into today's form once: the file as it was
-        // stays beside the new one, and its presence says the list is in today's form.
-        const QString kept = filePath + QStringLiteral(".encoded");
-        if (upgradeLoaded && !QFile::exists(kept) && upgradeLoaded(records)) {
-            QLOG_INFO() << "word list of an earlier build read:" << filePath << "- kept as" << kept;
-            if (QFile::copy(filePath, kept))
-                saveLater();
-        }
+        if (upgradeLoaded && !QFile::exists(keptPath(filePath)))
+            upgrade(text);
     }
 
     // Points the list at a file without reading it yet: ensureLoaded reads it when first needed.
     void setFile(const QString &path)
     {
-        flush();
+        leaveFile();
         filePath = path;
         records.clear();
         m_highestId = 0;
@@ -187,14 +186,21 @@ public:
     {
         if (m_writer)
             m_writer->flush(); // a write still queued must not land after this one
+        if (upgradeLoaded && !keepEarlierFile(filePath)) {
+            DatacoreUtil::reportWriteFailure();
+            return false;
+        }
         return DatacoreUtil::saveToFile(records, filePath) == 0;
     }
 
     // Writes the whole list soon, off the GUI thread; quick successive calls write once.
     void saveLater()
     {
-        if (!m_writer)
+        if (!m_writer) {
             m_writer = std::make_unique<ListWriter>();
+            if (upgradeLoaded)
+                m_writer->setPrepare(&DataHandler::keepEarlierFile);
+        }
         m_writer->schedule(filePath, [this] {
             QVector<T> copy; // values: the GUI may edit the records while the copy is written
             copy.reserve(records.size());
@@ -211,7 +217,10 @@ public:
     }
 
     // Waits for the background write and performs a scheduled one now. False when one failed.
-    bool flush() { return m_writer ? m_writer->flush() : true; }
+    bool flush(ListWriter::Failure failure = ListWriter::Failure::Shown)
+    {
+        return m_writer ? m_writer->flush(failure) : true;
+    }
     ListWriter *writer() const { return m_writer.get(); }
 
     // Index of the first record whose field equals the value (numbers as numbers), or -1.
@@ -320,6 +329,63 @@ public:
 
 private:
     std::unique_ptr<ListWriter> m_writer;
+
+    static QString keptPath(const QString &path) { return path + QStringLiteral(".encoded"); }
+
+    // Makes sure an earlier build's file is kept beside path before the list is written there,
+    // so that the next start takes the list as written. Runs on the writer's thread too.
+    static bool keepEarlierFile(const QString &path)
+    {
+        const QString kept = keptPath(path);
+        if (QFileInfo::exists(kept))
+            return true;
+        QByteArray earlier;
+        QFile file(path);
+        if (file.exists()) {
+            if (!file.open(QIODevice::ReadOnly)) {
+                QLOG_ERROR() << "cannot read" << path << "to keep it as" << kept;
+                return false;
+            }
+            earlier = file.readAll();
+        }
+        QString error;
+        if (!AtomicFile::write(kept, earlier, &error)) {
+            QLOG_ERROR() << "cannot keep" << path << "as" << kept << error;
+            return false;
+        }
+        return true;
+    }
+
+    // An earlier build's list is turned into today's form once, and only once the file as it
+    // was is kept beside it. When it cannot be kept, the words stay as stored.
+    void upgrade(const QByteArray &earlier)
+    {
+        QVector<Ptr> converted;
+        converted.reserve(records.size());
+        for (const Ptr &r : qAsConst(records))
+            converted.append(std::make_shared<T>(*r));
+        if (!upgradeLoaded(converted))
+            return; // today's form
+        const QString kept = keptPath(filePath);
+        QString error;
+        if (!AtomicFile::write(kept, earlier, &error)) {
+            QLOG_WARN() << "word list of an earlier build" << filePath << "left as stored: cannot keep it as"
+                        << kept << error;
+            return;
+        }
+        QLOG_INFO() << "word list of an earlier build read:" << filePath << "- kept as" << kept;
+        records = converted;
+        saveLater();
+    }
+
+    // Finishes what is owed to the current file. A write that still fails is given up there
+    // (logged): a later retry would write another file's records into it.
+    void leaveFile()
+    {
+        if (m_writer && !m_writer->flush())
+            QLOG_ERROR() << "word list" << filePath << "left unsaved";
+        m_writer.reset();
+    }
     bool m_loaded = false;
     // The largest id the list has held since it was read: every record enters through load,
     // append or appendStamped, which keep it.

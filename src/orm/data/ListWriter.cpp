@@ -1,6 +1,14 @@
 #include "orm/data/ListWriter.h"
 
+#include "logging/QsLog.h"
 #include "orm/data/DatacoreUtil.h"
+
+namespace {
+bool writeList(const ListWriter::Prepare &prepare, const QString &path, const QByteArray &text)
+{
+    return (!prepare || prepare(path)) && DatacoreUtil::writeFile(path, text);
+}
+} // namespace
 
 ListWriter::ListWriter(QObject *parent)
     : QObject(parent)
@@ -25,7 +33,7 @@ ListWriter::~ListWriter()
 void ListWriter::schedule(const QString &path, Snapshot snapshot)
 {
     if (m_path != path && !m_path.isEmpty())
-        flush(); // a list moved to another file: the old file gets its last state first
+        forget();
     m_path = path;
     m_snapshot = std::move(snapshot);
     m_timer.start();
@@ -40,8 +48,8 @@ void ListWriter::start()
     const quint64 generation = ++m_generation;
     const QString path = m_path;
     Job job = m_snapshot();
-    m_pool.start([this, job, path, generation] {
-        const bool ok = DatacoreUtil::writeFile(path, job());
+    m_pool.start([this, job, path, generation, prepare = m_prepare] {
+        const bool ok = writeList(prepare, path, job());
         m_workerOk = ok;
         // Posted events of a deleted writer are dropped; the destructor waits for this thread.
         QMetaObject::invokeMethod(this, [this, generation, ok] { finished(generation, ok); }, Qt::QueuedConnection);
@@ -61,7 +69,23 @@ void ListWriter::finished(quint64 generation, bool ok)
         start();
 }
 
-bool ListWriter::flush()
+void ListWriter::forget()
+{
+    if (m_busy) {
+        m_pool.waitForDone();
+        ++m_generation; // its queued completion is stale now
+        m_busy = false;
+        m_unsaved = m_unsaved || !m_workerOk;
+    }
+    if (m_unsaved || m_timer.isActive() || m_pending)
+        QLOG_ERROR() << "word list changes for" << m_path << "were not saved";
+    m_timer.stop();
+    m_pending = false;
+    m_unsaved = false;
+    m_snapshot = nullptr;
+}
+
+bool ListWriter::flush(Failure failure)
 {
     bool ok = true;
     bool justFailed = false;
@@ -72,7 +96,7 @@ bool ListWriter::flush()
         m_busy = false;
         m_unsaved = !ok;
         justFailed = !ok;
-        if (!ok)
+        if (!ok && failure == Failure::Shown)
             DatacoreUtil::reportWriteFailure();
         emit written(ok);
     }
@@ -82,9 +106,9 @@ bool ListWriter::flush()
         m_timer.stop();
         m_pending = false;
         if (m_snapshot) {
-            const bool done = DatacoreUtil::writeFile(m_path, m_snapshot()());
+            const bool done = writeList(m_prepare, m_path, m_snapshot()());
             m_unsaved = !done;
-            if (!done)
+            if (!done && failure == Failure::Shown)
                 DatacoreUtil::reportWriteFailure();
             emit written(done);
             ok = ok && done;

@@ -161,8 +161,7 @@ void HotWordTab::on_btnImport_clicked(bool)
                                : DataHandler<HotwordVO>::NotAnArray;
     if (result == DataHandler<HotwordVO>::ForeignType)
         return; // the parser has said so; nothing was added
-    // A file exported by an earlier build holds its words percent-encoded.
-    HotwordVO::decodeEarlierEncoding(parsed);
+    // Taken as written, whoever wrote the file: a word may well hold "%41".
     // Words are taken as typed ones are: trimmed, and a blank one is no word.
     QVector<HotwordVO> words;
     words.reserve(parsed.size());
