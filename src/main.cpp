@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QDir>
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
@@ -98,8 +99,17 @@ int main(int argc, char *argv[])
 
     SingleInstanceGuard guard(SingleInstanceGuard::keyFor(AppHelper::programDir()));
     if (!guard.tryAcquire()) {
-        QLOG_WARN() << "refusing a second instance";
-        QMessageBox::warning(nullptr, AppHelper::appName(), TNotify::tr("程序已经在运行中!"));
+        if (!guard.failedFolder().isEmpty()) {
+            QMessageBox::critical(nullptr, AppHelper::appName(),
+                                  TNotify::tr("文件夹 %1 不是当前用户私有的 (须归当前用户所有, 权限为 0700), 无法在其中确认程序只运行一份, 程序无法启动。")
+                                      .arg(QDir::toNativeSeparators(guard.failedFolder())));
+        } else if (!guard.failure().isEmpty()) {
+            QMessageBox::critical(nullptr, AppHelper::appName(),
+                                  TNotify::tr("无法确认程序只运行一份, 程序无法启动: %1").arg(guard.failure()));
+        } else {
+            QLOG_WARN() << "refusing a second instance";
+            QMessageBox::warning(nullptr, AppHelper::appName(), TNotify::tr("程序已经在运行中!"));
+        }
         return 1;
     }
 

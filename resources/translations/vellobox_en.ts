@@ -1155,6 +1155,14 @@ p, li { white-space: pre-wrap; }
         <source>无法连接翻译服务</source>
         <translation>Cannot reach the translation service</translation>
     </message>
+    <message>
+        <source>文件夹 %1 不是当前用户私有的 (须归当前用户所有, 权限为 0700), 无法在其中确认程序只运行一份, 程序无法启动。</source>
+        <translation>The folder %1 is not private to the current user (it must belong to the user, with permissions 0700), so the program cannot make sure only one copy runs. The program cannot start.</translation>
+    </message>
+    <message>
+        <source>无法确认程序只运行一份, 程序无法启动: %1</source>
+        <translation>The program cannot make sure only one copy runs and cannot start: %1</translation>
+    </message>
 </context>
 <context>
     <name>TPointer</name>

@@ -1155,6 +1155,14 @@ p, li { white-space: pre-wrap; }
         <source>无法连接翻译服务</source>
         <translation>번역 서비스에 연결할 수 없습니다</translation>
     </message>
+    <message>
+        <source>文件夹 %1 不是当前用户私有的 (须归当前用户所有, 权限为 0700), 无法在其中确认程序只运行一份, 程序无法启动。</source>
+        <translation>폴더 %1은(는) 현재 사용자 전용이 아닙니다(현재 사용자 소유이고 권한이 0700이어야 합니다). 프로그램이 하나만 실행되는지 확인할 수 없어 프로그램을 시작할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>无法确认程序只运行一份, 程序无法启动: %1</source>
+        <translation>프로그램이 하나만 실행되는지 확인할 수 없어 시작할 수 없습니다: %1</translation>
+    </message>
 </context>
 <context>
     <name>TPointer</name>

@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
@@ -18,12 +19,64 @@
 SingleInstanceGuard::SingleInstanceGuard(const QString &key, const QString &runtimeDir, QObject *parent)
     : QObject(parent)
     , m_key(key + QLatin1Char('-') + QString::number(::getuid()))
-    , m_dir(runtimeDir)
 {
-    if (m_dir.isEmpty())
-        m_dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (m_dir.isEmpty())
-        m_dir = QDir::tempPath();
+    if (!runtimeDir.isEmpty()) {
+        m_candidates << runtimeDir;
+    } else {
+        // Qt gives no runtime folder when the one it would use belongs to somebody else; never
+        // the shared temporary folder.
+        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (!runtime.isEmpty())
+            m_candidates << runtime;
+        m_candidates << privateFallbackDir();
+    }
+    m_dir = m_candidates.first();
+}
+
+QString SingleInstanceGuard::privateFallbackDir()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/vellobox-runtime");
+}
+
+namespace {
+// Why folder is not the user's own with nobody else let in, or empty when it is.
+QString whyNotPrivate(const QString &folder)
+{
+    struct stat info;
+    if (::lstat(QFile::encodeName(folder).constData(), &info) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (S_ISLNK(info.st_mode))
+        return QStringLiteral("it is a symbolic link");
+    if (!S_ISDIR(info.st_mode))
+        return QStringLiteral("it is not a folder");
+    if (info.st_uid != ::geteuid())
+        return QStringLiteral("it belongs to user %1").arg(info.st_uid);
+    if ((info.st_mode & 077) != 0)
+        return QStringLiteral("others may enter it (mode %1)").arg(info.st_mode & 0777, 3, 8, QLatin1Char('0'));
+    return QString();
+}
+} // namespace
+
+bool SingleInstanceGuard::choosePrivateFolder()
+{
+    for (const QString &folder : qAsConst(m_candidates)) {
+        // Made private from the start; one already there is taken only as it is.
+        const QByteArray path = QFile::encodeName(folder);
+        if (::mkdir(path.constData(), 0700) != 0 && errno == ENOENT) {
+            QDir().mkpath(QFileInfo(folder).absolutePath());
+            ::mkdir(path.constData(), 0700);
+        }
+        const QString why = whyNotPrivate(folder);
+        if (why.isEmpty()) {
+            m_dir = folder;
+            m_failedFolder.clear();
+            return true;
+        }
+        QLOG_ERROR() << "the instance lock cannot live in" << folder << ":" << why;
+        m_failedFolder = folder;
+    }
+    m_failure = QStringLiteral("no private folder for the instance lock");
+    return false;
 }
 
 SingleInstanceGuard::~SingleInstanceGuard()
@@ -53,15 +106,25 @@ bool SingleInstanceGuard::tryAcquire()
 {
     if (m_primary)
         return true;
-    QDir().mkpath(m_dir);
+    m_failure.clear();
+    if (!choosePrivateFolder())
+        return false;
     // No PID file to judge for staleness and no sync to disk: the kernel holds the lock for as
     // long as the process lives.
     const QByteArray path = QFile::encodeName(lockPath());
     int fd = -1;
     for (int attempt = 0; attempt < 3 && fd < 0; ++attempt) {
-        fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+        if (fd < 0 && errno == ELOOP) {
+            // Only the user can have put a link in a private folder; it is not followed.
+            QLOG_WARN() << "instance lock" << lockPath() << "was a symbolic link; removed";
+            ::unlink(path.constData());
+            continue;
+        }
         if (fd < 0) {
-            QLOG_ERROR() << "cannot create the instance lock" << lockPath() << std::strerror(errno);
+            m_failure = QStringLiteral("cannot create the instance lock %1: %2")
+                            .arg(lockPath(), QString::fromLocal8Bit(std::strerror(errno)));
+            QLOG_ERROR() << m_failure;
             return false;
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -77,7 +140,9 @@ bool SingleInstanceGuard::tryAcquire()
                 }
                 QLOG_WARN() << "another instance is running";
             } else {
-                QLOG_ERROR() << "cannot take the instance lock" << lockPath() << std::strerror(error);
+                m_failure = QStringLiteral("cannot take the instance lock %1: %2")
+                                .arg(lockPath(), QString::fromLocal8Bit(std::strerror(error)));
+                QLOG_ERROR() << m_failure;
             }
             return false;
         }
@@ -91,7 +156,8 @@ bool SingleInstanceGuard::tryAcquire()
         }
     }
     if (fd < 0) {
-        QLOG_ERROR() << "the instance lock" << lockPath() << "keeps changing";
+        m_failure = QStringLiteral("the instance lock %1 keeps changing").arg(lockPath());
+        QLOG_ERROR() << m_failure;
         return false;
     }
     // For people looking at the folder: who holds it.
@@ -108,10 +174,16 @@ bool SingleInstanceGuard::tryAcquire()
         QLOG_WARN() << "instance server cannot listen:" << m_server->errorString();
     }
     connect(m_server, &QLocalServer::newConnection, this, [this] {
+        // A connection is only a wake-up: nothing it sends is read, and it is closed at once,
+        // so that no client can make the program keep its data or its descriptors.
+        bool woken = false;
         while (QLocalSocket *s = m_server->nextPendingConnection()) {
-            connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
-            emit anotherInstanceStarted();
+            s->abort();
+            s->deleteLater();
+            woken = true;
         }
+        if (woken)
+            emit anotherInstanceStarted();
     });
     return true;
 }

@@ -1,6 +1,8 @@
 #include "platform/SingleInstanceGuard.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QSocketNotifier>
 #include <QSysInfo>
@@ -8,7 +10,11 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <sys/stat.h>
+#include <vector>
 #include <unistd.h>
 
 namespace {
@@ -151,6 +157,84 @@ private slots:
         QCOMPARE(firstLine(same), QByteArray("refused"));
         other.closeWriteChannel();
         QVERIFY(other.waitForFinished(10000));
+    }
+
+    void theLockLivesOnlyInAFolderOfTheUsersOwn()
+    {
+        // A link planted where the lock goes is not followed.
+        QFile notes(m_dir.filePath("notes.txt"));
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.write("my notes");
+        notes.close();
+        {
+            SingleInstanceGuard guard(m_key, m_dir.path());
+            QVERIFY(QFile::link(notes.fileName(), guard.lockPath()));
+            QVERIFY(guard.tryAcquire());
+            QVERIFY(!QFileInfo(guard.lockPath()).isSymLink());
+        }
+        QVERIFY(notes.open(QIODevice::ReadOnly));
+        QCOMPARE(notes.readAll(), QByteArray("my notes"));
+
+        // A folder others may enter is refused, and says so.
+        QTemporaryDir open;
+        QVERIFY(QFile::setPermissions(open.path(), QFile::permissions(open.path()) | QFile::ReadOther | QFile::ExeOther));
+        SingleInstanceGuard shared(m_key, open.path());
+        QVERIFY(!shared.tryAcquire());
+        QCOMPARE(shared.failedFolder(), open.path());
+        QVERIFY(!QFile::exists(shared.lockPath()));
+
+        if (::geteuid() != 0)
+            QSKIP("another user's folder needs root to make");
+        // Without a runtime folder, and the one Qt would take made by somebody else: the lock
+        // goes to a private folder of the user's own, not to the shared temporary folder.
+        QTemporaryDir tmp;
+        QVERIFY(::chmod(QFile::encodeName(tmp.path()).constData(), 01777) == 0);
+        const QString taken = tmp.path() + "/runtime-" + qEnvironmentVariable("USER", "root");
+        QVERIFY(QDir().mkdir(taken));
+        QVERIFY(::chown(QFile::encodeName(taken).constData(), 65534, 65534) == 0);
+        QTemporaryDir cache;
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", tmp.path().toLocal8Bit());
+        qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
+        SingleInstanceGuard guard(m_key);
+        const bool acquired = guard.tryAcquire();
+        qunsetenv("TMPDIR");
+        qunsetenv("XDG_CACHE_HOME");
+        if (!runtime.isEmpty())
+            qputenv("XDG_RUNTIME_DIR", runtime);
+        QVERIFY(acquired);
+        QCOMPARE(QFileInfo(guard.lockPath()).absolutePath(), cache.path() + "/vellobox-runtime");
+        QCOMPARE(QFileInfo(guard.serverPath()).absolutePath(), cache.path() + "/vellobox-runtime");
+        QCOMPARE(QFile::permissions(cache.path() + "/vellobox-runtime") & 0x0077, QFile::Permissions());
+        QVERIFY(QDir(tmp.path()).entryList(QDir::Files | QDir::System).isEmpty());
+    }
+
+    void aWakeUpConnectionIsClosedAtOnceAndKeepsNothing()
+    {
+        SingleInstanceGuard guard(m_key, m_dir.path());
+        QVERIFY(guard.tryAcquire());
+        QSignalSpy told(&guard, &SingleInstanceGuard::anotherInstanceStarted);
+        // One client keeps sending; many others only hold their connection.
+        QLocalSocket flood;
+        flood.connectToServer(guard.serverPath());
+        QVERIFY(flood.waitForConnected(2000));
+        flood.write(QByteArray(4 * 1024 * 1024, 'x'));
+        std::vector<std::unique_ptr<QLocalSocket>> held;
+        for (int i = 0; i < 100; ++i) {
+            held.push_back(std::make_unique<QLocalSocket>());
+            held.back()->connectToServer(guard.serverPath());
+            QVERIFY(held.back()->waitForConnected(2000));
+            QCoreApplication::processEvents(); // the server takes them as they come
+        }
+        const auto allClosed = [&] {
+            return flood.state() == QLocalSocket::UnconnectedState
+                && std::all_of(held.begin(), held.end(),
+                               [](const auto &c) { return c->state() == QLocalSocket::UnconnectedState; });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(allClosed(), 5000);
+        QVERIFY(told.count() >= 1);
+        QTRY_VERIFY(guard.findChildren<QLocalSocket *>().isEmpty());
     }
 
     void releaseLetsARestartTakeIt()
