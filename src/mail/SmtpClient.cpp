@@ -1,8 +1,8 @@
 #include "mail/SmtpClient.h"
 
 #include "logging/QsLog.h"
+#include "util/Clock.h"
 
-#include <QDateTime>
 #include <QEventLoop>
 #include <QHostInfo>
 #include <QSslConfiguration>
@@ -10,9 +10,10 @@
 #include <QTimer>
 
 namespace {
+// Deadlines count on the monotonic clock: a wall clock set back must not stretch a wait.
 qint64 deadlineIn(int ms)
 {
-    return QDateTime::currentMSecsSinceEpoch() + ms;
+    return Clock::monotonicMs() + ms;
 }
 } // namespace
 
@@ -81,7 +82,7 @@ bool SmtpClient::waitFor(const std::function<bool()> &done, qint64 deadline)
     while (!done()) {
         if (m_socketError || m_socket->state() == QAbstractSocket::UnconnectedState)
             return false;
-        const qint64 left = deadline - QDateTime::currentMSecsSinceEpoch();
+        const qint64 left = deadline - Clock::monotonicMs();
         if (left <= 0)
             return false;
         timer.start(int(qMin<qint64>(left, 1000)));

@@ -2,6 +2,7 @@
 #include "mail/MimeEncoding.h"
 #include "support/SmtpTestServer.h"
 #include "support/TestHome.h"
+#include "util/Clock.h"
 #include "util/SmtpHelper.h"
 
 #include <QElapsedTimer>
@@ -101,6 +102,7 @@ private slots:
     void failures();
     void untrustedCertificateIsRefused();
     void silentServerHitsConnectLimit();
+    void timeLimitsCountOnTheMonotonicClock();
     void endlessReplyEndsTheSession();
     void missingSetting_data();
     void missingSetting();
@@ -130,6 +132,8 @@ void TestSmtpHelper::init()
 
 void TestSmtpHelper::cleanup()
 {
+    Clock::setOverride({});
+    Clock::setMonotonicOverride({});
     SmtpHelper::setExtraCaCertificates({});
     SmtpHelper::setLimits({});
     m_server.reset();
@@ -271,6 +275,23 @@ void TestSmtpHelper::silentServerHitsConnectLimit()
     configure(port);
     const Sent refused = send(QStringLiteral("s"), QStringLiteral("b"), {});
     QCOMPARE(refused.message, QStringLiteral("连接邮件服务器失败!"));
+}
+
+void TestSmtpHelper::timeLimitsCountOnTheMonotonicClock()
+{
+    m_server->setSilent(true);
+    SmtpHelper::setLimits({30000, 30000, 30000});
+    // The wall clock is set back an hour while an hour passes on the monotonic clock: the wait
+    // is over, whatever the wall clock says.
+    const qint64 wall = QDateTime::currentMSecsSinceEpoch();
+    Clock::setOverride([wall] { return wall - 3600 * 1000; });
+    int reads = 0;
+    Clock::setMonotonicOverride([&reads] { return qint64(1000000) + (reads++ > 0 ? 3600 * 1000 : 0); });
+    QElapsedTimer timer;
+    timer.start();
+    const Sent s = send(QStringLiteral("s"), QStringLiteral("b"), {});
+    QCOMPARE(s.message, QStringLiteral("连接邮件服务器失败!"));
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
 }
 
 void TestSmtpHelper::endlessReplyEndsTheSession()
