@@ -5,20 +5,35 @@
 
 namespace QsLogging {
 
+namespace {
+constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+}
+
 FileDestination::FileDestination(const QString &path, qint64 maxSizeBytes, int maxBackups)
     : m_file(path)
     , m_maxSize(maxSizeBytes > 0 ? maxSizeBytes : 2 * 1024 * 1024)
     , m_maxBackups(maxBackups >= 0 ? maxBackups : 5)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    // At the debug level the log holds dictated text: the folder and its files are the user's
+    // alone, those of earlier runs included.
+    const QString folder = QFileInfo(path).absolutePath();
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    for (int i = 1; i <= m_maxBackups; ++i) {
+        const QString backup = path + QLatin1Char('.') + QString::number(i);
+        if (QFileInfo(backup).isFile())
+            QFile::setPermissions(backup, OwnerOnly);
+    }
     open();
 }
 
 void FileDestination::open()
 {
     // A log that cannot be opened must never stop the program: lines are dropped.
-    if (m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+    if (m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+        m_file.setPermissions(OwnerOnly);
         m_size = m_file.size();
+    }
 }
 
 void FileDestination::write(const QByteArray &line)

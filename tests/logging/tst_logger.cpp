@@ -110,6 +110,28 @@ private slots:
         QVERIFY2(a > b, qPrintable(newestBackup + " / " + olderBackup));
     }
 
+    void theLogIsReadableByItsOwnerOnly()
+    {
+        QDir().mkpath(m_dir.path() + "/log");
+        QFile::setPermissions(m_dir.path() + "/log", QFile::Permissions(0x7755));
+        QFile earlier(logPath() + ".1"); // left readable by an earlier run
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.close();
+        QVERIFY(QFile::setPermissions(earlier.fileName(), QFile::Permissions(0x6644)));
+        Logger::instance().setFileDestination(logPath(), 1000, 3);
+        const QString payload(200, QLatin1Char('x'));
+        for (int i = 0; i < 10; ++i)
+            QLOG_INFO() << payload; // rotated at least once
+        const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+            | QFile::WriteOther | QFile::ExeOther;
+        QCOMPARE(QFile::permissions(m_dir.path() + "/log") & others, QFile::Permissions());
+        const QDir dir(m_dir.path() + "/log");
+        const QStringList files = dir.entryList(QDir::Files);
+        QVERIFY(files.size() >= 2);
+        for (const QString &f : files)
+            QVERIFY2((QFile::permissions(dir.filePath(f)) & others) == QFile::Permissions(), qPrintable(f));
+    }
+
     void unwritableLogDoesNotStopTheProgram()
     {
         QFile blocker(m_dir.path() + "/blocked");
