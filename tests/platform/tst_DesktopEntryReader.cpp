@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QLocale>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -196,6 +197,21 @@ private slots:
         QCOMPARE(list.size(), 6);
         QCOMPARE(list.first().displayName, QStringLiteral("Home Wins"));
         QVERIFY(!helper.isWindows11());
+    }
+
+    void aLeakInReadingAnEntryIsReported()
+    {
+#ifndef VB_LEAK_CHECKED
+        QSKIP("built without the leak check");
+#else
+        // Run with the suite's own leak check and its suppressions.
+        QProcess reader;
+        reader.start(QStringLiteral(VB_LEAKY_READER), {m_data + QStringLiteral("/applications/editor.desktop")});
+        QVERIFY(reader.waitForFinished(30000));
+        const QByteArray report = reader.readAllStandardError();
+        QVERIFY2(report.contains("LeakSanitizer: detected memory leaks"), report.constData());
+        QVERIFY(report.contains("readEntryAndForgetToFreeIt"));
+#endif
     }
 };
 
