@@ -240,8 +240,7 @@ void MainWindow::activatedSysTrayIcon(QSystemTrayIcon::ActivationReason reason)
         show();
         break;
     case QSystemTrayIcon::Trigger:
-        show();
-        setWindowState(Qt::WindowActive);
+        bringForward();
         if (m_upgradeDialog)
             m_upgradeDialog->show();
         break;
@@ -365,7 +364,16 @@ void MainWindow::openTriggered(bool)
 
 void MainWindow::openTriggered()
 {
+    bringForward();
+}
+
+void MainWindow::bringForward()
+{
+    // show() alone leaves a minimised window iconic and a covered one behind the other.
     show();
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    raise();
+    activateWindow();
 }
 
 void MainWindow::checkUpgradeTriggered(bool)
