@@ -14,6 +14,7 @@
 #include "form/DebugWindows.h"
 #include "form/DeviceHub.h"
 #include "form/PlaceholderPages.h"
+#include "form/TrayLink.h"
 #include "form/TypingOutput.h"
 #include "form/UpgradeLink.h"
 #include "form/dialog/ButtonStateStyle.h"
@@ -275,10 +276,7 @@ void MainWindow::initTopRightPanel()
         connect(action, &QAction::triggered, this, &MainWindow::onOpenMenu);
     }
     // Without a tray, the tray menu's exit would be out of reach.
-    if (!trayAvailable()) {
-        settingsMenu->addSeparator();
-        settingsMenu->addAction(m_exitAction);
-    }
+    TrayLink::of(this)->offerExitIn(settingsMenu, m_exitAction);
 
     const QStringList debugEntries = {QStringLiteral("录音(原始PCM数据)"), QStringLiteral("录音(encode)"),
                                       QStringLiteral("登录页面")};

@@ -30,6 +30,7 @@
 #include "platform/VirtualKeys.h"
 #include "qui/control/AnimationButton.h"
 #include "qui/control/KeyLineEdit.h"
+#include "support/SystemTrayHost.h"
 #include "support/TestHome.h"
 #include "support/ToastRecorder.h"
 #include "support/WindowManagerSession.h"
@@ -491,6 +492,35 @@ private slots:
         QTRY_VERIFY(m_window->isActiveWindow());
         QVERIFY(!m_window->isMinimized());
         QTRY_VERIFY(screenPixel(centre) != QColor(Qt::magenta));
+    }
+
+    void aTrayThatComesLateOrGoesIsFollowed()
+    {
+        if (!onTheXServer())
+            QSKIP("needs the X server and a window manager: runs as tst_mainwindow_x11");
+        const QString failure = m_windowManager.start();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        MainWindow::setTrayAvailableForTest(std::nullopt);
+        QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
+        QMenu *settings = m_window->topRightPanel()->tbMenu()->menu();
+        QAction *exit = actionNamed(m_window->trayMenu()->actions(), TUI::tr("&退出"));
+
+        // An autostart with -h before the panel's tray exists.
+        StartupSequence::showWindow(m_window.get(), true);
+        QVERIFY(m_window->isVisible());
+        QVERIFY(m_window->isMinimized());
+        QVERIFY(settings->actions().contains(exit));
+
+        SystemTrayHost tray;
+        QVERIFY(tray.start());
+        QTRY_VERIFY(m_window->isHidden());
+        QTRY_VERIFY(!tray.dockRequests().isEmpty());
+        QTRY_VERIFY(!settings->actions().contains(exit));
+        QVERIFY(m_window->trayMenu()->actions().contains(exit));
+
+        tray.stop();
+        QTRY_VERIFY(settings->actions().contains(exit));
+        QVERIFY(m_window->trayMenu()->actions().contains(exit));
     }
 
     void titleBarButtonsHideAndMinimise()
