@@ -14,6 +14,7 @@
 #include "form/DebugWindows.h"
 #include "form/DeviceHub.h"
 #include "form/PlaceholderPages.h"
+#include "form/TrayLink.h"
 #include "form/TypingOutput.h"
 #include "form/UpgradeLink.h"
 #include "form/dialog/ButtonStateStyle.h"
@@ -240,8 +241,7 @@ void MainWindow::activatedSysTrayIcon(QSystemTrayIcon::ActivationReason reason)
         show();
         break;
     case QSystemTrayIcon::Trigger:
-        show();
-        setWindowState(Qt::WindowActive);
+        bringForward();
         if (m_upgradeDialog)
             m_upgradeDialog->show();
         break;
@@ -276,10 +276,7 @@ void MainWindow::initTopRightPanel()
         connect(action, &QAction::triggered, this, &MainWindow::onOpenMenu);
     }
     // Without a tray, the tray menu's exit would be out of reach.
-    if (!trayAvailable()) {
-        settingsMenu->addSeparator();
-        settingsMenu->addAction(m_exitAction);
-    }
+    TrayLink::of(this)->offerExitIn(settingsMenu, m_exitAction);
 
     const QStringList debugEntries = {QStringLiteral("录音(原始PCM数据)"), QStringLiteral("录音(encode)"),
                                       QStringLiteral("登录页面")};
@@ -365,7 +362,16 @@ void MainWindow::openTriggered(bool)
 
 void MainWindow::openTriggered()
 {
+    bringForward();
+}
+
+void MainWindow::bringForward()
+{
+    // show() alone leaves a minimised window iconic and a covered one behind the other.
     show();
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    raise();
+    activateWindow();
 }
 
 void MainWindow::checkUpgradeTriggered(bool)

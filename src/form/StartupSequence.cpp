@@ -4,6 +4,7 @@
 #include "device/DeviceContext.h"
 #include "form/MainWindow.h"
 #include "form/SaveFailureNotice.h"
+#include "form/TrayLink.h"
 #include "form/UpgradeLink.h"
 #include "form/tab/SharedGlContext.h"
 #include "logic/businessLogic/monitor/BlueToothMonitor.h"
@@ -36,6 +37,7 @@ void showWindow(MainWindow *window, bool startHidden)
     if (WindowManagerProbe::isRunning()) {
         QLOG_WARN() << "started hidden, but there is no system tray to come back from: the window starts minimised";
         window->showMinimized();
+        TrayLink::of(window)->hideIntoComingTray();
     } else {
         QLOG_WARN() << "started hidden, but there is neither a system tray nor a window manager: the window is shown";
         window->show();

@@ -15,7 +15,8 @@ constexpr int UpdateCheckDelayMs = 5000;
 // when the first page is shown, so a start loads no OpenGL driver).
 void setApplicationAttributes();
 // Shows the window unless asked to start hidden. Hidden needs a tray to come back from:
-// without one the window shows anyway, minimised when a window manager can restore it.
+// without one the window shows anyway, minimised when a window manager can restore it, and
+// goes into the tray once one comes.
 void showWindow(MainWindow *window, bool startHidden);
 // Connects HidMonitor and BlueToothMonitor (newDevice, deleteDevice) to the window, and the
 // settings store's save failures to their notice.

@@ -223,6 +223,36 @@ private slots:
         QCOMPARE(m_mail->server.sessions.size(), 1);
     }
 
+    void enterSendsTheFormAndNeverClosesIt_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return in the contact") << "leUserName" << int(Qt::Key_Return);
+        QTest::newRow("Return in the mobile number") << "lePhone" << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter in the mobile number") << "lePhone" << int(Qt::Key_Enter);
+        QTest::newRow("Return on the focused cancel button") << "btnCancel" << int(Qt::Key_Return);
+    }
+
+    void enterSendsTheFormAndNeverClosesIt()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        ToastRecorder toasts;
+        FeedbackDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        fill(dialog, QStringLiteral("张三"), QStringLiteral("13800138000"), QStringLiteral("坏了"));
+        auto *target = dialog.findChild<QWidget *>(focus);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(nameEdit(dialog)->text(), QStringLiteral("张三"));
+        QCOMPARE(phoneEdit(dialog)->text(), QStringLiteral("13800138000"));
+        QCOMPARE(contentEdit(dialog)->toPlainText(), QStringLiteral("坏了"));
+        QCOMPARE(m_mail->server.sessions.size(), 1);
+        QCOMPARE(toasts.texts(), QStringList{QStringLiteral("邮件发送成功!")});
+    }
+
     void closingWhileSendingTouchesNothingAfterwards()
     {
         ToastRecorder toasts;

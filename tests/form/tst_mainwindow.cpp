@@ -30,8 +30,10 @@
 #include "platform/VirtualKeys.h"
 #include "qui/control/AnimationButton.h"
 #include "qui/control/KeyLineEdit.h"
+#include "support/SystemTrayHost.h"
 #include "support/TestHome.h"
 #include "support/ToastRecorder.h"
+#include "support/WindowManagerSession.h"
 #include "util/TrContexts.h"
 
 #include <QClipboard>
@@ -39,6 +41,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
@@ -67,6 +70,26 @@ QStringList actionTexts(const QList<QAction *> &actions)
         texts << action->text();
     return texts;
 }
+
+QAction *actionNamed(const QList<QAction *> &actions, const QString &text)
+{
+    for (QAction *action : actions) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+// What the screen shows at a point, whichever window is there.
+QColor screenPixel(const QPoint &point)
+{
+    return QGuiApplication::primaryScreen()->grabWindow(0, point.x(), point.y(), 1, 1).toImage().pixelColor(0, 0);
+}
+
+bool onTheXServer()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
 } // namespace
 
 class TestMainWindow : public QObject
@@ -78,6 +101,8 @@ private:
     std::unique_ptr<TestHome> &m_home = m_fixture.home;
     std::unique_ptr<MainWindow> &m_window = m_fixture.window;
     QStringList &m_journal = m_fixture.journal;
+    // For the cases that run as tst_mainwindow_x11; started by the first of them.
+    WindowManagerSession m_windowManager;
 
     ZTabWidget *tabs() const { return m_window->tabWidget(); }
     ZTabBar *bar() const { return m_window->tabWidget()->zTabBar(); }
@@ -427,6 +452,75 @@ private slots:
         // Showing a window asked to stay hidden is explained in the log.
         QCOMPARE(log.lines({"started hidden", "no system tray"}).size() + log.lines({"started hidden", "neither a system tray"}).size(),
                  hidden && !tray ? 1 : 0);
+    }
+
+    void openFromTheTrayMenuBringsTheWindowForward_data()
+    {
+        QTest::addColumn<bool>("minimised");
+        QTest::newRow("minimised") << true;
+        QTest::newRow("behind another window") << false;
+    }
+
+    void openFromTheTrayMenuBringsTheWindowForward()
+    {
+        QFETCH(bool, minimised);
+        if (!onTheXServer())
+            QSKIP("needs the X server and a window manager: runs as tst_mainwindow_x11");
+        const QString failure = m_windowManager.start();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        m_window->move(200, 150);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        const QPoint centre = m_window->geometry().center();
+        QWidget cover;
+        if (minimised) {
+            m_window->showMinimized();
+            QTRY_VERIFY(!m_window->windowHandle()->isExposed());
+        } else {
+            QPalette magenta;
+            magenta.setColor(QPalette::Window, Qt::magenta);
+            cover.setPalette(magenta);
+            cover.setAutoFillBackground(true);
+            cover.setGeometry(m_window->geometry().adjusted(-100, -100, 100, 100));
+            cover.show();
+            QVERIFY(QTest::qWaitForWindowActive(&cover));
+            QTRY_COMPARE(screenPixel(centre), QColor(Qt::magenta));
+        }
+
+        actionNamed(m_window->trayMenu()->actions(), TUI::tr("&打开"))->trigger();
+        QTRY_VERIFY(m_window->windowHandle()->isExposed());
+        QTRY_VERIFY(m_window->isActiveWindow());
+        QVERIFY(!m_window->isMinimized());
+        QTRY_VERIFY(screenPixel(centre) != QColor(Qt::magenta));
+    }
+
+    void aTrayThatComesLateOrGoesIsFollowed()
+    {
+        if (!onTheXServer())
+            QSKIP("needs the X server and a window manager: runs as tst_mainwindow_x11");
+        const QString failure = m_windowManager.start();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        MainWindow::setTrayAvailableForTest(std::nullopt);
+        QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
+        QMenu *settings = m_window->topRightPanel()->tbMenu()->menu();
+        QAction *exit = actionNamed(m_window->trayMenu()->actions(), TUI::tr("&退出"));
+
+        // An autostart with -h before the panel's tray exists.
+        StartupSequence::showWindow(m_window.get(), true);
+        QVERIFY(m_window->isVisible());
+        QVERIFY(m_window->isMinimized());
+        QVERIFY(settings->actions().contains(exit));
+
+        SystemTrayHost tray;
+        QVERIFY(tray.start());
+        QTRY_VERIFY(m_window->isHidden());
+        QTRY_VERIFY(!tray.dockRequests().isEmpty());
+        QTRY_VERIFY(!settings->actions().contains(exit));
+        QVERIFY(m_window->trayMenu()->actions().contains(exit));
+
+        tray.stop();
+        QTRY_VERIFY(settings->actions().contains(exit));
+        QVERIFY(m_window->trayMenu()->actions().contains(exit));
     }
 
     void titleBarButtonsHideAndMinimise()

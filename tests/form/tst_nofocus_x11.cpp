@@ -10,12 +10,10 @@
 #include "form/floating/Magnifier.h"
 #include "form/floating/SubtitleWidget.h"
 #include "form/floating/TextWidget.h"
-#include "platform/WindowManagerProbe.h"
 #include "support/TestHome.h"
+#include "support/WindowManagerSession.h"
 
 #include <QApplication>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QtTest>
 #include <memory>
 
@@ -27,7 +25,7 @@ private:
     enum Window { Tip, TextBox, Subtitle, Volume, Spotlight, Lens, WordPick };
 
     std::unique_ptr<TestHome> m_home;
-    QProcess m_windowManager;
+    WindowManagerSession m_windowManager;
     LineEditTarget m_editor;
     TypingOutput m_output;
 
@@ -36,14 +34,9 @@ private slots:
     {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             QSKIP("needs the X server");
-        QVERIFY2(!WindowManagerProbe::isRunning(), "another window manager runs on this display");
-        const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
-        QVERIFY2(!openbox.isEmpty(), "openbox is missing: run scripts/deps.sh --test");
+        const QString failure = m_windowManager.start();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
         m_home = std::make_unique<TestHome>();
-        m_windowManager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_windowManager.start(openbox, {QStringLiteral("--sm-disable")});
-        QVERIFY(m_windowManager.waitForStarted());
-        QVERIFY(QTest::qWaitFor([] { return WindowManagerProbe::isRunning(); }, 10000));
 
         m_editor.start();
     }
@@ -51,11 +44,7 @@ private slots:
     void cleanupTestCase()
     {
         m_editor.stop();
-        if (m_windowManager.state() != QProcess::NotRunning) {
-            m_windowManager.terminate();
-            if (!m_windowManager.waitForFinished(5000))
-                m_windowManager.kill();
-        }
+        m_windowManager.stop();
         m_home.reset();
     }
 
