@@ -176,6 +176,28 @@ private slots:
         QCOMPARE(storedWords(m_device->home), QStringList{"word"});
     }
 
+    // A full-width input method types the ideographic space too; to voice search both words
+    // are one keyword, so the second could never be reached.
+    void aWordMatchedAsAnotherIsADuplicate_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("full-width after ASCII") << "Music Player" << QStringLiteral("Ｍｕｓｉｃ　Ｐｌａｙｅｒ");
+        QTest::newRow("ASCII after full-width") << QStringLiteral("Ｍｕｓｉｃ　Ｐｌａｙｅｒ") << "music player";
+    }
+    void aWordMatchedAsAnotherIsADuplicate()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        VoiceSearchTab tab;
+        Form form(tab);
+        form.enter(first, "example.com");
+        ToastRecorder toasts;
+        form.enter(second, "b.com");
+        QCOMPARE(toasts.texts(), QStringList{"指令词重复, 请换一个指令词"});
+        QCOMPARE(storedWords(m_device->home), QStringList{first});
+    }
+
     void aWordMayChangeItsOwnCase()
     {
         VoiceSearchTab tab;

@@ -217,11 +217,11 @@ void VoiceSearchTab::btnChooseFile_click(bool)
 bool VoiceSearchTab::isKeywordDuplicate(const QVector<std::shared_ptr<KeywordVO>> &list, const QString &keyword,
                                         const KeywordVO *editing)
 {
-    // "Ｗｏｒｄ" typed in full-width mode is the same word as "word".
-    const QString folded = KeywordIndex::widthFolded(keyword);
+    // Compared as voice search compares them: a word it cannot tell from another could never
+    // be reached ("Ｍｕｓｉｃ　Ｐｌａｙｅｒ" typed in full-width mode is "Music Player").
+    const QString normal = KeywordIndex::normalized(keyword);
     return std::any_of(list.cbegin(), list.cend(), [&](const std::shared_ptr<KeywordVO> &r) {
-        return r.get() != editing
-               && KeywordIndex::widthFolded(r->keyword).compare(folded, Qt::CaseInsensitive) == 0;
+        return r.get() != editing && KeywordIndex::normalized(r->keyword) == normal;
     });
 }
 
