@@ -1155,6 +1155,10 @@ p, li { white-space: pre-wrap; }
         <source>无法连接翻译服务</source>
         <translation>Cannot reach the translation service</translation>
     </message>
+    <message>
+        <source>该指令词已不存在, 修改未保存</source>
+        <translation>This command word no longer exists. The change was not saved</translation>
+    </message>
 </context>
 <context>
     <name>TPointer</name>

@@ -1155,6 +1155,10 @@ p, li { white-space: pre-wrap; }
         <source>无法连接翻译服务</source>
         <translation>번역 서비스에 연결할 수 없습니다</translation>
     </message>
+    <message>
+        <source>该指令词已不存在, 修改未保存</source>
+        <translation>이 명령어는 더 이상 없습니다. 변경 내용이 저장되지 않았습니다</translation>
+    </message>
 </context>
 <context>
     <name>TPointer</name>

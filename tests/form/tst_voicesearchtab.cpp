@@ -234,6 +234,27 @@ private slots:
         QCOMPARE(form.table->rowCount(), 1);
     }
 
+    // The typed change is not thrown away: it stays in the fields, ready to be added anew.
+    void anEditOfAWordDeletedMeanwhileKeepsTheTextAndSaysSo()
+    {
+        VoiceSearchTab tab;
+        Form form(tab);
+        form.enter("word", "a.com");
+        form.enter("other", "b.com");
+        form.clickRow(0, "lbEdit");
+        keywords().remove(keywords().records.first()); // e.g. from the branded mouse's page
+        ToastRecorder toasts;
+        form.enter("changed", "c.com");
+        QCOMPARE(toasts.texts(), QStringList{"该指令词已不存在, 修改未保存"});
+        QCOMPARE(toasts.entries.first().type, 1);
+        QCOMPARE(form.keyword->text(), QStringLiteral("changed"));
+        QCOMPARE(form.content->text(), QStringLiteral("c.com"));
+        QCOMPARE(form.add->text(), QStringLiteral("添加"));
+        QCOMPARE(storedWords(m_device->home), QStringList{"other"});
+        form.add->click();
+        QCOMPARE(storedWords(m_device->home), (QStringList{"other", "changed"}));
+    }
+
     // Another page may change the chosen record meanwhile: it is still the one saved or deleted.
     void aRecordChangedElsewhereIsStillTheOneChosen()
     {

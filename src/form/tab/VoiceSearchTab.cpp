@@ -251,6 +251,9 @@ void VoiceSearchTab::btnAddKeyword_click(bool)
         if (!editing || !list.replace(editing, values)) {
             QLOG_WARN() << "指令词未找到，修改失败 - id : " << id;
             loadKeywords();
+            // The typed text stays: one press of "添加" keeps it as a new keyword.
+            warn(TNotify::tr("该指令词已不存在, 修改未保存"));
+            return;
         }
     } else {
         list.add(values); // a new id, written in the background
