@@ -1163,6 +1163,10 @@ p, li { white-space: pre-wrap; }
         <source>无法确认程序只运行一份, 程序无法启动: %1</source>
         <translation>The program cannot make sure only one copy runs and cannot start: %1</translation>
     </message>
+    <message>
+        <source>该指令词已不存在, 修改未保存</source>
+        <translation>This command word no longer exists. The change was not saved</translation>
+    </message>
 </context>
 <context>
     <name>TPointer</name>

@@ -1163,6 +1163,10 @@ p, li { white-space: pre-wrap; }
         <source>无法确认程序只运行一份, 程序无法启动: %1</source>
         <translation>프로그램이 하나만 실행되는지 확인할 수 없어 시작할 수 없습니다: %1</translation>
     </message>
+    <message>
+        <source>该指令词已不存在, 修改未保存</source>
+        <translation>이 명령어는 더 이상 없습니다. 변경 내용이 저장되지 않았습니다</translation>
+    </message>
 </context>
 <context>
     <name>TPointer</name>

@@ -80,7 +80,8 @@ void ZTableWidget::applyColumns()
         const int column = firstDataColumn() + i;
         if (m_columns.at(i).width > 0) {
             m_header->setSectionResizeMode(column, QHeaderView::Interactive);
-            setColumnWidth(column, m_columns.at(i).width);
+            // A layout's width suits its Chinese title; a translated title may need more.
+            setColumnWidth(column, std::max(m_columns.at(i).width, m_header->sectionSizeHint(column)));
         } else {
             m_header->setSectionResizeMode(column, QHeaderView::Stretch);
         }

@@ -3,7 +3,9 @@
 #include "orm/data/BaseVO.h"
 #include "orm/data/HotwordVO.h"
 #include "orm/data/KeywordVO.h"
+#include "qui/QUIHelper.h"
 #include "qui/control/ClickableLabel.h"
+#include "support/InterfaceLanguage.h"
 #include "support/TestHome.h"
 #include "util/AppHelper.h"
 
@@ -11,6 +13,7 @@
 #include <QHeaderView>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QStyleOptionHeader>
 #include <QtTest>
 #include <memory>
 #include <vector>
@@ -64,6 +67,8 @@ private slots:
     void programFolderLayoutWins();
     void editedCellWritesThroughTheRecord();
     void missingLayoutShowsEveryField();
+    void columnsAreAtLeastAsWideAsTheirTitles_data();
+    void columnsAreAtLeastAsWideAsTheirTitles();
 
 private:
     static std::vector<std::unique_ptr<HotwordVO>> hotwords(int n)
@@ -391,6 +396,53 @@ void TestZTableWidget::missingLayoutShowsEveryField()
     ZTableWidget table;
     table.init(KeywordVO::staticFieldTable(), QStringLiteral("NoSuchLayout"), false);
     QCOMPARE(table.columnCount(), KeywordVO::staticFieldTable().fields().size());
+}
+
+void TestZTableWidget::columnsAreAtLeastAsWideAsTheirTitles_data()
+{
+    InterfaceLanguage::addRows();
+}
+
+// The widths of the layouts are chosen for the Chinese titles; a translated title is longer.
+void TestZTableWidget::columnsAreAtLeastAsWideAsTheirTitles()
+{
+    QFETCH(QString, lang);
+    // The program's look: the header's padding comes from its style sheet.
+    QVERIFY(QUIHelper::setStyle(QUIHelper::themeNames().value(0)));
+    QVERIFY(QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css")));
+    InterfaceLanguage language(lang);
+    QVERIFY(language.isReady());
+    const struct {
+        const char *layout;
+        const FieldTable &fields;
+        bool checkable;
+    } tables[] = {{"KeywordVO", KeywordVO::staticFieldTable(), false},
+                  {"HotwordVO", HotwordVO::staticFieldTable(), false},
+                  {"AudioRecordVO", RecordLike::staticFieldTable(), true}};
+    for (const auto &t : tables) {
+        ZTableWidget table;
+        table.init(t.fields, QLatin1String(t.layout), t.checkable);
+        table.resize(860, 200);
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        QHeaderView *header = table.horizontalHeader();
+        for (int column = t.checkable ? 1 : 0; column < table.columnCount(); ++column) {
+            // Where the header draws the title, and the room the title needs there.
+            QStyleOptionHeader option;
+            option.initFrom(header);
+            option.section = column;
+            option.text = table.horizontalHeaderItem(column)->text();
+            option.rect = QRect(0, 0, header->sectionSize(column), header->height());
+            const QRect label = header->style()->subElementRect(QStyle::SE_HeaderLabel, &option, header);
+            const int needed = header->fontMetrics().horizontalAdvance(option.text);
+            QVERIFY2(needed <= label.width(),
+                     qPrintable(QStringLiteral("%1 \"%2\": %3 px of title in %4 px")
+                                    .arg(QLatin1String(t.layout), option.text)
+                                    .arg(needed)
+                                    .arg(label.width())));
+        }
+    }
+    qApp->setStyleSheet(QString());
 }
 
 QTEST_MAIN(TestZTableWidget)

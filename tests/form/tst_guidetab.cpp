@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLayout>
+#include <QTcpServer>
 #include <QtTest>
 #include <memory>
 
@@ -152,23 +153,50 @@ private slots:
         QVERIFY(!upload(page)->isAnimating());
     }
 
-    void failedUploadHidesTheButtonUntilThePageIsOpenedAgain()
+    // A failure leaves the button, so the user can try again once the cause is mended.
+    void failedUploadKeepsTheButtonForAnotherTry_data()
     {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no mail account") << "account" << "邮件账号未配置 (/Mail/Account, /Mail/Password)";
+        QTest::newRow("server down") << "down" << "连接邮件服务器失败!";
+        QTest::newRow("mail refused") << "refused" << "邮件发送失败!";
+    }
+
+    void failedUploadKeepsTheButtonForAnotherTry()
+    {
+        QFETCH(QString, failure);
+        QFETCH(QString, message);
         ToastRecorder toasts;
         m_mail->home.write(QStringLiteral("log/log.txt"), "today");
-        m_mail->server.setRejectData(true);
-        {
-            GuideTab page;
-            page.show();
-            page.on_btnUploadLog_clicked();
-            QCOMPARE(toasts.texts(), QStringList{QStringLiteral("邮件发送失败!")});
-            QCOMPARE(toasts.entries.first().type, 2);
-            QVERIFY(!upload(page)->isVisible());
-            QCOMPARE(upload(page)->text(), QStringLiteral("上传日志"));
+        Configurations &config = Configurations::instance();
+        if (failure == QLatin1String("account")) {
+            config.setValue(QStringLiteral("/Mail/Account"), QString());
+            config.setValue(QStringLiteral("/Mail/Password"), QString());
+        } else if (failure == QLatin1String("down")) {
+            QTcpServer gone;
+            QVERIFY(gone.listen(QHostAddress::LocalHost, 0));
+            config.setValue(QStringLiteral("/Mail/Port"), gone.serverPort());
+        } else {
+            m_mail->server.setRejectData(true);
         }
-        GuideTab reopened;
-        reopened.show();
-        QVERIFY(upload(reopened)->isVisible());
+        GuideTab page;
+        page.show();
+        upload(page)->click();
+        QCOMPARE(toasts.texts(), QStringList{message});
+        QCOMPARE(toasts.entries.first().type, 2);
+        QVERIFY(upload(page)->isVisible());
+        QCOMPARE(upload(page)->text(), QStringLiteral("上传日志"));
+        QVERIFY(!upload(page)->isAnimating());
+
+        // The cause mended, the same button sends the logs.
+        m_mail->server.setRejectData(false);
+        ReceivedMail::configure(m_mail->server);
+        upload(page)->click();
+        QCOMPARE(toasts.texts().last(), QStringLiteral("日志上传成功"));
+        QVERIFY(!m_mail->server.sessions.isEmpty());
+        QVERIFY(ReceivedMail::parse(m_mail->server.sessions.last().data).attachmentNames.contains("log.txt"));
+        QVERIFY(!upload(page)->isVisible());
     }
 
     void secondPressWhileUploadingIsRefused()

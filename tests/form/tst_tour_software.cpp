@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QJsonObject>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QtTest>
 #include <memory>
 
@@ -126,6 +127,28 @@ private slots:
         dialog->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!dialog);
+    }
+
+    // With no mail account the upload fails: the page keeps its button for another try.
+    void supportAfterAFailedUpload()
+    {
+        Configurations &config = Configurations::instance();
+        config.setLanguage(QStringLiteral("zh"));
+        config.setValue(QStringLiteral("/Mail/Account"), QString());
+        config.setValue(QStringLiteral("/Mail/Password"), QString());
+        QDir().mkpath(m_home->file(QStringLiteral("assets/vellobox/image")));
+        QrCodeHelper::image(QStringLiteral("https://example.com/service"), 256)
+            .save(m_home->file(QStringLiteral("assets/vellobox/image/customer_service_zh.png")));
+        m_home->write(QStringLiteral("log/log.txt"), "today");
+        QPointer<QDialog> dialog = settingsMenuInstance()->openSettingDialog(1);
+        QVERIFY(dialog);
+        auto *upload = dialog->findChild<QPushButton *>(QStringLiteral("btnUploadLog"));
+        QVERIFY(upload);
+        upload->click();
+        QVERIFY(upload->isVisible());
+        save(dialog, QStringLiteral("GuideTab-uploadFailed"));
+        dialog->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 

@@ -176,6 +176,28 @@ private slots:
         QCOMPARE(storedWords(m_device->home), QStringList{"word"});
     }
 
+    // A full-width input method types the ideographic space too; to voice search both words
+    // are one keyword, so the second could never be reached.
+    void aWordMatchedAsAnotherIsADuplicate_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("full-width after ASCII") << "Music Player" << QStringLiteral("Ｍｕｓｉｃ　Ｐｌａｙｅｒ");
+        QTest::newRow("ASCII after full-width") << QStringLiteral("Ｍｕｓｉｃ　Ｐｌａｙｅｒ") << "music player";
+    }
+    void aWordMatchedAsAnotherIsADuplicate()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        VoiceSearchTab tab;
+        Form form(tab);
+        form.enter(first, "example.com");
+        ToastRecorder toasts;
+        form.enter(second, "b.com");
+        QCOMPARE(toasts.texts(), QStringList{"指令词重复, 请换一个指令词"});
+        QCOMPARE(storedWords(m_device->home), QStringList{first});
+    }
+
     void aWordMayChangeItsOwnCase()
     {
         VoiceSearchTab tab;
@@ -210,6 +232,27 @@ private slots:
         QCOMPARE(storedWords(m_device->home), QStringList{"other"});
         QCOMPARE(form.add->text(), QStringLiteral("添加"));
         QCOMPARE(form.table->rowCount(), 1);
+    }
+
+    // The typed change is not thrown away: it stays in the fields, ready to be added anew.
+    void anEditOfAWordDeletedMeanwhileKeepsTheTextAndSaysSo()
+    {
+        VoiceSearchTab tab;
+        Form form(tab);
+        form.enter("word", "a.com");
+        form.enter("other", "b.com");
+        form.clickRow(0, "lbEdit");
+        keywords().remove(keywords().records.first()); // e.g. from the branded mouse's page
+        ToastRecorder toasts;
+        form.enter("changed", "c.com");
+        QCOMPARE(toasts.texts(), QStringList{"该指令词已不存在, 修改未保存"});
+        QCOMPARE(toasts.entries.first().type, 1);
+        QCOMPARE(form.keyword->text(), QStringLiteral("changed"));
+        QCOMPARE(form.content->text(), QStringLiteral("c.com"));
+        QCOMPARE(form.add->text(), QStringLiteral("添加"));
+        QCOMPARE(storedWords(m_device->home), QStringList{"other"});
+        form.add->click();
+        QCOMPARE(storedWords(m_device->home), (QStringList{"other", "changed"}));
     }
 
     // Another page may change the chosen record meanwhile: it is still the one saved or deleted.

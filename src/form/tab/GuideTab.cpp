@@ -79,7 +79,10 @@ void GuideTab::on_btnUploadLog_clicked(bool)
                                  Toast::instance().showMessage(0, TUI::tr("日志上传成功"), ToastMs);
                              ui->btnUploadLog->setText(TUI::tr("上传日志"));
                              ui->btnUploadLog->stop();
-                             ui->btnUploadLog->hide();
+                             // After a failure the button stays, for another try once the cause
+                             // is mended.
+                             if (code == 0)
+                                 ui->btnUploadLog->hide();
                          },
                          this);
 }

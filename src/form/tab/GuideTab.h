@@ -8,7 +8,8 @@ class GuideTab;
 
 // The settings-menu page "技术支持": the customer-service QR picture for the interface
 // language, and "上传日志", which mails the logs and crash dumps to support with the machine
-// identifier in the subject. The button goes away after one upload until the page is reopened.
+// identifier in the subject. The button goes away after a successful upload until the page is
+// reopened.
 class GuideTab : public QWidget
 {
     Q_OBJECT

@@ -217,11 +217,11 @@ void VoiceSearchTab::btnChooseFile_click(bool)
 bool VoiceSearchTab::isKeywordDuplicate(const QVector<std::shared_ptr<KeywordVO>> &list, const QString &keyword,
                                         const KeywordVO *editing)
 {
-    // "Ｗｏｒｄ" typed in full-width mode is the same word as "word".
-    const QString folded = KeywordIndex::widthFolded(keyword);
+    // Compared as voice search compares them: a word it cannot tell from another could never
+    // be reached ("Ｍｕｓｉｃ　Ｐｌａｙｅｒ" typed in full-width mode is "Music Player").
+    const QString normal = KeywordIndex::normalized(keyword);
     return std::any_of(list.cbegin(), list.cend(), [&](const std::shared_ptr<KeywordVO> &r) {
-        return r.get() != editing
-               && KeywordIndex::widthFolded(r->keyword).compare(folded, Qt::CaseInsensitive) == 0;
+        return r.get() != editing && KeywordIndex::normalized(r->keyword) == normal;
     });
 }
 
@@ -251,6 +251,9 @@ void VoiceSearchTab::btnAddKeyword_click(bool)
         if (!editing || !list.replace(editing, values)) {
             QLOG_WARN() << "指令词未找到，修改失败 - id : " << id;
             loadKeywords();
+            // The typed text stays: one press of "添加" keeps it as a new keyword.
+            warn(TNotify::tr("该指令词已不存在, 修改未保存"));
+            return;
         }
     } else {
         list.add(values); // a new id, written in the background

@@ -33,7 +33,8 @@ public:
     // The id of the keyword being changed; 0 while a new one is entered.
     qint64 editKeywordId() const { return m_editKeywordId; }
 
-    // True when another keyword than the one being edited has the word, whatever its case.
+    // True when another keyword than the one being edited is the same word to voice search,
+    // whatever its case, letter width, blanks and punctuation.
     static bool isKeywordDuplicate(const QVector<std::shared_ptr<KeywordVO>> &list, const QString &keyword,
                                    const KeywordVO *editing);
 

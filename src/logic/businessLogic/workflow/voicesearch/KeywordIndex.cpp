@@ -50,16 +50,6 @@ constexpr ushort kFullWidthLast = 0xFF5E;
 constexpr ushort kFullWidthOffset = 0xFF01 - 0x21;
 } // namespace
 
-QString KeywordIndex::widthFolded(const QString &text)
-{
-    QString out = text;
-    for (QChar &c : out) {
-        if (c.unicode() >= kFullWidthFirst && c.unicode() <= kFullWidthLast)
-            c = QChar(ushort(c.unicode() - kFullWidthOffset));
-    }
-    return out;
-}
-
 QString KeywordIndex::normalized(const QString &text)
 {
     QString out(text.size(), Qt::Uninitialized);

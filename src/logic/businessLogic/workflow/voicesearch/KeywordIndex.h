@@ -22,9 +22,6 @@ public:
     // Text without blanks, punctuation, symbols, letter case and letter width, as keywords are
     // compared.
     static QString normalized(const QString &text);
-    // Full-width letters, digits and signs (an input method in full-width mode) as their ASCII
-    // forms; everything else as it is.
-    static QString widthFolded(const QString &text);
 
     void prepare(const List &keywords, const List &autoKeywords);
     // The keyword the text names: an exact match first, else the longest keyword the text
