@@ -4,6 +4,8 @@
 #include "form/dialog/FeedbackDialog.h"
 #include "form/dialog/LogAttachments.h"
 #include "logic/businessLogic/login/LoginBL.h"
+#include "platform/IKeySender.h"
+#include "platform/VirtualKeys.h"
 #include "qui/control/AnimationButton.h"
 #include "qui/control/ImageSwitch.h"
 #include "support/ReceivedMail.h"
@@ -11,6 +13,7 @@
 #include "util/AppHelper.h"
 #include "util/SmtpHelper.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextEdit>
@@ -226,31 +229,32 @@ private slots:
     void enterSendsTheFormAndNeverClosesIt_data()
     {
         QTest::addColumn<QString>("focus");
-        QTest::addColumn<int>("key");
-        QTest::newRow("Return in the contact") << "leUserName" << int(Qt::Key_Return);
-        QTest::newRow("Return in the mobile number") << "lePhone" << int(Qt::Key_Return);
-        QTest::newRow("keypad Enter in the mobile number") << "lePhone" << int(Qt::Key_Enter);
-        QTest::newRow("Return on the focused cancel button") << "btnCancel" << int(Qt::Key_Return);
+        QTest::newRow("in the contact") << "leUserName";
+        QTest::newRow("in the mobile number") << "lePhone";
+        QTest::newRow("on the focused cancel button") << "btnCancel";
     }
 
     void enterSendsTheFormAndNeverClosesIt()
     {
         QFETCH(QString, focus);
-        QFETCH(int, key);
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("presses a real key on the X server: runs as tst_feedbackdialog_x11");
         ToastRecorder toasts;
         FeedbackDialog dialog;
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
         fill(dialog, QStringLiteral("张三"), QStringLiteral("13800138000"), QStringLiteral("坏了"));
         auto *target = dialog.findChild<QWidget *>(focus);
         target->setFocus();
-        QTest::keyClick(target, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QTRY_VERIFY(target->hasFocus());
+        QCOMPARE(IKeySender::instance()->send(IKeySender::taps(VirtualKeys::VK_RETURN, 1)), 2);
+        QTRY_COMPARE(m_mail->server.sessions.size(), 1);
         QVERIFY(dialog.isVisible());
         QCOMPARE(nameEdit(dialog)->text(), QStringLiteral("张三"));
         QCOMPARE(phoneEdit(dialog)->text(), QStringLiteral("13800138000"));
         QCOMPARE(contentEdit(dialog)->toPlainText(), QStringLiteral("坏了"));
-        QCOMPARE(m_mail->server.sessions.size(), 1);
-        QCOMPARE(toasts.texts(), QStringList{QStringLiteral("邮件发送成功!")});
+        QTRY_COMPARE(toasts.texts(), QStringList{QStringLiteral("邮件发送成功!")});
     }
 
     void closingWhileSendingTouchesNothingAfterwards()
