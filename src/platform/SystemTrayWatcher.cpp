@@ -11,7 +11,7 @@ SystemTrayWatcher::SystemTrayWatcher(QObject *parent)
     if (!QCoreApplication::instance() || !QX11Info::isPlatformX11() || !QX11Info::display())
         return;
     Display *display = QX11Info::display();
-    // The tray manager's selection, as the tray specification names it for each screen.
+    // The tray manager owns this selection, one per screen.
     const QByteArray selection = "_NET_SYSTEM_TRAY_S" + QByteArray::number(QX11Info::appScreen());
     char *names[] = {const_cast<char *>(selection.constData()), const_cast<char *>("MANAGER")};
     Atom atoms[2] = {};
