@@ -96,7 +96,7 @@ public:
         records = parsed;
         m_highestId = largestId();
         if (upgradeLoaded && !QFile::exists(keptPath(filePath)))
-            upgrade(text);
+            upgrade();
     }
 
     // Points the list at a file without reading it yet: ensureLoaded reads it when first needed.
@@ -358,7 +358,7 @@ private:
 
     // An earlier build's list is turned into today's form once, and only once the file as it
     // was is kept beside it. When it cannot be kept, the words stay as stored.
-    void upgrade(const QByteArray &earlier)
+    void upgrade()
     {
         QVector<Ptr> converted;
         converted.reserve(records.size());
@@ -366,14 +366,11 @@ private:
             converted.append(std::make_shared<T>(*r));
         if (!upgradeLoaded(converted))
             return; // today's form
-        const QString kept = keptPath(filePath);
-        QString error;
-        if (!AtomicFile::write(kept, earlier, &error)) {
-            QLOG_WARN() << "word list of an earlier build" << filePath << "left as stored: cannot keep it as"
-                        << kept << error;
+        if (!keepEarlierFile(filePath)) {
+            QLOG_WARN() << "word list of an earlier build" << filePath << "left as stored";
             return;
         }
-        QLOG_INFO() << "word list of an earlier build read:" << filePath << "- kept as" << kept;
+        QLOG_INFO() << "word list of an earlier build read:" << filePath << "- kept as" << keptPath(filePath);
         records = converted;
         saveLater();
     }

@@ -6,7 +6,6 @@
 #include "util/AtomicFile.h"
 #include "util/TrContexts.h"
 
-
 namespace DatacoreUtil {
 
 QString sortKey(const DataCore &record, const QString &field)
