@@ -1167,6 +1167,10 @@ p, li { white-space: pre-wrap; }
         <source>该指令词已不存在, 修改未保存</source>
         <translation>This command word no longer exists. The change was not saved</translation>
     </message>
+    <message>
+        <source>磁盘已满，录音无法继续保存，已录下的部分会保留</source>
+        <translation>The disk is full: the rest of the recording cannot be saved; what was recorded so far is kept</translation>
+    </message>
 </context>
 <context>
     <name>TPointer</name>

@@ -1167,6 +1167,10 @@ p, li { white-space: pre-wrap; }
         <source>该指令词已不存在, 修改未保存</source>
         <translation>이 명령어는 더 이상 없습니다. 변경 내용이 저장되지 않았습니다</translation>
     </message>
+    <message>
+        <source>磁盘已满，录音无法继续保存，已录下的部分会保留</source>
+        <translation>디스크가 가득 차서 녹음을 더 저장할 수 없습니다. 지금까지 녹음된 부분은 보관됩니다</translation>
+    </message>
 </context>
 <context>
     <name>TPointer</name>

@@ -11,13 +11,11 @@
 #include "logic/client/BaiduClient.h"
 #include "qui/Toast.h"
 #include "util/AppHelper.h"
-#include "util/AtomicFile.h"
 #include "util/Clock.h"
 #include "util/TrContexts.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QSaveFile>
 
 AudioRecordBL::AudioRecordBL(DeviceContext *context, QObject *parent)
     : IWorkHandle(parent), m_context(context), m_node(new WorkNode(context, this)), m_client(new BaiduClient(this))
@@ -28,9 +26,11 @@ AudioRecordBL::AudioRecordBL(DeviceContext *context, QObject *parent)
 
 AudioRecordBL::~AudioRecordBL()
 {
-    // Whatever was recorded so far is kept as PCM; the node must not call back into us.
+    // Whatever was recorded so far stays a playable WAV; the node must not call back into us.
     m_node->link(nullptr);
     delete m_node;
+    if (m_file.isOpen())
+        writeHeader();
     m_file.close();
 }
 
@@ -82,6 +82,7 @@ void AudioRecordBL::stop()
 void AudioRecordBL::startHandle()
 {
     m_bytes = 0;
+    m_diskFull = false;
     const qint64 startMs = Clock::nowMs();
     m_record = std::make_unique<AudioRecordVO>();
     m_record->createTime = startMs;
@@ -97,24 +98,46 @@ void AudioRecordBL::startHandle()
         return;
     }
     const QString stamp = QDateTime::fromMSecsSinceEpoch(startMs).toString(QStringLiteral("yyyyMMdd_hhmmss_zzz"));
-    m_file.setFileName(folder + QLatin1Char('/') + stamp + QStringLiteral(".pcm"));
-    if (!m_file.open(QIODevice::WriteOnly)) {
-        QLOG_ERROR() << "recording: cannot write" << m_file.fileName();
+    m_file.setFileName(folder + QLatin1Char('/') + stamp + QStringLiteral(".wav"));
+    // Unbuffered, so that a write the disk refuses fails in the call that made it and what
+    // reached the disk is known.
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeHeader()) {
+        QLOG_ERROR() << "recording: cannot write" << m_file.fileName() << m_file.errorString();
+        if (m_file.isOpen())
+            m_file.remove();
         Toast::instance().showMessage(2, TNotify::tr("无法写入录音文件"), 2000);
         return;
     }
     QLOG_INFO() << "recording: to" << m_file.fileName();
 }
 
+bool AudioRecordBL::writeHeader()
+{
+    // Rewrites bytes already on disk: this needs no room, even on a full disk.
+    const QByteArray header = Wav::header(PcAudioDevice::pcmFormat(), quint32(m_bytes));
+    return m_file.seek(0) && m_file.write(header) == header.size() && m_file.seek(header.size() + m_bytes);
+}
+
 void AudioRecordBL::audioHandle(const QByteArray &pcm)
 {
-    if (!m_file.isOpen())
+    if (!m_file.isOpen() || m_diskFull)
         return;
-    if (m_file.write(pcm) != pcm.size()) {
-        QLOG_ERROR() << "recording: write failed" << m_file.errorString();
+    const qint64 written = m_file.write(pcm);
+    if (written == pcm.size()) {
+        m_bytes += written;
         return;
     }
-    m_bytes += pcm.size();
+    // The disk is full. What reached it is the recording, cut to whole frames; the rest of
+    // the run is heard and transcribed but not kept.
+    m_diskFull = true;
+    m_diskFullMs = Clock::nowMs();
+    const PcmFormat format = PcAudioDevice::pcmFormat();
+    const int frame = format.channels * format.sampleBits / 8;
+    m_bytes += qMax<qint64>(written, 0);
+    m_bytes -= m_bytes % frame;
+    m_file.resize(Wav::header(format, 0).size() + m_bytes);
+    QLOG_ERROR() << "recording: disk full after" << m_bytes << "bytes";
+    Toast::instance().showMessage(2, TNotify::tr("磁盘已满，录音无法继续保存，已录下的部分会保留"), 3000);
 }
 
 void AudioRecordBL::onVolume(int level)
@@ -150,25 +173,15 @@ void AudioRecordBL::finishHandle()
 {
     if (!m_file.isOpen())
         return;
-    const QString pcmPath = m_file.fileName();
+    const QString wavPath = m_file.fileName();
+    const bool ok = writeHeader();
     m_file.close();
-    const qint64 endMs = Clock::nowMs();
+    // The recording ends where the disk filled.
+    const qint64 endMs = m_diskFull ? m_diskFullMs : Clock::nowMs();
     m_record->endTime = QDateTime::fromMSecsSinceEpoch(endMs).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     m_record->duration = (endMs - m_record->createTime) / 1000;
-    QString wavPath = pcmPath;
-    wavPath.replace(wavPath.size() - 4, 4, QStringLiteral(".wav"));
-
-    QFile pcm(pcmPath);
-    QSaveFile wav(wavPath);
-    bool ok = pcm.open(QIODevice::ReadOnly) && wav.open(QIODevice::WriteOnly);
-    if (ok) {
-        wav.write(Wav::header(PcAudioDevice::pcmFormat(), quint32(pcm.size())));
-        while (ok && !pcm.atEnd())
-            ok = wav.write(pcm.read(64 * 1024)) >= 0;
-        ok = ok && AtomicFile::commit(wav);
-    }
     if (!ok) {
-        QLOG_ERROR() << "recording: cannot save" << wavPath;
+        QLOG_ERROR() << "recording: cannot save" << wavPath << m_file.errorString();
         emit SaveRecord_Finish(m_record.get(), -1, TNotify::tr("录音保存失败"));
         return;
     }

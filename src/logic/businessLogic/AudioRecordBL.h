@@ -14,10 +14,12 @@ class BaiduClient;
 class DeviceContext;
 class WorkNode;
 
-// Recording with live transcription: the speech run's audio is written to a PCM file under
-// the record folder (ini "/UserSetting/DefaultRecordPath", else <program folder>/record) and
-// turned into a WAV file when the run ends; recognised sentences become subtitle text and,
-// translated, the second subtitle line. A failing speech engine does not stop the recording.
+// Recording with live transcription: the speech run's audio is written straight into a WAV
+// file under the record folder (ini "/UserSetting/DefaultRecordPath", else <program
+// folder>/record), whose header gets its sizes when the run ends, so saving needs no room
+// beyond the recording itself; recognised sentences become subtitle text and, translated, the
+// second subtitle line. A failing speech engine does not stop the recording. When the disk
+// fills, the user is told at once and what reached it is saved as the recording.
 // Each recording has its record (AudioRecordVO), valid until the next recording starts.
 class AudioRecordBL : public IWorkHandle
 {
@@ -31,7 +33,7 @@ public:
     void start();
     void stop();
     bool isRecording() const { return m_file.isOpen(); }
-    QString pcmPath() const { return m_file.fileName(); }
+    QString filePath() const { return m_file.fileName(); }
     WorkNode *node() const { return m_node; }
 
     void startHandle() override;
@@ -58,6 +60,8 @@ private:
     QString recordLanguage() const;
     // The engine's code for it ("zh_cn", "en_us"); empty: the device's asr_languageAndAccent.
     QString speechLanguage() const;
+    // Writes the WAV header for the bytes recorded so far at the start of the file.
+    bool writeHeader();
 
     DeviceContext *m_context;
     WorkNode *m_node;
@@ -65,4 +69,7 @@ private:
     std::unique_ptr<AudioRecordVO> m_record;
     QFile m_file;
     qint64 m_bytes = 0;
+    // The disk refused a write, at m_diskFullMs (ms since the epoch): nothing more is written.
+    bool m_diskFull = false;
+    qint64 m_diskFullMs = 0;
 };
