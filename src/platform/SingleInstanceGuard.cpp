@@ -8,34 +8,31 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-SingleInstanceGuard::SingleInstanceGuard(const QString &key, const QString &runtimeDir, QObject *parent)
+SingleInstanceGuard::SingleInstanceGuard(const QString &key, const QString &folder, QObject *parent)
     : QObject(parent)
     , m_key(key + QLatin1Char('-') + QString::number(::getuid()))
+    , m_dir(folder.isEmpty() ? userFolder() : folder)
 {
-    if (!runtimeDir.isEmpty()) {
-        m_candidates << runtimeDir;
-    } else {
-        // Qt gives no runtime folder when the one it would use belongs to somebody else; never
-        // the shared temporary folder.
-        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        if (!runtime.isEmpty())
-            m_candidates << runtime;
-        m_candidates << privateFallbackDir();
-    }
-    m_dir = m_candidates.first();
 }
 
-QString SingleInstanceGuard::privateFallbackDir()
+QString SingleInstanceGuard::userFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/vellobox-runtime");
+    // Not $HOME, $XDG_RUNTIME_DIR or a cache: each differs between a start from the desktop and
+    // one from su, ssh or cron, and a cache may be emptied while the program runs.
+    QString home;
+    if (const struct passwd *account = ::getpwuid(::getuid()); account && account->pw_dir && *account->pw_dir)
+        home = QFile::decodeName(account->pw_dir);
+    else
+        home = QDir::homePath();
+    return QDir::cleanPath(home) + QStringLiteral("/.local/state/vellobox");
 }
 
 namespace {
@@ -57,26 +54,29 @@ QString whyNotPrivate(const QString &folder)
 }
 } // namespace
 
-bool SingleInstanceGuard::choosePrivateFolder()
+bool SingleInstanceGuard::makePrivateFolder()
 {
-    for (const QString &folder : qAsConst(m_candidates)) {
-        // Made private from the start; one already there is taken only as it is.
-        const QByteArray path = QFile::encodeName(folder);
-        if (::mkdir(path.constData(), 0700) != 0 && errno == ENOENT) {
-            QDir().mkpath(QFileInfo(folder).absolutePath());
-            ::mkdir(path.constData(), 0700);
-        }
-        const QString why = whyNotPrivate(folder);
-        if (why.isEmpty()) {
-            m_dir = folder;
-            m_failedFolder.clear();
-            return true;
-        }
-        QLOG_ERROR() << "the instance lock cannot live in" << folder << ":" << why;
-        m_failedFolder = folder;
+    // Made private from the start; one already there is taken only as it is.
+    const QByteArray path = QFile::encodeName(m_dir);
+    int made = ::mkdir(path.constData(), 0700) == 0 ? 0 : errno;
+    if (made == ENOENT) {
+        QDir().mkpath(QFileInfo(m_dir).absolutePath());
+        made = ::mkdir(path.constData(), 0700) == 0 ? 0 : errno;
     }
-    m_failure = QStringLiteral("no private folder for the instance lock");
-    return false;
+    if (made != 0 && made != EEXIST) {
+        m_folderFault = FolderFault::CannotMake;
+        m_failure = QString::fromLocal8Bit(std::strerror(made));
+        QLOG_ERROR() << "the instance lock's folder" << m_dir << "cannot be made:" << m_failure;
+        return false;
+    }
+    const QString why = whyNotPrivate(m_dir);
+    if (!why.isEmpty()) {
+        m_folderFault = FolderFault::NotPrivate;
+        m_failure = why;
+        QLOG_ERROR() << "the instance lock cannot live in" << m_dir << ":" << why;
+        return false;
+    }
+    return true;
 }
 
 SingleInstanceGuard::~SingleInstanceGuard()
@@ -86,8 +86,10 @@ SingleInstanceGuard::~SingleInstanceGuard()
 
 QString SingleInstanceGuard::keyFor(const QString &programDir)
 {
-    // Hashed: a local server's name must stay short, and a path may hold any character.
-    const QString folder = QDir::cleanPath(QDir(programDir).absolutePath());
+    // Hashed: a local server's name must stay short, and a path may hold any character. The same
+    // folder reached through a link is the same folder.
+    const QString canonical = QFileInfo(programDir).canonicalFilePath();
+    const QString folder = canonical.isEmpty() ? QDir::cleanPath(QDir(programDir).absolutePath()) : canonical;
     const QByteArray hash = QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     return QStringLiteral("vellobox-") + QString::fromLatin1(hash);
 }
@@ -107,7 +109,8 @@ bool SingleInstanceGuard::tryAcquire()
     if (m_primary)
         return true;
     m_failure.clear();
-    if (!choosePrivateFolder())
+    m_folderFault = FolderFault::None;
+    if (!makePrivateFolder())
         return false;
     // No PID file to judge for staleness and no sync to disk: the kernel holds the lock for as
     // long as the process lives.
@@ -195,9 +198,14 @@ void SingleInstanceGuard::release()
         delete m_server;
         m_server = nullptr;
     }
-    // Removed while still held: a start that opened it meanwhile sees it gone and retries.
+    // Removed while still held: a start that opened it meanwhile sees it gone and retries. Only
+    // while the name is still ours: a lock made there since belongs to another copy.
     if (m_lockFd >= 0) {
-        ::unlink(QFile::encodeName(lockPath()).constData());
+        const QByteArray path = QFile::encodeName(lockPath());
+        struct stat held, named;
+        if (::fstat(m_lockFd, &held) == 0 && ::lstat(path.constData(), &named) == 0 && held.st_ino == named.st_ino
+            && held.st_dev == named.st_dev)
+            ::unlink(path.constData());
         ::close(m_lockFd);
         m_lockFd = -1;
     }

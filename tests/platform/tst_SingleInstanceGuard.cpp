@@ -19,12 +19,14 @@
 
 namespace {
 
-// The second program start: this executable run with "--guard-child <key> <dir>". Prints
-// "primary" or "refused"; a primary stays until its standard input closes.
+// The second program start: this executable run with "--guard-child <key> <dir>" ("-": the
+// program's own folder). Prints "primary" or "refused"; a primary stays until its standard input
+// closes.
 int runGuardChild(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    SingleInstanceGuard guard(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    const QString dir = QString::fromLocal8Bit(argv[3]);
+    SingleInstanceGuard guard(QString::fromLocal8Bit(argv[2]), dir == QLatin1String("-") ? QString() : dir);
     if (!guard.tryAcquire()) {
         std::fputs("refused\n", stdout);
         std::fflush(stdout);
@@ -180,34 +182,57 @@ private slots:
         QVERIFY(QFile::setPermissions(open.path(), QFile::permissions(open.path()) | QFile::ReadOther | QFile::ExeOther));
         SingleInstanceGuard shared(m_key, open.path());
         QVERIFY(!shared.tryAcquire());
-        QCOMPARE(shared.failedFolder(), open.path());
+        QCOMPARE(shared.folderFault(), SingleInstanceGuard::FolderFault::NotPrivate);
+        QCOMPARE(shared.folder(), open.path());
         QVERIFY(!QFile::exists(shared.lockPath()));
 
-        if (::geteuid() != 0)
-            QSKIP("another user's folder needs root to make");
-        // Without a runtime folder, and the one Qt would take made by somebody else: the lock
-        // goes to a private folder of the user's own, not to the shared temporary folder.
-        QTemporaryDir tmp;
-        QVERIFY(::chmod(QFile::encodeName(tmp.path()).constData(), 01777) == 0);
-        const QString taken = tmp.path() + "/runtime-" + qEnvironmentVariable("USER", "root");
-        QVERIFY(QDir().mkdir(taken));
-        QVERIFY(::chown(QFile::encodeName(taken).constData(), 65534, 65534) == 0);
-        QTemporaryDir cache;
-        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-        qunsetenv("XDG_RUNTIME_DIR");
-        qputenv("TMPDIR", tmp.path().toLocal8Bit());
-        qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
-        SingleInstanceGuard guard(m_key);
-        const bool acquired = guard.tryAcquire();
-        qunsetenv("TMPDIR");
-        qunsetenv("XDG_CACHE_HOME");
-        if (!runtime.isEmpty())
-            qputenv("XDG_RUNTIME_DIR", runtime);
-        QVERIFY(acquired);
-        QCOMPARE(QFileInfo(guard.lockPath()).absolutePath(), cache.path() + "/vellobox-runtime");
-        QCOMPARE(QFileInfo(guard.serverPath()).absolutePath(), cache.path() + "/vellobox-runtime");
-        QCOMPARE(QFile::permissions(cache.path() + "/vellobox-runtime") & 0x0077, QFile::Permissions());
-        QVERIFY(QDir(tmp.path()).entryList(QDir::Files | QDir::System).isEmpty());
+        // A folder that cannot be made says so, and names it.
+        SingleInstanceGuard unmade(m_key, notes.fileName() + "/lock");
+        QVERIFY(!unmade.tryAcquire());
+        QCOMPARE(unmade.folderFault(), SingleInstanceGuard::FolderFault::CannotMake);
+        QCOMPARE(unmade.folder(), notes.fileName() + "/lock");
+        QVERIFY(!unmade.failure().isEmpty());
+    }
+
+    void oneCopyRunsPerProgramFolderWhateverTheEnvironment()
+    {
+        // A start from the desktop, then one from su, ssh or cron: no runtime folder, another
+        // cache, another home variable. Then the first start's caches are emptied.
+        QTemporaryDir runtime, cacheA, cacheB, home;
+        QVERIFY(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QProcessEnvironment desktop = QProcessEnvironment::systemEnvironment();
+        desktop.insert("XDG_RUNTIME_DIR", runtime.path());
+        desktop.insert("XDG_CACHE_HOME", cacheA.path());
+        QProcessEnvironment terminal = QProcessEnvironment::systemEnvironment();
+        terminal.remove("XDG_RUNTIME_DIR");
+        terminal.insert("XDG_CACHE_HOME", cacheB.path());
+        terminal.insert("HOME", home.path());
+        const auto start = [this](QProcess &child, const QProcessEnvironment &env) {
+            child.setProcessEnvironment(env);
+            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--guard-child"), m_key, QStringLiteral("-")});
+            QVERIFY(child.waitForStarted());
+        };
+
+        QProcess first;
+        start(first, desktop);
+        QCOMPARE(firstLine(first), QByteArray("primary"));
+        QProcess second;
+        start(second, terminal);
+        QCOMPARE(firstLine(second), QByteArray("refused"));
+        QVERIFY(QDir(cacheA.path()).removeRecursively() && QDir(runtime.path()).removeRecursively());
+        QProcess third;
+        start(third, desktop);
+        QCOMPARE(firstLine(third), QByteArray("refused"));
+
+        // The lock went with the first copy: the next start from anywhere runs.
+        first.closeWriteChannel();
+        QVERIFY(first.waitForFinished(10000));
+        QProcess next;
+        start(next, terminal);
+        QCOMPARE(firstLine(next), QByteArray("primary"));
+        next.closeWriteChannel();
+        QVERIFY(next.waitForFinished(10000));
+        QVERIFY(!QFile::exists(SingleInstanceGuard(m_key).lockPath()));
     }
 
     void aWakeUpConnectionIsClosedAtOnceAndKeepsNothing()
