@@ -64,7 +64,6 @@ constexpr QFileDevice::Permissions GroupOrOther = QFileDevice::ReadGroup | QFile
 void Configurations::open()
 {
     const QString path = iniPath();
-    AppHelper::removeStaleSaveFiles(QFileInfo(path).absolutePath());
     m_settings.reset();
     QString why;
     QFile file(path);

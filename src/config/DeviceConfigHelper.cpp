@@ -77,7 +77,6 @@ void DeviceConfigHelper::clear()
 void DeviceConfigHelper::load()
 {
     clear();
-    AppHelper::removeStaleSaveFiles(folder());
     QDir dir(folder());
     const QStringList files = dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
     for (const QString &name : files) {

@@ -14,7 +14,6 @@
 #include <QGuiApplication>
 #include <QNetworkInterface>
 #include <QPixmap>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QUrl>
 
@@ -201,26 +200,6 @@ QVector<TableColumnConfig> AppHelper::loadDataConfig(const QString &tableName)
     if (!error.isEmpty())
         QLOG_ERROR() << "table layout" << builtIn.fileName() << "is malformed:" << error;
     return columns;
-}
-
-int AppHelper::removeStaleSaveFiles(const QString &folder)
-{
-    // QSaveFile writes "<name>.XXXXXX" and renames it over <name>; a process killed in between
-    // leaves the temporary behind. Only temporaries of our own kinds of file are touched.
-    static const QRegularExpression temporary(
-        QStringLiteral("^(.+\\.(json|ini)|user)\\.[A-Za-z0-9]{6}$"));
-    int removed = 0;
-    const QDir dir(folder);
-    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden);
-    for (const QString &name : names) {
-        if (!temporary.match(name).hasMatch())
-            continue;
-        if (QFile::remove(dir.filePath(name))) {
-            ++removed;
-            QLOG_WARN() << "removed the unfinished save" << dir.filePath(name);
-        }
-    }
-    return removed;
 }
 
 QString AppHelper::keepAside(const QString &path)

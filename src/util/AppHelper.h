@@ -63,9 +63,6 @@ public:
     // Moves an unreadable file aside as <name>.bad (or .bad.N when that exists already)
     // and returns the new path; empty when it could not be moved.
     static QString keepAside(const QString &path);
-    // Removes the temporaries an interrupted atomic save left in folder ("<name>.json.XXXXXX",
-    // "<name>.ini.XXXXXX", "user.XXXXXX"); returns how many.
-    static int removeStaleSaveFiles(const QString &folder);
 
 private:
     AppHelper() = default;

@@ -336,22 +336,18 @@ private slots:
         QCOMPARE(log.count("readable by others"), 1);
     }
 
-    void unfinishedSavesAreRemovedAtStart()
+    void theUsersOwnCopiesOfItsFilesAreKept()
     {
+        // Named like a save's temporary, but the user's: a save leaves none behind (its temporary
+        // has no name until the moment it replaces the file).
         TestHome home;
-        home.write("config/vellobox.ini.Ab12Cd", "half");
-        home.write("config/hotwords.json.x9Y8z7", "half");
-        home.write("config/user.QWErty", "half");
-        home.write("config/setting/mouse.json.a1B2c3", "half");
-        home.write("config/notes.txt.abcdef", "mine");
-        home.write("config/setting/mouse.json.bad", "kept");
+        const QStringList copies{"config/keywords.json.backup", "config/hotwords.json.before",
+                                 "config/vellobox.ini.2024ok", "config/user.QWErty", "config/setting/mouse.json.a1B2c3"};
+        for (const QString &copy : copies)
+            home.write(copy, "mine");
         home.reload();
-        QVERIFY(!home.exists("config/vellobox.ini.Ab12Cd"));
-        QVERIFY(!home.exists("config/hotwords.json.x9Y8z7"));
-        QVERIFY(!home.exists("config/user.QWErty"));
-        QVERIFY(!home.exists("config/setting/mouse.json.a1B2c3"));
-        QVERIFY(home.exists("config/notes.txt.abcdef"));
-        QVERIFY(home.exists("config/setting/mouse.json.bad"));
+        for (const QString &copy : copies)
+            QCOMPARE(home.read(copy), QByteArray("mine"));
     }
 
     void longNonAsciiKeysGetShortFileNames()
