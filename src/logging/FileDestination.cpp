@@ -29,8 +29,9 @@ FileDestination::FileDestination(const QString &path, qint64 maxSizeBytes, int m
 
 void FileDestination::open()
 {
-    // A log that cannot be opened must never stop the program: lines are dropped.
-    if (m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+    // A log that cannot be opened must never stop the program: lines are dropped. Unbuffered, so
+    // that what a full disk refuses is known line by line, and not kept in memory meanwhile.
+    if (m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         m_file.setPermissions(OwnerOnly);
         m_size = m_file.size();
     }
@@ -40,14 +41,19 @@ void FileDestination::write(const QByteArray &line)
 {
     if (!m_file.isOpen())
         return;
-    if (m_size > 0 && m_size + line.size() + 1 > m_maxSize)
+    // While lines cannot be written (a full disk), rotating would only move empty logs over the
+    // history.
+    if (m_size > 0 && m_size + line.size() + 1 > m_maxSize && !m_writeFailed)
         rotate();
     if (!m_file.isOpen())
         return;
-    m_file.write(line);
-    m_file.write("\n", 1);
-    m_file.flush();
-    m_size += line.size() + 1;
+    // Only what reached the file counts towards its size: on a full disk, lines that could not be
+    // written must not rotate the history away.
+    const QByteArray record = line + '\n';
+    const qint64 written = m_file.write(record);
+    if (written > 0)
+        m_size += written;
+    m_writeFailed = written != record.size();
 }
 
 void FileDestination::flush()

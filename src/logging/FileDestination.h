@@ -23,7 +23,8 @@ private:
     QFile m_file;
     qint64 m_maxSize;
     int m_maxBackups;
-    qint64 m_size = 0;
+    qint64 m_size = 0; // what was written, not what was asked
+    bool m_writeFailed = false;
 };
 
 } // namespace QsLogging

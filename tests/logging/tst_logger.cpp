@@ -1,9 +1,12 @@
 #include "logging/QsLog.h"
+#include "support/FullDisk.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <unistd.h>
 
 using namespace QsLogging;
 
@@ -130,6 +133,41 @@ private slots:
         QVERIFY(files.size() >= 2);
         for (const QString &f : files)
             QVERIFY2((QFile::permissions(dir.filePath(f)) & others) == QFile::Permissions(), qPrintable(f));
+    }
+
+    void aDiskThatStaysFullKeepsTheHistory()
+    {
+        const QString folder = m_dir.path() + "/log";
+        QVERIFY(QDir().mkpath(folder));
+        FullDisk disk(folder);
+        Logger::instance().setFileDestination(logPath(), 1000, 3);
+        const QString payload(200, QLatin1Char('x'));
+        const auto history = [&](const QStringList &names) {
+            QStringList all;
+            for (const QString &name : names)
+                all += lines(folder + '/' + name).filter(" before ");
+            return all;
+        };
+        for (int i = 0; i < 20; ++i)
+            QLOG_INFO() << "before" << i << payload;
+        // The oldest backup may go with the one rotation due before a line is found unwritable.
+        const QStringList before = history({"log.txt", "log.txt.1", "log.txt.2"});
+        QVERIFY(before.size() >= 6);
+        // Kept full: what a rotation deletes frees no room (another link holds it).
+        for (const QString &name : QDir(folder).entryList({"log.txt*"}, QDir::Files))
+            QVERIFY(::link(QFile::encodeName(folder + '/' + name), QFile::encodeName(folder + "/held-" + name)) == 0);
+
+        disk.fill();
+        for (int i = 0; i < 100; ++i)
+            QLOG_INFO() << "during" << i << payload;
+        const QStringList after = history(QDir(folder).entryList({"log.txt*"}, QDir::Files));
+        for (const QString &line : before)
+            QVERIFY2(after.contains(line), qPrintable(line));
+
+        disk.free();
+        QLOG_INFO() << "after";
+        QVERIFY(lines(logPath()).last().contains("after"));
+        Logger::instance().setFileDestination(QString(), 0, 0);
     }
 
     void unwritableLogDoesNotStopTheProgram()
