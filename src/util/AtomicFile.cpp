@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <unistd.h>
 
 bool AtomicFile::commit(QSaveFile &file, QString *error)
@@ -22,9 +23,24 @@ bool AtomicFile::commit(QSaveFile &file, QString *error)
     const int fd = file.handle();
     if (fd >= 0 && ::fsync(fd) != 0 && (errno == ENOSPC || errno == EDQUOT || errno == EIO))
         return discard(QString::fromLocal8Bit(std::strerror(errno)));
+    const QString target = file.fileName();
     if (!file.commit()) {
         if (error)
             *error = file.errorString();
+        return false;
+    }
+    // The rename lives in the folder: until the folder is synced, a power cut can bring the old
+    // file back.
+    const int folder = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
+        return true; // a folder we may write but not read: nothing more to be had
+    const bool synced = ::fsync(folder) == 0 || (errno != ENOSPC && errno != EDQUOT && errno != EIO);
+    const int why = errno;
+    ::close(folder);
+    if (!synced) {
+        if (error)
+            *error = QString::fromLocal8Bit(std::strerror(why));
         return false;
     }
     return true;

@@ -17,7 +17,9 @@ public:
     // with the reason in error, when any byte did not reach the disk: the old file stays as it was.
     static bool write(const QString &path, const QByteArray &bytes, QString *error = nullptr,
                       QFileDevice::Permissions permissions = {});
-    // Commits a QSaveFile written bit by bit, once every byte is on disk; otherwise discards it
-    // and returns false (the reason in error), keeping the old file.
+    // Commits a QSaveFile written bit by bit, once every byte is on disk, and syncs its folder so
+    // that the new file stays after a power cut; otherwise discards it and returns false (the
+    // reason in error), keeping the old file. A folder that cannot be synced (an I/O error) is
+    // reported too, though the new file is in place by then.
     static bool commit(QSaveFile &file, QString *error = nullptr);
 };
