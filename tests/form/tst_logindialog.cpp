@@ -4,6 +4,8 @@
 #include "form/dialog/LoginDialog.h"
 #include "form/dialog/RegisterDialog.h"
 #include "orm/data/UserVO.h"
+#include "platform/IKeySender.h"
+#include "platform/VirtualKeys.h"
 #include "qui/control/ClickableLabel.h"
 #include "support/ToastRecorder.h"
 #include "util/Clock.h"
@@ -12,6 +14,7 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QFile>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -407,6 +410,33 @@ private slots:
         emit label->linkActivated(QStringLiteral("/user-policy.html"));
         QVERIFY(urls.urls.isEmpty());
         QCOMPARE(toasts.texts(), QStringList{QStringLiteral("服务器地址未配置 (/Server/PolicyUrl)")});
+    }
+
+    // A user who types as soon as the window opens fills the account, and Tab leads on to the
+    // password; each tab starts again in its own account field.
+    void typingAtOnceFillsTheAccountAndEachTabStartsInItsAccountField()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("presses real keys on the X server: runs as tst_logindialog_x11");
+        m_dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog));
+        QVector<KeyRecord> keys;
+        for (const QChar c : QStringLiteral("13800138000"))
+            keys += IKeySender::taps(c.unicode(), 1);
+        keys += IKeySender::taps(VirtualKeys::VK_TAB, 1);
+        const QString password = QStringLiteral("secret");
+        for (const QChar c : password.toUpper())
+            keys += IKeySender::taps(c.unicode(), 1);
+        QCOMPARE(IKeySender::instance()->send(keys), keys.size());
+        QTRY_COMPARE(edit("lePassword")->text(), password);
+        QCOMPARE(edit("leUserName1")->text(), QStringLiteral("13800138000"));
+        auto *tabs = AccountFixture::child<QTabWidget>(m_dialog, "tabWidget");
+        QCOMPARE(IKeySender::instance()->send(IKeySender::chord(VirtualKeys::VK_CONTROL, VirtualKeys::VK_TAB)), 4);
+        QTRY_COMPARE(tabs->currentIndex(), 1);
+        QTRY_VERIFY(edit("leUserName2")->hasFocus());
+        QCOMPARE(IKeySender::instance()->send(IKeySender::chord(VirtualKeys::VK_CONTROL, VirtualKeys::VK_TAB)), 4);
+        QTRY_COMPARE(tabs->currentIndex(), 0);
+        QTRY_VERIFY(edit("leUserName1")->hasFocus());
     }
 
     void closingWithNoOtherWindowNeverEndsTheProgram()

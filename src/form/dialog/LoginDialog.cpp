@@ -28,6 +28,11 @@ LoginDialog::LoginDialog(QWidget *parent)
     // that replaces the one just typed.
     ui->btnGetCode->setAutoDefault(false);
     ui->btnLogin1->setDefault(true);
+    // Typing starts in the account, whichever tab shows: on the tab strip the account typed
+    // at once would be lost, and the password after a Tab would land in the account field.
+    ui->leUserName1->setFocus();
+    connect(ui->tabWidget, &QTabWidget::currentChanged, this,
+            [this](int index) { (index == 0 ? ui->leUserName1 : ui->leUserName2)->setFocus(); });
     m_countdown = new CodeCountdown(ui->btnGetCode, this);
     connect(ui->lbToRegister, &ClickableLabel::clicked, this, [this] { openRegisterDialog(false); });
     connect(ui->lbToForgetPwd, &ClickableLabel::clicked, this, [this] { openRegisterDialog(true); });
