@@ -15,6 +15,7 @@
 #include "qui/QUIHelper.h"
 #include "util/AppHelper.h"
 #include "util/CrashHandler.h"
+#include "util/InterfaceTranslation.h"
 #include "util/TrContexts.h"
 
 #include <QApplication>
@@ -26,7 +27,6 @@
 #include <QElapsedTimer>
 #include <QThreadPool>
 #include <QTimer>
-#include <QTranslator>
 
 namespace {
 
@@ -82,11 +82,7 @@ int main(int argc, char *argv[])
     setUpLog(config);
     QLOG_INFO() << "Vellobox" << VELLOBOX_VERSION << "starting in" << AppHelper::programDir();
 
-    const QString language = config.languageInEffect();
-    QTranslator translator;
-    // Chinese too: its few texts whose source is a key need their sentence.
-    if (translator.load(QStringLiteral(":/translations/vellobox_%1.qm").arg(language)))
-        app.installTranslator(&translator);
+    const InterfaceTranslation translation(config.languageInEffect());
 
     const bool startHidden = app.arguments().contains(QStringLiteral("-h"));
 

@@ -8,6 +8,7 @@
 #include "qui/control/ImageSwitch.h"
 #include "support/ToastRecorder.h"
 #include "support/InterfaceLanguage.h"
+#include "util/InterfaceTranslation.h"
 
 #include <QCompleter>
 #include <QLabel>
@@ -262,6 +263,20 @@ private slots:
         QVERIFY2(text->heightForWidth(text->width()) <= text->height(),
                  qPrintable(QStringLiteral("%1 px wide, needs %2 px of %3").arg(text->width())
                                 .arg(text->heightForWidth(text->width())).arg(text->height())));
+    }
+
+    // Turkish ships without translations of its own: it shows what Chinese shows, never the
+    // key that stands as the description's source.
+    void aLanguageWithoutItsOwnCatalogueShowsTheChineseDescription()
+    {
+        const auto rowShown = [](const QString &language) {
+            const InterfaceTranslation translation(language);
+            TypingTab page;
+            return page.findChild<FormItem *>(QStringLiteral("fiSmartPunctuation"))->label()->text();
+        };
+        const QString chinese = rowShown(QStringLiteral("zh"));
+        QVERIFY2(chinese.contains(QStringLiteral("说话时自动添加标点符号")), qPrintable(chinese));
+        QCOMPARE(rowShown(QStringLiteral("tr")), chinese);
     }
 
     void rowTextHasTitleAndGreyDescription()
