@@ -1171,6 +1171,10 @@ p, li { white-space: pre-wrap; }
         <source>磁盘已满，录音无法继续保存，已录下的部分会保留</source>
         <translation>The disk is full: the rest of the recording cannot be saved; what was recorded so far is kept</translation>
     </message>
+    <message>
+        <source>指令词只有标点符号或空格, 语音搜索无法匹配, 请加入文字或数字</source>
+        <translation>A command word of only punctuation or blanks can never be matched by voice search. Please add letters or digits</translation>
+    </message>
 </context>
 <context>
     <name>TPointer</name>

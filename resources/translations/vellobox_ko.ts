@@ -1171,6 +1171,10 @@ p, li { white-space: pre-wrap; }
         <source>磁盘已满，录音无法继续保存，已录下的部分会保留</source>
         <translation>디스크가 가득 차서 녹음을 더 저장할 수 없습니다. 지금까지 녹음된 부분은 보관됩니다</translation>
     </message>
+    <message>
+        <source>指令词只有标点符号或空格, 语音搜索无法匹配, 请加入文字或数字</source>
+        <translation>문장 부호나 공백만으로 된 명령어는 음성 검색에서 찾을 수 없습니다. 문자나 숫자를 넣어 주세요</translation>
+    </message>
 </context>
 <context>
     <name>TPointer</name>

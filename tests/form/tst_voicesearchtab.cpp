@@ -198,6 +198,24 @@ private slots:
         QCOMPARE(storedWords(m_device->home), QStringList{first});
     }
 
+    // Voice search hears no blanks or punctuation: a word of nothing else could never be
+    // matched, nor stand in the way of the next one as its duplicate.
+    void aWordOfPunctuationAloneIsRefusedAndSaysWhy()
+    {
+        VoiceSearchTab tab;
+        Form form(tab);
+        ToastRecorder toasts;
+        const QString why = QStringLiteral("指令词只有标点符号或空格, 语音搜索无法匹配, 请加入文字或数字");
+        form.enter(QStringLiteral("???"), "a.com");
+        QCOMPARE(toasts.texts(), QStringList{why});
+        QCOMPARE(form.keyword->text(), QStringLiteral("???"));
+        form.enter(QStringLiteral("。 ！"), "b.com");
+        QCOMPARE(toasts.texts(), (QStringList{why, why}));
+        QCOMPARE(form.keyword->text(), QStringLiteral("。 ！"));
+        QVERIFY(keywords().records.isEmpty());
+        QVERIFY(storedWords(m_device->home).isEmpty());
+    }
+
     void aWordMayChangeItsOwnCase()
     {
         VoiceSearchTab tab;

@@ -234,6 +234,12 @@ void VoiceSearchTab::btnAddKeyword_click(bool)
         warn(TNotify::tr("请填写指令词"));
         return;
     }
+    // Voice search hears no blanks, punctuation or symbols: a word made of nothing else would
+    // never be matched, and would stand as the duplicate of every other such word.
+    if (KeywordIndex::normalized(keyword).isEmpty()) {
+        warn(TNotify::tr("指令词只有标点符号或空格, 语音搜索无法匹配, 请加入文字或数字"));
+        return;
+    }
     if (content.isEmpty()) {
         warn(TNotify::tr("内容为空，请选择文件，文件夹，或者填写网页"));
         return;
