@@ -10,7 +10,6 @@
 #include "logic/businessLogic/monitor/BlueToothMonitor.h"
 #include "logic/businessLogic/monitor/HidMonitor.h"
 #include "logging/QsLog.h"
-#include "platform/WindowManagerProbe.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -28,20 +27,19 @@ void setApplicationAttributes()
 
 void showWindow(MainWindow *window, bool startHidden)
 {
+    // The tray is followed from the start, once the event loop runs: a start into the tray
+    // waits for nothing it does not need. A tray gone meanwhile is seen then.
+    QTimer::singleShot(0, window, [window] { TrayLink::of(window)->follow(); });
     if (!startHidden) {
         window->show();
         return;
     }
     if (MainWindow::trayAvailable())
         return;
-    if (WindowManagerProbe::isRunning()) {
+    if (TrayLink::of(window)->standInForTray())
         QLOG_WARN() << "started hidden, but there is no system tray to come back from: the window starts minimised";
-        window->showMinimized();
-        TrayLink::of(window)->hideIntoComingTray();
-    } else {
+    else
         QLOG_WARN() << "started hidden, but there is neither a system tray nor a window manager: the window is shown";
-        window->show();
-    }
 }
 
 void connectMonitors(MainWindow *window)

@@ -1,7 +1,9 @@
 #include "form/TrayLink.h"
 
 #include "form/MainWindow.h"
+#include "logging/QsLog.h"
 #include "platform/SystemTrayWatcher.h"
+#include "platform/WindowManagerProbe.h"
 
 #include <QMenu>
 
@@ -26,12 +28,19 @@ void TrayLink::offerExitIn(QMenu *settingsMenu, QAction *exit)
 {
     m_settingsMenu = settingsMenu;
     m_exit = exit;
-    follow();
+    // Called while the window is being built for showing: only the menu is matched here.
+    showExit(!MainWindow::trayAvailable());
 }
 
-void TrayLink::hideIntoComingTray()
+bool TrayLink::standInForTray()
 {
-    m_hiddenStartWaits = true;
+    if (!WindowManagerProbe::isRunning()) {
+        m_window->show();
+        return false;
+    }
+    m_window->showMinimized();
+    m_waitsForTray = true;
+    return true;
 }
 
 void TrayLink::follow()
@@ -39,16 +48,20 @@ void TrayLink::follow()
     const bool tray = MainWindow::trayAvailable();
     if (m_settingsMenu && m_exit)
         showExit(!tray);
-    if (tray && m_hiddenStartWaits) {
-        m_hiddenStartWaits = false;
+    if (tray && m_waitsForTray) {
+        m_waitsForTray = false;
         if (m_window->isMinimized())
             m_window->hide();
+    } else if (!tray && m_window->isHidden()) {
+        // Hidden without a tray, the program could be neither reached nor ended.
+        QLOG_WARN() << "the system tray went: the window comes out of it";
+        standInForTray();
     }
 }
 
 void TrayLink::showExit(bool show)
 {
-    if (show == !m_separator.isNull())
+    if (!m_settingsMenu || !m_exit || show == !m_separator.isNull())
         return;
     // The exit is the tray menu's own action: it is taken out of this menu, not hidden.
     if (show) {

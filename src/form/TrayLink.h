@@ -8,10 +8,10 @@ class QMenu;
 class QWidget;
 class SystemTrayWatcher;
 
-// Follows a system tray that comes after the start (a panel started later at login) or goes:
-// while there is none, the settings menu offers the exit that only the tray menu has otherwise;
-// a hidden start that had to leave the window minimised for want of a tray goes into the tray
-// once one comes.
+// Follows the system tray from the start, as it comes (a panel started later at login) and goes
+// (a panel that ends): while there is none, the settings menu offers the exit that only the tray
+// menu has otherwise, and a window that lived in the tray stands minimised until the next tray
+// takes it back.
 class TrayLink : public QObject
 {
     Q_OBJECT
@@ -21,13 +21,15 @@ public:
 
     // Shows the exit at the end of the settings menu whenever there is no tray.
     void offerExitIn(QMenu *settingsMenu, QAction *exit);
-    // The window stands minimised in place of a hidden start: the first tray to come takes it,
-    // unless the user has restored it meanwhile.
-    void hideIntoComingTray();
+    // Brings out the window that has no tray to live in: minimised where a window manager can
+    // restore it, and then the first tray to come takes it back unless the user has restored it
+    // meanwhile; without a window manager it is shown. True when it stands minimised.
+    bool standInForTray();
+    // Matches the window and the settings menu to the tray there is now.
+    void follow();
 
 private:
     explicit TrayLink(QWidget *window);
-    void follow();
     void showExit(bool show);
 
     QWidget *m_window;
@@ -35,5 +37,5 @@ private:
     QPointer<QMenu> m_settingsMenu;
     QPointer<QAction> m_separator;
     QAction *m_exit = nullptr;
-    bool m_hiddenStartWaits = false;
+    bool m_waitsForTray = false;
 };

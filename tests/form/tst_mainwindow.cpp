@@ -523,6 +523,49 @@ private slots:
         QVERIFY(m_window->trayMenu()->actions().contains(exit));
     }
 
+    void aWindowInTheTrayComesOutWhenTheTrayGoes_data()
+    {
+        QTest::addColumn<bool>("startedHidden");
+        QTest::newRow("started with -h into a running tray") << true;
+        QTest::newRow("closed into the tray") << false;
+    }
+
+    void aWindowInTheTrayComesOutWhenTheTrayGoes()
+    {
+        QFETCH(bool, startedHidden);
+        if (!onTheXServer())
+            QSKIP("needs the X server and a window manager: runs as tst_mainwindow_x11");
+        const QString failure = m_windowManager.start();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        MainWindow::setTrayAvailableForTest(std::nullopt);
+        QAction *exit = actionNamed(m_window->trayMenu()->actions(), TUI::tr("&退出"));
+        SystemTrayHost tray;
+        QVERIFY(tray.start());
+        QTRY_VERIFY(QSystemTrayIcon::isSystemTrayAvailable());
+
+        StartupSequence::showWindow(m_window.get(), startedHidden);
+        if (!startedHidden) {
+            QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+            m_window->close();
+        }
+        QVERIFY(m_window->isHidden());
+        QTRY_VERIFY(!tray.dockRequests().isEmpty());
+
+        // The panel ends: the window is all that is left to reach the program and end it.
+        tray.stop();
+        QTRY_VERIFY(m_window->isVisible());
+        QVERIFY(m_window->isMinimized());
+        QMenu *settings = m_window->topRightPanel()->tbMenu()->menu();
+        QTRY_VERIFY(settings->actions().contains(exit));
+
+        // The panel starts again: the window goes back into its tray.
+        SystemTrayHost next;
+        QVERIFY(next.start());
+        QTRY_VERIFY(m_window->isHidden());
+        QTRY_VERIFY(!next.dockRequests().isEmpty());
+        QTRY_VERIFY(!settings->actions().contains(exit));
+    }
+
     void titleBarButtonsHideAndMinimise()
     {
         m_window->show();
