@@ -1,7 +1,8 @@
 #pragma once
 
+#include "util/InterfaceTranslation.h"
+
 #include <QCoreApplication>
-#include <QTranslator>
 
 // The language of the tour pictures: with VB_TOUR_LANG=en (or ko) a tour runs with that
 // catalogue installed from the start and saves into a folder of its own ("<folder>-en").
@@ -19,9 +20,8 @@ inline QString folder(const QString &base)
 
 static void installTourLanguage()
 {
-    static QTranslator translator;
+    // As the program does, Chinese included: its few texts whose source is a key need their sentence.
     const QString lang = TourLanguage::code();
-    if (!lang.isEmpty() && translator.load(QStringLiteral(":/translations/vellobox_%1.qm").arg(lang)))
-        QCoreApplication::installTranslator(&translator);
+    static const InterfaceTranslation translation(lang.isEmpty() ? QStringLiteral("zh") : lang);
 }
 Q_COREAPP_STARTUP_FUNCTION(installTourLanguage)
