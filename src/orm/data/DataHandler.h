@@ -37,8 +37,9 @@ public:
     std::function<void(T *)> onRecordChanged;
     // Run on a copy of the records just read: true when they were in an earlier build's form and
     // it changed them into today's. A list that has it keeps the file of an earlier build as
-    // <name>.encoded, and that file's presence says the list is in today's form: it is made
-    // before the list is first written (empty when there was no earlier file).
+    // <name>.encoded before the list is first written (empty when there was no earlier file).
+    // That copy beside a list that differs from it says the list is in today's form; a list
+    // still equal to its copy was never rewritten, and is turned into today's form again.
     std::function<bool(const QVector<Ptr> &)> upgradeLoaded;
 
     enum ParseResult { Parsed, NotAnArray, ForeignType };
@@ -77,6 +78,7 @@ public:
         leaveFile();
         m_loaded = true;
         records.clear();
+        forgetUpgrade();
         QFile file(filePath);
         if (!file.exists())
             return;
@@ -95,7 +97,7 @@ public:
         }
         records = parsed;
         m_highestId = largestId();
-        if (upgradeLoaded && !QFile::exists(keptPath(filePath)))
+        if (upgradeLoaded && !rewrittenSinceKept(text))
             upgrade();
     }
 
@@ -105,6 +107,7 @@ public:
         leaveFile();
         filePath = path;
         records.clear();
+        forgetUpgrade();
         m_highestId = 0;
         m_loaded = false;
     }
@@ -186,7 +189,7 @@ public:
     {
         if (m_writer)
             m_writer->flush(); // a write still queued must not land after this one
-        if (upgradeLoaded && !keepEarlierFile(filePath)) {
+        if (upgradeLoaded && (!finishUpgrade() || !keepEarlierFile(filePath))) {
             DatacoreUtil::reportWriteFailure();
             return false;
         }
@@ -202,6 +205,8 @@ public:
                 m_writer->setPrepare(&DataHandler::keepEarlierFile);
         }
         m_writer->schedule(filePath, [this] {
+            if (!finishUpgrade())
+                return ListWriter::Job(); // an earlier build's words are not written over unkept
             QVector<T> copy; // values: the GUI may edit the records while the copy is written
             copy.reserve(records.size());
             for (const Ptr &r : qAsConst(records))
@@ -271,6 +276,7 @@ public:
         const qint64 id = record->id;
         *record = values;
         record->id = id;
+        keepAsEdited(record.get());
         saveLater();
         changed();
         return true;
@@ -279,6 +285,7 @@ public:
     // Tells that this record of the list was changed in place (e.g. in a table cell) and saves.
     void recordChanged(T *record)
     {
+        keepAsEdited(record);
         saveLater();
         if (onRecordChanged)
             onRecordChanged(record);
@@ -333,7 +340,8 @@ private:
     static QString keptPath(const QString &path) { return path + QStringLiteral(".encoded"); }
 
     // Makes sure an earlier build's file is kept beside path before the list is written there,
-    // so that the next start takes the list as written. Runs on the writer's thread too.
+    // so that the next start tells the list written since from the earlier one. Runs on the
+    // writer's thread too.
     static bool keepEarlierFile(const QString &path)
     {
         const QString kept = keptPath(path);
@@ -356,8 +364,31 @@ private:
         return true;
     }
 
+    void forgetUpgrade()
+    {
+        m_upgradeOwed = false;
+        m_undecoded.clear();
+    }
+
+    // Whether the list read as text was written since its earlier file was kept: a copy equal to
+    // it means the program ended, or its write failed, before the list in today's form landed.
+    bool rewrittenSinceKept(const QByteArray &text) const
+    {
+        QFile kept(keptPath(filePath));
+        if (!kept.exists())
+            return false;
+        if (kept.size() != text.size())
+            return true;
+        if (!kept.open(QIODevice::ReadOnly)) {
+            QLOG_ERROR() << "cannot read" << kept.fileName() << "- the list is taken as written";
+            return true;
+        }
+        return kept.readAll() != text;
+    }
+
     // An earlier build's list is turned into today's form once, and only once the file as it
-    // was is kept beside it. When it cannot be kept, the words stay as stored.
+    // was is kept beside it. When it cannot be kept, the words stay as stored until it can,
+    // and the list is not written before.
     void upgrade()
     {
         QVector<Ptr> converted;
@@ -367,12 +398,56 @@ private:
         if (!upgradeLoaded(converted))
             return; // today's form
         if (!keepEarlierFile(filePath)) {
-            QLOG_WARN() << "word list of an earlier build" << filePath << "left as stored";
+            QLOG_WARN() << "word list of an earlier build" << filePath << "left as stored for now";
+            m_upgradeOwed = true;
+            m_undecoded = records;
             return;
         }
         QLOG_INFO() << "word list of an earlier build read:" << filePath << "- kept as" << keptPath(filePath);
         records = converted;
         saveLater();
+    }
+
+    // Keeps an earlier build's file, when one was read and is not kept yet, and only then turns
+    // the words read from it into today's form: those the user has neither removed nor edited.
+    // False when it cannot be kept: the list must not be written yet.
+    bool finishUpgrade()
+    {
+        if (!m_upgradeOwed)
+            return true;
+        if (!keepEarlierFile(filePath))
+            return false;
+        QLOG_INFO() << "word list of an earlier build read:" << filePath << "- kept as" << keptPath(filePath);
+        m_upgradeOwed = false;
+        QSet<const T *> undecoded;
+        for (const Ptr &r : qAsConst(m_undecoded))
+            undecoded.insert(r.get());
+        QVector<int> at;
+        QVector<Ptr> converted;
+        for (int i = 0; i < records.size(); ++i) {
+            if (undecoded.contains(records[i].get())) {
+                at.append(i);
+                converted.append(std::make_shared<T>(*records[i]));
+            }
+        }
+        m_undecoded.clear();
+        if (converted.isEmpty() || !upgradeLoaded(converted))
+            return true; // none left that needs it
+        // New records, so that whoever shows the list sees them changed.
+        for (int k = 0; k < at.size(); ++k)
+            records[at[k]] = converted[k];
+        changed();
+        return true;
+    }
+
+    // A record the user edited holds what the user typed, whatever form it was read in.
+    void keepAsEdited(const T *record)
+    {
+        if (m_undecoded.isEmpty())
+            return;
+        m_undecoded.erase(std::remove_if(m_undecoded.begin(), m_undecoded.end(),
+                                         [record](const Ptr &r) { return r.get() == record; }),
+                          m_undecoded.end());
     }
 
     // Finishes what is owed to the current file. A write that still fails is given up there
@@ -384,6 +459,10 @@ private:
         m_writer.reset();
     }
     bool m_loaded = false;
+    // An earlier build's file was read and its copy is not kept yet (even when the user has
+    // removed every record read from it); m_undecoded holds the records read, still as stored.
+    bool m_upgradeOwed = false;
+    QVector<Ptr> m_undecoded;
     // The largest id the list has held since it was read: every record enters through load,
     // append or appendStamped, which keep it.
     qint64 m_highestId = 0;

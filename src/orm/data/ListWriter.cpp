@@ -4,9 +4,9 @@
 #include "orm/data/DatacoreUtil.h"
 
 namespace {
-bool writeList(const ListWriter::Prepare &prepare, const QString &path, const QByteArray &text)
+bool writeList(const ListWriter::Prepare &prepare, const QString &path, const ListWriter::Job &job)
 {
-    return (!prepare || prepare(path)) && DatacoreUtil::writeFile(path, text);
+    return job && (!prepare || prepare(path)) && DatacoreUtil::writeFile(path, job());
 }
 } // namespace
 
@@ -49,7 +49,7 @@ void ListWriter::start()
     const QString path = m_path;
     Job job = m_snapshot();
     m_pool.start([this, job, path, generation, prepare = m_prepare] {
-        const bool ok = writeList(prepare, path, job());
+        const bool ok = writeList(prepare, path, job);
         m_workerOk = ok;
         // Posted events of a deleted writer are dropped; the destructor waits for this thread.
         QMetaObject::invokeMethod(this, [this, generation, ok] { finished(generation, ok); }, Qt::QueuedConnection);
@@ -106,7 +106,7 @@ bool ListWriter::flush(Failure failure)
         m_timer.stop();
         m_pending = false;
         if (m_snapshot) {
-            const bool done = writeList(m_prepare, m_path, m_snapshot()());
+            const bool done = writeList(m_prepare, m_path, m_snapshot());
             m_unsaved = !done;
             if (!done && failure == Failure::Shown)
                 DatacoreUtil::reportWriteFailure();

@@ -15,7 +15,8 @@ public:
     // Runs on the writer's thread and returns the file's full text.
     using Job = std::function<QByteArray()>;
     // Runs on the GUI thread when the write starts: takes a copy of the list, so the GUI may
-    // change the records while the job serialises the copy.
+    // change the records while the job serialises the copy. No job: the list cannot be written
+    // now, and that write fails.
     using Snapshot = std::function<Job()>;
     // Runs on the writer's thread before each write of path; false fails that write.
     using Prepare = std::function<bool(const QString &path)>;
