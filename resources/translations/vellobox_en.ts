@@ -1172,6 +1172,10 @@ p, li { white-space: pre-wrap; }
         <translation>The disk is full: the rest of the recording cannot be saved; what was recorded so far is kept</translation>
     </message>
     <message>
+        <source>无法创建文件夹 %1 (%2), 无法在其中确认程序只运行一份, 程序无法启动。</source>
+        <translation>The folder %1 cannot be created (%2), so the program cannot make sure only one copy runs. The program cannot start.</translation>
+    </message>
+    <message>
         <source>指令词只有标点符号或空格, 语音搜索无法匹配, 请加入文字或数字</source>
         <translation>A command word of only punctuation or blanks can never be matched by voice search. Please add letters or digits</translation>
     </message>

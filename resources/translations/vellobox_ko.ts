@@ -1172,6 +1172,10 @@ p, li { white-space: pre-wrap; }
         <translation>디스크가 가득 차서 녹음을 더 저장할 수 없습니다. 지금까지 녹음된 부분은 보관됩니다</translation>
     </message>
     <message>
+        <source>无法创建文件夹 %1 (%2), 无法在其中确认程序只运行一份, 程序无法启动。</source>
+        <translation>폴더 %1을(를) 만들 수 없습니다(%2). 프로그램이 하나만 실행되는지 확인할 수 없어 프로그램을 시작할 수 없습니다.</translation>
+    </message>
+    <message>
         <source>指令词只有标点符号或空格, 语音搜索无法匹配, 请加入文字或数字</source>
         <translation>문장 부호나 공백만으로 된 명령어는 음성 검색에서 찾을 수 없습니다. 문자나 숫자를 넣어 주세요</translation>
     </message>
