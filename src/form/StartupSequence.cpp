@@ -27,9 +27,8 @@ void setApplicationAttributes()
 
 void showWindow(MainWindow *window, bool startHidden)
 {
-    // The tray is followed from the start, once the event loop runs: a start into the tray
-    // waits for nothing it does not need. A tray gone meanwhile is seen then.
-    QTimer::singleShot(0, window, [window] { TrayLink::of(window)->follow(); });
+    // The tray is followed from the start: a window living in it comes out when it goes.
+    TrayLink::of(window);
     if (!startHidden) {
         window->show();
         return;

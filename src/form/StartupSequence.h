@@ -16,8 +16,8 @@ constexpr int UpdateCheckDelayMs = 5000;
 void setApplicationAttributes();
 // Shows the window unless asked to start hidden. Hidden needs a tray to come back from:
 // without one the window shows anyway, minimised when a window manager can restore it, and
-// goes into the tray once one comes. From the first turn of the event loop on, the tray is
-// followed: when it goes, a window hidden in it comes out the same way.
+// goes into the tray once one comes. From then on the tray is followed: when it goes, a window
+// hidden in it comes out the same way.
 void showWindow(MainWindow *window, bool startHidden);
 // Connects HidMonitor and BlueToothMonitor (newDevice, deleteDevice) to the window, and the
 // settings store's save failures to their notice.

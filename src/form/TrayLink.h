@@ -25,11 +25,11 @@ public:
     // restore it, and then the first tray to come takes it back unless the user has restored it
     // meanwhile; without a window manager it is shown. True when it stands minimised.
     bool standInForTray();
-    // Matches the window and the settings menu to the tray there is now.
-    void follow();
 
 private:
     explicit TrayLink(QWidget *window);
+    // Matches the window and the settings menu to the tray there is now.
+    void follow();
     void showExit(bool show);
 
     QWidget *m_window;

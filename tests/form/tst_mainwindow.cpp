@@ -564,6 +564,11 @@ private slots:
         QTRY_VERIFY(m_window->isHidden());
         QTRY_VERIFY(!next.dockRequests().isEmpty());
         QTRY_VERIFY(!settings->actions().contains(exit));
+
+        // And out again when that tray goes too.
+        next.stop();
+        QTRY_VERIFY(m_window->isVisible());
+        QVERIFY(m_window->isMinimized());
     }
 
     void titleBarButtonsHideAndMinimise()
