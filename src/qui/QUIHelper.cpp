@@ -10,6 +10,7 @@
 #include <QCompleter>
 #include <QCursor>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPalette>
 #include <QRegularExpression>
@@ -34,6 +35,7 @@ struct Sheets {
     QString themeName;
     QString theme;
     QString custom;
+    QString customFile; // while held: the custom sheet's file, read only when the sheets are applied
     bool held = false; // kept back until a widget that draws with it is polished
 };
 
@@ -43,8 +45,20 @@ Sheets &sheets()
     return s;
 }
 
+QString readText(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
 void applySheets()
 {
+    if (!sheets().customFile.isEmpty()) {
+        sheets().custom = readText(sheets().customFile);
+        sheets().customFile.clear();
+    }
     if (qApp)
         qApp->setStyleSheet(sheets().theme + QLatin1Char('\n') + sheets().custom);
 }
@@ -68,14 +82,6 @@ public:
         return false;
     }
 };
-
-QString readText(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return QString();
-    return QString::fromUtf8(file.readAll());
-}
 
 } // namespace
 
@@ -156,6 +162,12 @@ QString QUIHelper::currentTheme()
 
 bool QUIHelper::setStyleSheetFile(const QString &path)
 {
+    // Held back, the sheet is not even read: a start into the tray never needs it.
+    if (sheets().held && QFileInfo(path).isReadable()) {
+        sheets().customFile = path;
+        return true;
+    }
+    sheets().customFile.clear();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         QLOG_ERROR() << "style sheet not readable:" << path;

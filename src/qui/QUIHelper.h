@@ -35,7 +35,7 @@ public:
     static bool setStyleSheetFile(const QString &path);
     // From now on the sheets are given to the application only when the first widget that
     // draws with them is polished (the tray icon's own widget does not): a start into the
-    // tray then neither parses nor applies them. Nothing changes once a sheet is in force.
+    // tray then neither reads, parses nor applies them. Nothing changes once a sheet is in force.
     static void applyAtFirstPolish();
 
     // Index of the screen that holds the cursor (0 when none does).
