@@ -18,6 +18,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+// Declared before the first data table uses it.
+Q_DECLARE_METATYPE(QVector<KeyRecord>)
+
 // Stands in for the main window: it has the typing slots the hub looks for.
 class TypingWindow : public QWidget
 {
@@ -383,6 +386,5 @@ private slots:
     }
 };
 
-Q_DECLARE_METATYPE(QVector<KeyRecord>)
 QTEST_MAIN(TestFunctionImpl)
 #include "tst_functionimpl.moc"
