@@ -93,17 +93,14 @@ int main(int argc, char *argv[])
     QUIHelper::applyAtFirstPolish();
     QUIHelper::setStyleSheetFile(QStringLiteral(":/customization.css"));
 
-    SingleInstanceGuard guard(SingleInstanceGuard::keyFor(AppHelper::programDir()));
+    // The lock lives beside the files it keeps to one copy.
+    SingleInstanceGuard guard(QStringLiteral("vellobox"), AppHelper::programDir());
     if (!guard.tryAcquire()) {
         const QString folder = QDir::toNativeSeparators(guard.folder());
         if (guard.folderFault() == SingleInstanceGuard::FolderFault::CannotMake) {
             QMessageBox::critical(nullptr, AppHelper::appName(),
                                   TNotify::tr("无法创建文件夹 %1 (%2), 无法在其中确认程序只运行一份, 程序无法启动。")
                                       .arg(folder, guard.failure()));
-        } else if (guard.folderFault() == SingleInstanceGuard::FolderFault::NotPrivate) {
-            QMessageBox::critical(nullptr, AppHelper::appName(),
-                                  TNotify::tr("文件夹 %1 不是当前用户私有的 (须归当前用户所有, 权限为 0700), 无法在其中确认程序只运行一份, 程序无法启动。")
-                                      .arg(folder));
         } else if (!guard.failure().isEmpty()) {
             QMessageBox::critical(nullptr, AppHelper::appName(),
                                   TNotify::tr("无法确认程序只运行一份, 程序无法启动: %1").arg(guard.failure()));

@@ -11,6 +11,9 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <pwd.h>
 #include <cstdio>
 #include <memory>
 #include <sys/stat.h>
@@ -19,21 +22,26 @@
 
 namespace {
 
-// The second program start: this executable run with "--guard-child <key> <dir>" ("-": the
-// program's own folder). Prints "primary" or "refused"; a primary stays until its standard input
-// closes.
+// The second program start: this executable run with "--guard-child <key> <program folder>".
+// Prints "primary", "refused" or "failed: <reason>"; a primary prints "woken" each time a later
+// start wakes it, and stays until its standard input closes.
 int runGuardChild(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QString dir = QString::fromLocal8Bit(argv[3]);
-    SingleInstanceGuard guard(QString::fromLocal8Bit(argv[2]), dir == QLatin1String("-") ? QString() : dir);
+    SingleInstanceGuard guard(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     if (!guard.tryAcquire()) {
-        std::fputs("refused\n", stdout);
+        const QByteArray line = guard.failure().isEmpty() ? QByteArray("refused") : "failed: " + guard.failure().toLocal8Bit();
+        std::fputs(line.constData(), stdout);
+        std::fputs("\n", stdout);
         std::fflush(stdout);
         return 1;
     }
     std::fputs("primary\n", stdout);
     std::fflush(stdout);
+    QObject::connect(&guard, &SingleInstanceGuard::anotherInstanceStarted, &app, [] {
+        std::fputs("woken\n", stdout);
+        std::fflush(stdout);
+    });
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
         char buf[64];
@@ -42,6 +50,23 @@ int runGuardChild(int argc, char **argv)
     });
     QTimer::singleShot(30000, &app, &QCoreApplication::quit);
     return app.exec();
+}
+
+// Runs a command and says whether it ended well.
+bool run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+// A path below base that is at least length characters long.
+QString longPath(const QString &base, const QString &leaf, int length)
+{
+    QString path = base;
+    while (path.size() + leaf.size() + 1 < length)
+        path += QStringLiteral("/a-folder-with-a-rather-long-name");
+    return path + QLatin1Char('/') + leaf;
 }
 
 } // namespace
@@ -142,26 +167,25 @@ private slots:
     {
         QTemporaryDir first;
         QTemporaryDir second;
-        const QString firstKey = SingleInstanceGuard::keyFor(first.path());
-        QCOMPARE(SingleInstanceGuard::keyFor(first.path() + QStringLiteral("/")), firstKey);
-        QVERIFY(SingleInstanceGuard::keyFor(second.path()) != firstKey);
-
-        SingleInstanceGuard guard(SingleInstanceGuard::keyFor(second.path()), m_dir.path());
+        SingleInstanceGuard guard(m_key, second.path());
         QVERIFY(guard.tryAcquire());
         QProcess other;
-        other.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--guard-child"), firstKey, m_dir.path()});
+        other.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--guard-child"), m_key, first.path()});
         QVERIFY(other.waitForStarted());
         QCOMPARE(firstLine(other), QByteArray("primary"));
-        // The same folder again is refused.
+        // The same folder again, even reached through a link, is refused.
+        const QString link = m_dir.filePath(QStringLiteral("link-%1").arg(m_count));
+        QVERIFY(QFile::link(first.path(), link));
         QProcess same;
-        same.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--guard-child"), firstKey, m_dir.path()});
+        same.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--guard-child"), m_key, link});
         QVERIFY(same.waitForStarted());
         QCOMPARE(firstLine(same), QByteArray("refused"));
+        QCOMPARE(firstLine(other), QByteArray("woken"));
         other.closeWriteChannel();
         QVERIFY(other.waitForFinished(10000));
     }
 
-    void theLockLivesOnlyInAFolderOfTheUsersOwn()
+    void theLockIsNeitherALinkNorAnotherUsersFile()
     {
         // A link planted where the lock goes is not followed.
         QFile notes(m_dir.filePath("notes.txt"));
@@ -176,22 +200,29 @@ private slots:
         }
         QVERIFY(notes.open(QIODevice::ReadOnly));
         QCOMPARE(notes.readAll(), QByteArray("my notes"));
+        notes.close();
 
-        // A folder others may enter is refused, and says so.
-        QTemporaryDir open;
-        QVERIFY(QFile::setPermissions(open.path(), QFile::permissions(open.path()) | QFile::ReadOther | QFile::ExeOther));
-        SingleInstanceGuard shared(m_key, open.path());
-        QVERIFY(!shared.tryAcquire());
-        QCOMPARE(shared.folderFault(), SingleInstanceGuard::FolderFault::NotPrivate);
-        QCOMPARE(shared.folder(), open.path());
-        QVERIFY(!QFile::exists(shared.lockPath()));
+        // A file of another user, open to all, is not taken: that user could hold the lock.
+        if (::geteuid() == 0) {
+            SingleInstanceGuard guard(m_key, m_dir.path());
+            QFile planted(guard.lockPath());
+            QVERIFY(planted.open(QIODevice::WriteOnly));
+            planted.close();
+            QVERIFY(::chmod(QFile::encodeName(guard.lockPath()).constData(), 0666) == 0);
+            QVERIFY(::chown(QFile::encodeName(guard.lockPath()).constData(), 65534, 65534) == 0);
+            QVERIFY(guard.tryAcquire());
+            struct stat info;
+            QVERIFY(::stat(QFile::encodeName(guard.lockPath()).constData(), &info) == 0);
+            QCOMPARE(info.st_uid, ::geteuid());
+            QCOMPARE(info.st_mode & 0777, mode_t(0600));
+        }
 
         // A folder that cannot be made says so, and names it.
-        SingleInstanceGuard unmade(m_key, notes.fileName() + "/lock");
+        SingleInstanceGuard unmade(m_key, notes.fileName() + "/program");
         QVERIFY(!unmade.tryAcquire());
         QCOMPARE(unmade.folderFault(), SingleInstanceGuard::FolderFault::CannotMake);
-        QCOMPARE(unmade.folder(), notes.fileName() + "/lock");
-        QVERIFY(!unmade.failure().isEmpty());
+        QCOMPARE(unmade.folder(), notes.fileName() + "/program");
+        QCOMPARE(unmade.failure(), QString::fromLocal8Bit(std::strerror(ENOTDIR)));
     }
 
     void oneCopyRunsPerProgramFolderWhateverTheEnvironment()
@@ -209,7 +240,7 @@ private slots:
         terminal.insert("HOME", home.path());
         const auto start = [this](QProcess &child, const QProcessEnvironment &env) {
             child.setProcessEnvironment(env);
-            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--guard-child"), m_key, QStringLiteral("-")});
+            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--guard-child"), m_key, m_dir.path()});
             QVERIFY(child.waitForStarted());
         };
 
@@ -219,6 +250,7 @@ private slots:
         QProcess second;
         start(second, terminal);
         QCOMPARE(firstLine(second), QByteArray("refused"));
+        QCOMPARE(firstLine(first), QByteArray("woken"));
         QVERIFY(QDir(cacheA.path()).removeRecursively() && QDir(runtime.path()).removeRecursively());
         QProcess third;
         start(third, desktop);
@@ -232,7 +264,92 @@ private slots:
         QCOMPARE(firstLine(next), QByteArray("primary"));
         next.closeWriteChannel();
         QVERIFY(next.waitForFinished(10000));
-        QVERIFY(!QFile::exists(SingleInstanceGuard(m_key).lockPath()));
+        QVERIFY(!QFile::exists(SingleInstanceGuard(m_key, m_dir.path()).lockPath()));
+    }
+
+    void aSecondStartWakesTheFirstForAnyHomeAndProgramFolder_data()
+    {
+        QTest::addColumn<int>("homeMode"); // -1: there is no home
+        QTest::addColumn<bool>("folderWritable");
+        QTest::newRow("a long home") << 0700 << true;
+        QTest::newRow("a long home that cannot be written") << 0555 << true;
+        QTest::newRow("a home that does not exist") << -1 << true;
+        QTest::newRow("a program folder that cannot be written") << -1 << false;
+    }
+
+    // Real starts under an account of its own, whose home and program folder paths are longer
+    // than a local socket's path may be.
+    void aSecondStartWakesTheFirstForAnyHomeAndProgramFolder()
+    {
+        QFETCH(int, homeMode);
+        QFETCH(bool, folderWritable);
+        if (::geteuid() != 0)
+            QSKIP("making an account needs root");
+        const QString account = QStringLiteral("vbguard%1").arg(QCoreApplication::applicationPid() % 100000);
+        run(QStringLiteral("userdel"), {account}); // left by an earlier run that was killed
+        QTemporaryDir base;
+        QVERIFY(QFile::setPermissions(base.path(), QFile::permissions(base.path()) | QFile::ExeOther | QFile::ReadOther));
+        const QString home = longPath(base.path(), QStringLiteral("home"), 110);
+        QVERIFY(run(QStringLiteral("useradd"), {"-M", "-U", "-d", home, "-s", "/usr/sbin/nologin", account}));
+        const struct passwd *entry = ::getpwnam(account.toLocal8Bit().constData());
+        QVERIFY(entry);
+        const uid_t uid = entry->pw_uid;
+        const gid_t gid = entry->pw_gid;
+        const auto cleanUp = qScopeGuard([&] {
+            run(QStringLiteral("userdel"), {account});
+            QDir(QStringLiteral("/tmp/vellobox-%1").arg(uid)).removeRecursively();
+        });
+        const QString program = longPath(base.path(), QStringLiteral("program"), 120);
+        const QString runtime = longPath(base.path(), QStringLiteral("runtime"), 110);
+        QVERIFY(QDir().mkpath(program) && QDir().mkpath(runtime));
+        QVERIFY(::chmod(QFile::encodeName(runtime).constData(), 0700) == 0);
+        QVERIFY(::chown(QFile::encodeName(runtime).constData(), uid, gid) == 0);
+        if (folderWritable)
+            QVERIFY(::chown(QFile::encodeName(program).constData(), uid, gid) == 0);
+        if (homeMode >= 0) {
+            QVERIFY(QDir().mkpath(home));
+            QVERIFY(::chown(QFile::encodeName(home).constData(), uid, gid) == 0);
+            QVERIFY(::chmod(QFile::encodeName(home).constData(), mode_t(homeMode)) == 0);
+        }
+        for (QString path = program; path.size() > base.path().size(); path = QFileInfo(path).path())
+            QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOther | QFile::ReadOther);
+        const auto start = [&](QProcess &child, bool desktop) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("HOME", home);
+            env.insert("USER", account);
+            env.remove("XDG_RUNTIME_DIR");
+            if (desktop)
+                env.insert("XDG_RUNTIME_DIR", runtime);
+            child.setProcessEnvironment(env);
+            child.start(QStringLiteral("setpriv"),
+                        {QStringLiteral("--reuid=%1").arg(uid), QStringLiteral("--regid=%1").arg(gid), "--clear-groups",
+                         QCoreApplication::applicationFilePath(), "--guard-child", "vellobox", program});
+            QVERIFY(child.waitForStarted());
+        };
+
+        QProcess first;
+        start(first, true);
+        if (!folderWritable) {
+            // The real reason, not a missing file.
+            const QByteArray line = firstLine(first);
+            QVERIFY2(line.startsWith("failed: ") && line.contains(std::strerror(EACCES)), line.constData());
+            QVERIFY(first.waitForFinished(10000));
+            return;
+        }
+        QCOMPARE(firstLine(first), QByteArray("primary"));
+        QVERIFY(QFile::exists(program + QStringLiteral("/vellobox-%1.lock").arg(uid)));
+        QProcess second;
+        start(second, false);
+        QCOMPARE(firstLine(second), QByteArray("refused"));
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(firstLine(first), QByteArray("woken"));
+        first.closeWriteChannel();
+        QVERIFY(first.waitForFinished(10000));
+        QProcess next;
+        start(next, false);
+        QCOMPARE(firstLine(next), QByteArray("primary"));
+        next.closeWriteChannel();
+        QVERIFY(next.waitForFinished(10000));
     }
 
     void aWakeUpConnectionIsClosedAtOnceAndKeepsNothing()
