@@ -113,6 +113,7 @@ int main(int argc, char *argv[])
 
     // A restart lets the lock go before the new copy asks for it.
     AppExit::setLockRelease([&guard] { guard.release(); });
+    StartupSequence::removeUnfinishedSaves();
 
     // Enumerations that travel in queued signals between listener threads and the GUI.
     registerVelloboxMetaTypes();

@@ -2,6 +2,7 @@
 
 #include "logging/QsLog.h"
 #include "util/AppHelper.h"
+#include "util/AtomicFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -107,35 +108,42 @@ QVariant Configurations::value(const QString &key, const QVariant &defaultValue)
 bool Configurations::setValue(const QString &key, const QVariant &value)
 {
     const QString path = iniPath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    if (!QFile::exists(path)) {
-        // Created private before the first value is in it; the atomic saves keep the mode.
-        QFile create(path);
-        if (create.open(QIODevice::WriteOnly))
-            create.setPermissions(OwnerOnly);
-    }
-    // QSettings::status keeps its first error for the object's life: a fresh object judges
-    // this write by itself.
-    if (m_settings->status() != QSettings::NoError)
-        m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
-    const bool had = m_settings->contains(key);
-    const QVariant previous = m_settings->value(key);
-    m_settings->setValue(key, value);
-    m_settings->sync();
-    QFile::setPermissions(path, OwnerOnly);
-    // Success is what the file holds now, not what the object believes.
-    QSettings written(path, QSettings::IniFormat);
-    const bool ok = m_settings->status() == QSettings::NoError && written.status() == QSettings::NoError
-        && written.contains(key) && written.value(key).toString() == value.toString();
-    if (!ok) {
-        QLOG_ERROR() << "cannot write" << key << "to" << path;
-        // What the program goes on with is what the file holds.
-        if (had)
-            m_settings->setValue(key, previous);
+    // QSettings writes through a temporary of its own naming, which a kill would leave beside the
+    // file looking like a copy the user keeps: it edits a temporary of ours instead, which then
+    // takes the file's place. Private from its first byte: it holds the mail password.
+    QByteArray current;
+    QString error;
+    QFile file(path);
+    if (file.exists() && !file.open(QIODevice::ReadOnly))
+        error = file.errorString(); // never replaced by a file holding this one key alone
+    current = file.isOpen() ? file.readAll() : QByteArray();
+    file.close();
+    const QString copy = error.isEmpty() ? AtomicFile::temporaryFor(path, current, OwnerOnly, &error) : QString();
+    bool ok = !copy.isEmpty();
+    if (ok) {
+        {
+            QSettings edited(copy, QSettings::IniFormat);
+            edited.setValue(key, value);
+            edited.sync();
+            ok = edited.status() == QSettings::NoError;
+        }
+        // Success is what the file holds, not what the object believes.
+        const QSettings written(copy, QSettings::IniFormat);
+        ok = ok && written.status() == QSettings::NoError && written.contains(key)
+            && written.value(key).toString() == value.toString();
+        if (ok)
+            ok = AtomicFile::replace(copy, path, &error);
         else
-            m_settings->remove(key);
+            QFile::remove(copy);
     }
-    return ok;
+    if (!ok) {
+        // The program goes on with what it had.
+        QLOG_ERROR() << "cannot write" << key << "to" << path << error;
+        return false;
+    }
+    m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    m_settings->allKeys();
+    return true;
 }
 
 namespace {

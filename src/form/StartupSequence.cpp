@@ -10,8 +10,12 @@
 #include "logic/businessLogic/monitor/BlueToothMonitor.h"
 #include "logic/businessLogic/monitor/HidMonitor.h"
 #include "logging/QsLog.h"
+#include "platform/LinuxOsHelper.h"
+#include "util/AppHelper.h"
+#include "util/AtomicFile.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTimer>
 
 namespace StartupSequence {
@@ -39,6 +43,16 @@ void showWindow(MainWindow *window, bool startHidden)
         QLOG_WARN() << "started hidden, but there is no system tray to come back from: the window starts minimised";
     else
         QLOG_WARN() << "started hidden, but there is neither a system tray nor a window manager: the window is shown";
+}
+
+void removeUnfinishedSaves()
+{
+    const QString program = AppHelper::programDir();
+    AtomicFile::removeLeftovers(program + QStringLiteral("/config"), true);
+    AtomicFile::removeLeftovers(program + QStringLiteral("/assets/mirel/help"));
+    // Copies in other program folders write their entry here too: only what no save in progress
+    // can still be writing.
+    AtomicFile::removeLeftovers(QFileInfo(LinuxOsHelper::autostartPath()).path(), false, 60);
 }
 
 void connectMonitors(MainWindow *window)

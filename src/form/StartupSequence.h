@@ -19,6 +19,9 @@ void setApplicationAttributes();
 // goes into the tray once one comes. From then on the tray is followed: when it goes, a window
 // hidden in it comes out the same way.
 void showWindow(MainWindow *window, bool startHidden);
+// Removes what saves cut short by a kill or a crash left in the folders the program saves into.
+// Only once this copy holds the instance lock: no other copy saves into its folder then.
+void removeUnfinishedSaves();
 // Connects HidMonitor and BlueToothMonitor (newDevice, deleteDevice) to the window, and the
 // settings store's save failures to their notice.
 void connectMonitors(MainWindow *window);

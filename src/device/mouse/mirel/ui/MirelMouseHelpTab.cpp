@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 MirelMouseHelpTab::MirelMouseHelpTab(QWidget *parent)
     : QWidget(parent)
@@ -52,11 +51,9 @@ void MirelMouseHelpTab::installHelpPages()
         if (QFileInfo::exists(target))
             continue; // a file edited beside the program stays as it is
         QFile shipped(QLatin1Char(':') + file);
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QSaveFile out(target);
-        if (!shipped.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly) || out.write(shipped.readAll()) < 0
-            || !AtomicFile::commit(out))
-            QLOG_ERROR() << "cannot install the help file" << target;
+        QString error;
+        if (!shipped.open(QIODevice::ReadOnly) || !AtomicFile::write(target, shipped.readAll(), &error))
+            QLOG_ERROR() << "cannot install the help file" << target << error;
     }
 }
 
