@@ -3,7 +3,6 @@
 #include "logic/businessLogic/workflow/IWorkHandle.h"
 #include "orm/data/AudioRecordVO.h"
 
-#include <QFile>
 #include <QString>
 #include <memory>
 
@@ -16,10 +15,13 @@ class WorkNode;
 
 // Recording with live transcription: the speech run's audio is written straight into a WAV
 // file under the record folder (ini "/UserSetting/DefaultRecordPath", else <program
-// folder>/record), whose header gets its sizes when the run ends, so saving needs no room
-// beyond the recording itself; recognised sentences become subtitle text and, translated, the
-// second subtitle line. A failing speech engine does not stop the recording. When the disk
-// fills, the user is told at once and what reached it is saved as the recording.
+// folder>/record), whose header's sizes are kept current about once a second, so that a
+// recording cut by a kill, a crash or a power cut is a playable WAV missing at most its last
+// second; saving needs no room beyond the recording itself. It is reported saved only once it is
+// on the disk. Recordings are the user's alone: files 0600 in a folder made 0700. Recognised
+// sentences become subtitle text and, translated, the second subtitle line. A failing speech
+// engine does not stop the recording. When the disk fills or a write fails, the user is told at
+// once, with the reason, and what reached the disk is kept as the recording.
 // Each recording has its record (AudioRecordVO), valid until the next recording starts.
 class AudioRecordBL : public IWorkHandle
 {
@@ -32,8 +34,8 @@ public:
 
     void start();
     void stop();
-    bool isRecording() const { return m_file.isOpen(); }
-    QString filePath() const { return m_file.fileName(); }
+    bool isRecording() const { return m_fd >= 0; }
+    QString filePath() const { return m_path; }
     WorkNode *node() const { return m_node; }
 
     void startHandle() override;
@@ -60,16 +62,22 @@ private:
     QString recordLanguage() const;
     // The engine's code for it ("zh_cn", "en_us"); empty: the device's asr_languageAndAccent.
     QString speechLanguage() const;
-    // Writes the WAV header for the bytes recorded so far at the start of the file.
-    bool writeHeader();
+    // Makes the record folder private when this program makes it, or when it is the default one.
+    bool makeFolder(const QString &folder);
+    // Writes the WAV header for the bytes recorded so far at the start of the file; 0, or the error.
+    int writeHeader();
+    // Syncs and closes the file; 0, or the first error.
+    int closeFile();
 
     DeviceContext *m_context;
     WorkNode *m_node;
     BaiduClient *m_client;
     std::unique_ptr<AudioRecordVO> m_record;
-    QFile m_file;
+    int m_fd = -1;
+    QString m_path;
     qint64 m_bytes = 0;
-    // The disk refused a write, at m_diskFullMs (ms since the epoch): nothing more is written.
-    bool m_diskFull = false;
-    qint64 m_diskFullMs = 0;
+    qint64 m_headerBytes = 0; // what the header on the disk declares
+    // A write failed at m_cutMs (ms since the epoch): nothing more is written.
+    bool m_cut = false;
+    qint64 m_cutMs = 0;
 };
