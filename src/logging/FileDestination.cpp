@@ -49,11 +49,23 @@ void FileDestination::write(const QByteArray &line)
         return;
     // Only what reached the file counts towards its size: on a full disk, lines that could not be
     // written must not rotate the history away.
-    const QByteArray record = line + '\n';
+    // A line cut by an earlier full disk that could not be taken back is ended first, so that
+    // this one starts a line of its own.
+    const QByteArray record = (m_cutLine ? QByteArray("\n") : QByteArray()) + line + '\n';
     const qint64 written = m_file.write(record);
-    if (written > 0)
-        m_size += written;
     m_writeFailed = written != record.size();
+    if (!m_writeFailed) {
+        m_size += written;
+        m_cutLine = false;
+    } else if (written > 0) {
+        // Part of the line reached the file: it goes again, or the next line would run into it.
+        if (m_file.resize(m_size))
+            m_cutLine = false;
+        else {
+            m_size += written;
+            m_cutLine = true;
+        }
+    }
 }
 
 void FileDestination::flush()

@@ -25,6 +25,8 @@ private:
     int m_maxBackups;
     qint64 m_size = 0; // what was written, not what was asked
     bool m_writeFailed = false;
+    bool m_cutLine = false; // the file ends in part of a line
+
 };
 
 } // namespace QsLogging

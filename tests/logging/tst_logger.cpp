@@ -170,6 +170,33 @@ private slots:
         Logger::instance().setFileDestination(QString(), 0, 0);
     }
 
+    void aLineCutByAFullDiskDoesNotRunIntoTheNext()
+    {
+        const QString folder = m_dir.path() + "/log";
+        QVERIFY(QDir().mkpath(folder));
+        FullDisk disk(folder);
+        if (!disk.isTmpfs())
+            QSKIP("only a small real file system takes part of a line");
+        Logger::instance().setFileDestination(logPath(), 100 * 1024 * 1024, 1);
+        // Longer than a page: the room left in the log's last page takes part of it.
+        const QString payload(6000, QLatin1Char('p'));
+        for (int round = 0; round < 5; ++round) {
+            QLOG_INFO() << "room" << round;
+            disk.fill();
+            QLOG_INFO() << "full" << round << payload;
+            disk.free();
+            QLOG_INFO() << "resumed" << round;
+        }
+        Logger::instance().setFileDestination(QString(), 0, 0);
+        // Each line whole, or not there at all.
+        const QStringList got = lines(logPath());
+        static const QRegularExpression whole(QStringLiteral("^INFO  \\S+ \\S+ (room \\d|full \\d p{6000}|resumed \\d)$"));
+        for (const QString &line : got)
+            QVERIFY2(whole.match(line).hasMatch(), qPrintable(line.left(100) + QStringLiteral(" … ") + line.right(100)));
+        QCOMPARE(got.filter(QStringLiteral(" resumed ")).size(), 5);
+        QCOMPARE(got.filter(QStringLiteral(" room ")).size(), 5);
+    }
+
     void unwritableLogDoesNotStopTheProgram()
     {
         QFile blocker(m_dir.path() + "/blocked");
