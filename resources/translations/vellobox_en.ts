@@ -860,14 +860,6 @@ p, li { white-space: pre-wrap; }
         <translation>Could not create the recordings folder: %1</translation>
     </message>
     <message>
-        <source>无法写入录音文件</source>
-        <translation>Could not write the recording file</translation>
-    </message>
-    <message>
-        <source>录音保存失败</source>
-        <translation>Could not save the recording</translation>
-    </message>
-    <message>
         <source>当前功能：%1</source>
         <translation>Current function: %1</translation>
     </message>
@@ -1156,10 +1148,6 @@ p, li { white-space: pre-wrap; }
         <translation>Cannot reach the translation service</translation>
     </message>
     <message>
-        <source>文件夹 %1 不是当前用户私有的 (须归当前用户所有, 权限为 0700), 无法在其中确认程序只运行一份, 程序无法启动。</source>
-        <translation>The folder %1 is not private to the current user (it must belong to the user, with permissions 0700), so the program cannot make sure only one copy runs. The program cannot start.</translation>
-    </message>
-    <message>
         <source>无法确认程序只运行一份, 程序无法启动: %1</source>
         <translation>The program cannot make sure only one copy runs and cannot start: %1</translation>
     </message>
@@ -1178,6 +1166,18 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>指令词只有标点符号或空格, 语音搜索无法匹配, 请加入文字或数字</source>
         <translation>A command word of only punctuation or blanks can never be matched by voice search. Please add letters or digits</translation>
+    </message>
+    <message>
+        <source>无法写入录音文件：%1</source>
+        <translation>Could not write the recording file: %1</translation>
+    </message>
+    <message>
+        <source>录音文件写入失败（%1），录音无法继续保存，已录下的部分会保留</source>
+        <translation>The recording file cannot be written (%1): the rest of the recording cannot be saved; what was recorded so far is kept</translation>
+    </message>
+    <message>
+        <source>录音保存失败：%1</source>
+        <translation>Could not save the recording: %1</translation>
     </message>
 </context>
 <context>

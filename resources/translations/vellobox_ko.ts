@@ -860,14 +860,6 @@ p, li { white-space: pre-wrap; }
         <translation>녹음 폴더를 만들 수 없습니다: %1</translation>
     </message>
     <message>
-        <source>无法写入录音文件</source>
-        <translation>녹음 파일을 쓸 수 없습니다</translation>
-    </message>
-    <message>
-        <source>录音保存失败</source>
-        <translation>녹음을 저장하지 못했습니다</translation>
-    </message>
-    <message>
         <source>当前功能：%1</source>
         <translation>현재 기능: %1</translation>
     </message>
@@ -1156,10 +1148,6 @@ p, li { white-space: pre-wrap; }
         <translation>번역 서비스에 연결할 수 없습니다</translation>
     </message>
     <message>
-        <source>文件夹 %1 不是当前用户私有的 (须归当前用户所有, 权限为 0700), 无法在其中确认程序只运行一份, 程序无法启动。</source>
-        <translation>폴더 %1은(는) 현재 사용자 전용이 아닙니다(현재 사용자 소유이고 권한이 0700이어야 합니다). 프로그램이 하나만 실행되는지 확인할 수 없어 프로그램을 시작할 수 없습니다.</translation>
-    </message>
-    <message>
         <source>无法确认程序只运行一份, 程序无法启动: %1</source>
         <translation>프로그램이 하나만 실행되는지 확인할 수 없어 시작할 수 없습니다: %1</translation>
     </message>
@@ -1178,6 +1166,18 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>指令词只有标点符号或空格, 语音搜索无法匹配, 请加入文字或数字</source>
         <translation>문장 부호나 공백만으로 된 명령어는 음성 검색에서 찾을 수 없습니다. 문자나 숫자를 넣어 주세요</translation>
+    </message>
+    <message>
+        <source>无法写入录音文件：%1</source>
+        <translation>녹음 파일을 쓸 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>录音文件写入失败（%1），录音无法继续保存，已录下的部分会保留</source>
+        <translation>녹음 파일을 쓰지 못했습니다(%1). 더 이상 녹음을 저장할 수 없으며, 지금까지 녹음된 부분은 보관됩니다</translation>
+    </message>
+    <message>
+        <source>录音保存失败：%1</source>
+        <translation>녹음을 저장하지 못했습니다: %1</translation>
     </message>
 </context>
 <context>
