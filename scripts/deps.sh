@@ -12,6 +12,8 @@ PACKAGES=(
   libhidapi-dev libqrencode-dev libx11-dev libxtst-dev libxi-dev
   libudev-dev libatspi2.0-dev libglib2.0-dev zlib1g-dev
   fonts-font-awesome fonts-noto-cjk
+  # Qt's own texts (standard buttons, text menus, file dialogs) in the interface language.
+  qttranslations5-l10n
   libtesseract-dev tesseract-ocr-eng tesseract-ocr-chi-sim
   tesseract-ocr-jpn tesseract-ocr-kor tesseract-ocr-fra tesseract-ocr-spa tesseract-ocr-por
   tesseract-ocr-deu tesseract-ocr-ita tesseract-ocr-rus tesseract-ocr-dan tesseract-ocr-nld

@@ -121,11 +121,7 @@ int main(int argc, char *argv[])
 
     MainWindow window;
     AppHelper::instance().setMainWindow(&window);
-    QObject::connect(&guard, &SingleInstanceGuard::anotherInstanceStarted, &window, [&window] {
-        window.showNormal();
-        window.raise();
-        window.activateWindow();
-    });
+    StartupSequence::wakeWindowOn(&guard, &SingleInstanceGuard::anotherInstanceStarted, &window);
 
     // The session ending (SIGTERM) or Ctrl+C leaves through the same exit as the tray's.
     UnixSignalWatcher terminations;

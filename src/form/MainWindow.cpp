@@ -30,6 +30,7 @@
 #include "platform/HidrawMonitor.h"
 #include "platform/IOsHelper.h"
 #include "platform/VirtualKeyToQtKey.h"
+#include "platform/WindowStateHint.h"
 #include "qui/DeferredIconEngine.h"
 #include "qui/QUIHelper.h"
 #include "qui/Toast.h"
@@ -141,6 +142,9 @@ void MainWindow::setVisible(bool visible)
 {
     if (visible)
         buildUi();
+    // Restored by the window manager since it was last minimised, it would come back iconic.
+    if (visible && isHidden() && !isMinimized())
+        WindowStateHint::mapNormally(windowHandle());
     QMainWindow::setVisible(visible);
 }
 

@@ -77,4 +77,11 @@ void startDeferred(MainWindow *window)
     QTimer::singleShot(UpdateCheckDelayMs, window, [] { UpgradeLink::checkUpdate(true, true); });
 }
 
+void wakeWindowOn(QObject *sender, const QMetaMethod &signal, MainWindow *window)
+{
+    // The same as the tray's open, so that the window comes out the same way whichever wakes it.
+    const QMetaObject *meta = window->metaObject();
+    QObject::connect(sender, signal, window, meta->method(meta->indexOfSlot("openTriggered()")));
+}
+
 } // namespace StartupSequence

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMetaMethod>
+
 class MainWindow;
 
 // What the program starts once the main window stands: the device monitors feed the window,
@@ -27,4 +29,12 @@ void removeUnfinishedSaves();
 void connectMonitors(MainWindow *window);
 // Starts the three timers; Bluetooth only unless "/Debug/DisableBluetooth" is set.
 void startDeferred(MainWindow *window);
+// A second start of the program wakes this one through the sender's signal (one without
+// arguments): the window comes to the front, unminimised, as the tray's open brings it.
+void wakeWindowOn(QObject *sender, const QMetaMethod &signal, MainWindow *window);
+template <typename Sender>
+void wakeWindowOn(Sender *sender, void (Sender::*signal)(), MainWindow *window)
+{
+    wakeWindowOn(sender, QMetaMethod::fromSignal(signal), window);
+}
 } // namespace StartupSequence

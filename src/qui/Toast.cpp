@@ -39,8 +39,10 @@ void Toast::ensureWidget()
 {
     if (m_window)
         return;
-    // Parentless: a notice must show even while the main window is hidden.
-    m_window = new QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    // Parentless: a notice must show even while the main window is hidden. It only shows: a click
+    // on it lands in what it covers, and the keys stay where they were.
+    m_window = new QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
+                                        | Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus);
     m_window->setAttribute(Qt::WA_TranslucentBackground);
     m_window->setAttribute(Qt::WA_ShowWithoutActivating);
     m_window->setObjectName(QStringLiteral("toast"));

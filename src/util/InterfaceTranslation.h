@@ -7,6 +7,9 @@
 // takes itself out of the application when it goes). Chinese lies beneath every other
 // language: a text that language's catalogue lacks, every text of a language shipped without
 // translations, shows as it does in Chinese, never as the key a few sources are.
+// Qt's own texts (standard buttons, the text fields' menus, file dialogs) come from the
+// distribution's qtbase catalogue of that language, Chinese beneath in the same way; in English
+// they are Qt's own, with nothing loaded.
 class InterfaceTranslation
 {
 public:
@@ -15,6 +18,8 @@ public:
     InterfaceTranslation &operator=(const InterfaceTranslation &) = delete;
 
 private:
+    QTranslator m_qtChinese;
+    QTranslator m_qtLanguage;
     QTranslator m_chinese;
     QTranslator m_language;
 };

@@ -13,6 +13,7 @@
 #include "util/AppHelper.h"
 #include "util/SmtpHelper.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -275,6 +276,27 @@ private slots:
         QTest::qWait(200);
         QVERIFY(m_mail->server.sessions.isEmpty());
         QVERIFY(toasts.entries.isEmpty());
+    }
+
+    // Tab leaves the feedback text as it leaves the one-line fields, so the buttons can be
+    // reached, and the message gets no tab character.
+    void tabInTheTextMovesOnAndTypesNoTab()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("presses a real key on the X server: runs as tst_feedbackdialog_x11");
+        FeedbackDialog dialog;
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        fill(dialog, QStringLiteral("张三"), QString(), QStringLiteral("坏了"));
+        QTextEdit *content = contentEdit(dialog);
+        content->setFocus();
+        content->moveCursor(QTextCursor::Start);
+        QTRY_VERIFY(content->hasFocus());
+        QCOMPARE(IKeySender::instance()->send(IKeySender::taps(VirtualKeys::VK_TAB, 1)), 2);
+        QTRY_VERIFY(!content->hasFocus());
+        QVERIFY(dialog.isAncestorOf(QApplication::focusWidget()));
+        QCOMPARE(content->toPlainText(), QStringLiteral("坏了"));
     }
 
     void closingWhileSendingTouchesNothingAfterwards()

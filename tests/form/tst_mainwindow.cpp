@@ -90,6 +90,14 @@ bool onTheXServer()
 {
     return QGuiApplication::platformName() == QLatin1String("xcb");
 }
+
+// Stands in for the single-instance guard: a second start of the program announces itself so.
+class SecondStart : public QObject
+{
+    Q_OBJECT
+signals:
+    void started();
+};
 } // namespace
 
 class TestMainWindow : public QObject
@@ -569,6 +577,49 @@ private slots:
         next.stop();
         QTRY_VERIFY(m_window->isVisible());
         QVERIFY(m_window->isMinimized());
+    }
+
+    void aSecondStartBringsTheWindowForwardWhateverTheTrayDidBefore()
+    {
+        if (!onTheXServer())
+            QSKIP("needs the X server and a window manager: runs as tst_mainwindow_x11");
+        const QString failure = m_windowManager.start();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        MainWindow::setTrayAvailableForTest(std::nullopt);
+        SecondStart secondStart;
+        StartupSequence::wakeWindowOn(&secondStart, &SecondStart::started, m_window.get());
+        SystemTrayHost tray;
+        QVERIFY(tray.start());
+        QTRY_VERIFY(QSystemTrayIcon::isSystemTrayAvailable());
+        StartupSequence::showWindow(m_window.get(), false);
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->close();
+        QTRY_VERIFY(!tray.dockRequests().isEmpty());
+
+        // The tray goes: the window comes out minimised, and the user restores it from the task bar.
+        tray.stop();
+        QTRY_VERIFY(m_window->isVisible());
+        const WId id = m_window->winId();
+        QTRY_VERIFY(WindowManagerSession::isIconic(id));
+        WindowManagerSession::activateFromTaskBar(id);
+        QTRY_VERIFY(!WindowManagerSession::isIconic(id));
+        QTRY_VERIFY(m_window->windowHandle()->isExposed());
+
+        // A tray comes again, and the window is closed into it.
+        SystemTrayHost next;
+        QVERIFY(next.start());
+        QTRY_VERIFY(!next.dockRequests().isEmpty());
+        QVERIFY(m_window->isVisible());
+        m_window->close();
+        QVERIFY(m_window->isHidden());
+        QTRY_VERIFY(!QGuiApplication::focusWindow());
+
+        emit secondStart.started();
+        QTRY_VERIFY(m_window->isVisible());
+        QTRY_VERIFY(m_window->windowHandle()->isExposed());
+        QTRY_VERIFY(m_window->isActiveWindow());
+        QVERIFY(!m_window->isMinimized());
+        QVERIFY(!WindowManagerSession::isIconic(id));
     }
 
     void titleBarButtonsHideAndMinimise()

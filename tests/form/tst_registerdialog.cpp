@@ -2,12 +2,15 @@
 
 #include "form/dialog/LoginDialog.h"
 #include "form/dialog/RegisterDialog.h"
+#include "platform/IKeySender.h"
+#include "qui/control/ClickableLabel.h"
 #include "support/ToastRecorder.h"
 #include "support/InterfaceLanguage.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -49,6 +52,30 @@ private slots:
     {
         m_fx.reset();
         QVERIFY(!m_dialog);
+    }
+
+    // The account carried over from the login is filled in: the code typed at once goes to the
+    // code field, not onto the end of the account.
+    void resetWindowFromTheLoginTakesTheFirstKeysInTheCode()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("presses real keys on the X server: runs as tst_registerdialog_x11");
+        auto *login = new LoginDialog;
+        login->show();
+        QVERIFY(QTest::qWaitForWindowActive(login));
+        AccountFixture::type(login, "leUserName1", QStringLiteral("me@example.com"));
+        QTest::mouseClick(AccountFixture::child<ClickableLabel>(login, "lbToForgetPwd"), Qt::LeftButton);
+        QTRY_VERIFY(AccountFixture::shown<RegisterDialog>());
+        m_dialog = AccountFixture::shown<RegisterDialog>();
+        m_dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog));
+
+        QVector<KeyRecord> keys;
+        for (const QChar c : QStringLiteral("4821"))
+            keys += IKeySender::taps(c.unicode(), 1);
+        QCOMPARE(IKeySender::instance()->send(keys), keys.size());
+        QTRY_COMPARE(AccountFixture::child<QLineEdit>(m_dialog, "leCode")->text(), QStringLiteral("4821"));
+        QCOMPARE(AccountFixture::child<QLineEdit>(m_dialog, "leUserName")->text(), QStringLiteral("me@example.com"));
     }
 
     void fieldChecksComeFirst_data()

@@ -1,10 +1,28 @@
+#include "platform/IKeySender.h"
 #include "qui/Toast.h"
+#include "support/RealPointer.h"
 #include "support/ToastRecorder.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTextEdit>
+#include <QVBoxLayout>
 #include <QtTest>
+
+namespace {
+QWidget *toastWindow()
+{
+    const auto tops = QApplication::topLevelWidgets();
+    for (QWidget *w : tops) {
+        if (w->objectName() == QLatin1String("toast"))
+            return w;
+    }
+    return nullptr;
+}
+} // namespace
 
 class TestToast : public QObject
 {
@@ -14,6 +32,7 @@ private slots:
     void colours();
     void newMessageReplacesAndRestartsTime();
     void hidesAfterTime();
+    void aClickOnAToastLandsInTheTextBoxBeneathAndTheKeysFollow();
 };
 
 void TestToast::colours_data()
@@ -80,6 +99,42 @@ void TestToast::hidesAfterTime()
     QTRY_VERIFY_WITH_TIMEOUT(!toast.isShowing(), 2000);
     QVERIFY(clock.elapsed() >= 140);
     QVERIFY(toast.currentText().isEmpty());
+}
+
+// A notice over a form hides nothing from the mouse: the text box under it takes the click
+// and the keys typed next.
+void TestToast::aClickOnAToastLandsInTheTextBoxBeneathAndTheKeysFollow()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("clicks and presses real keys on the X server: runs as test_toast_x11");
+    QWidget form;
+    auto *line = new QLineEdit(&form);
+    auto *box = new QTextEdit(&form);
+    auto *layout = new QVBoxLayout(&form);
+    layout->addWidget(line);
+    layout->addWidget(box);
+    form.resize(800, 500);
+    form.move(QGuiApplication::primaryScreen()->geometry().center() - form.rect().center());
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    line->setFocus();
+    QTRY_VERIFY(line->hasFocus());
+
+    Toast::instance().showMessage(1, QStringLiteral("请填写反馈的意见"), 5000);
+    QWidget *tip = toastWindow();
+    QVERIFY(tip);
+    QVERIFY(QTest::qWaitForWindowExposed(tip));
+    const QPoint onTheToast = tip->geometry().center();
+    QVERIFY(box->rect().contains(box->mapFromGlobal(onTheToast)));
+    QVERIFY(RealPointer::click(onTheToast));
+    QTRY_VERIFY(box->hasFocus());
+    QVERIFY(Toast::instance().isShowing());
+
+    const QVector<KeyRecord> keys = IKeySender::taps('O', 1) + IKeySender::taps('K', 1);
+    QCOMPARE(IKeySender::instance()->send(keys), keys.size());
+    QTRY_COMPARE(box->toPlainText(), QStringLiteral("ok"));
+    QVERIFY(line->text().isEmpty());
 }
 
 QTEST_MAIN(TestToast)

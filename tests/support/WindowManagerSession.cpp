@@ -4,6 +4,9 @@
 
 #include <QStandardPaths>
 #include <QTest>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 QString WindowManagerSession::start()
 {
@@ -30,4 +33,42 @@ void WindowManagerSession::stop()
     m_process.terminate();
     if (!m_process.waitForFinished(5000))
         m_process.kill();
+}
+
+bool WindowManagerSession::isIconic(WId window)
+{
+    Display *display = XOpenDisplay(nullptr);
+    if (!display)
+        return false;
+    const Atom wmState = XInternAtom(display, "WM_STATE", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char *data = nullptr;
+    bool iconic = false;
+    if (XGetWindowProperty(display, Window(window), wmState, 0, 2, False, wmState, &type, &format, &count, &after, &data)
+            == Success
+        && data) {
+        iconic = format == 32 && count >= 1 && reinterpret_cast<long *>(data)[0] == IconicState;
+        XFree(data);
+    }
+    XCloseDisplay(display);
+    return iconic;
+}
+
+void WindowManagerSession::activateFromTaskBar(WId window)
+{
+    Display *display = XOpenDisplay(nullptr);
+    if (!display)
+        return;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = Window(window);
+    event.xclient.message_type = XInternAtom(display, "_NET_ACTIVE_WINDOW", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = 2; // from a pager or task bar, which the window manager obeys
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XCloseDisplay(display); // sends what is queued
 }

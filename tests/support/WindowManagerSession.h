@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QString>
+#include <QtGui/qwindowdefs.h>
 
 // A window manager (openbox) on the test's X display, for tests that minimise, raise or
 // activate windows as a desktop does. Ended by stop() or with the object.
@@ -14,6 +15,12 @@ public:
     // else why it does not.
     QString start();
     void stop();
+
+    // Whether the window manager keeps the window iconic (its WM_STATE), whatever Qt believes.
+    static bool isIconic(WId window);
+    // Asks the window manager to bring the window forward as a task bar's click does
+    // (_NET_ACTIVE_WINDOW from a pager): an iconic window is restored behind the program's back.
+    static void activateFromTaskBar(WId window);
 
 private:
     QProcess m_process;

@@ -1,15 +1,22 @@
 #include "orm/data/AudioRecordVO.h"
+#include "util/InterfaceTranslation.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -93,6 +100,18 @@ QStringList placeholders(const QString &text)
         found << it.next().captured();
     std::sort(found.begin(), found.end());
     return found;
+}
+
+// The entries of a standard context menu as they read, without their shortcuts.
+QStringList menuTexts(const QMenu &menu)
+{
+    QStringList texts;
+    const auto actions = menu.actions();
+    for (const QAction *action : actions) {
+        if (!action->isSeparator())
+            texts << action->text().section(QLatin1Char('\t'), 0, 0);
+    }
+    return texts;
 }
 
 QString leadingSpace(const QString &text)
@@ -184,6 +203,53 @@ private slots:
         QCoreApplication::removeTranslator(&translator);
         QCOMPARE(text, duration);
         QCOMPARE(AudioRecordVO::durationText(3725), QStringLiteral("1小时2分5秒"));
+    }
+
+    // Qt's own texts (standard buttons, the text fields' menus) follow the interface language,
+    // from the catalogues the distribution ships; Chinese lies beneath as under the program's
+    // own texts, and English is Qt's own.
+    void qtOwnTextsFollowTheInterfaceLanguage_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("ok");
+        QTest::addColumn<QString>("cancel");
+        QTest::addColumn<QString>("yes");
+        QTest::addColumn<QString>("copy");
+        QTest::addColumn<QString>("selectAll");
+        QTest::addColumn<QString>("beneath"); // a text Qt's Turkish and Korean catalogues lack
+        QTest::newRow("zh") << "zh" << "确定" << "取消" << "是(&Y)" << "复制(&C)" << "全选" << "套接字未连接";
+        QTest::newRow("ko") << "ko" << "확인" << "취소" << "예(&Y)" << "복사(&C)" << "모두 선택" << "套接字未连接";
+        QTest::newRow("tr") << "tr" << "Tamam" << "İptal" << "&Evet" << "&Kopyala" << "Tümünü Seç" << "套接字未连接";
+        QTest::newRow("en") << "en" << "OK" << "Cancel" << "&Yes" << "&Copy" << "Select All"
+                            << "Socket is not connected";
+    }
+
+    void qtOwnTextsFollowTheInterfaceLanguage()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QString, ok);
+        QFETCH(QString, cancel);
+        QFETCH(QString, yes);
+        QFETCH(QString, copy);
+        QFETCH(QString, selectAll);
+        QFETCH(QString, beneath);
+        const InterfaceTranslation translation(lang);
+
+        QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Yes);
+        QCOMPARE(buttons.button(QDialogButtonBox::Ok)->text(), ok);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), cancel);
+        QCOMPARE(buttons.button(QDialogButtonBox::Yes)->text(), yes);
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Vellobox"), QStringLiteral("程序已经在运行中!"),
+                        QMessageBox::Ok);
+        QCOMPARE(box.button(QMessageBox::Ok)->text(), ok);
+
+        QLineEdit edit(QStringLiteral("text"));
+        const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+        const QStringList entries = menuTexts(*menu);
+        QVERIFY2(entries.contains(copy), qPrintable(entries.join(QLatin1String(" | "))));
+        QVERIFY2(entries.contains(selectAll), qPrintable(entries.join(QLatin1String(" | "))));
+
+        QCOMPARE(QCoreApplication::translate("QLocalSocket", "Socket is not connected"), beneath);
     }
 
     // Turkish is offered as a language but shows the source texts.
@@ -305,5 +371,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTranslations)
+QTEST_MAIN(TestTranslations)
 #include "tst_translations.moc"

@@ -1,6 +1,7 @@
 #include "form/dialog/FeedbackDialog.h"
 #include "ui_FeedbackDialog.h"
 
+#include "form/dialog/FirstEmptyField.h"
 #include "form/dialog/LogAttachments.h"
 #include "logging/QsLog.h"
 #include "logic/businessLogic/login/LoginBL.h"
@@ -21,6 +22,8 @@ FeedbackDialog::FeedbackDialog(QWidget *parent)
         ui->leUserName->setText(user->name);
     ui->btnSubmit->setupAnimation();
     ui->switchLogUpload->setChecked(true);
+    // A logged-in user's name is filled in: typing starts in the first field still empty.
+    FirstEmptyField::install(this);
 }
 
 FeedbackDialog::~FeedbackDialog()

@@ -4,6 +4,7 @@
 #include "form/dialog/AccountAgreement.h"
 #include "form/dialog/ClearButtonAlignment.h"
 #include "form/dialog/CodeCountdown.h"
+#include "form/dialog/FirstEmptyField.h"
 #include "form/dialog/RegisterDialog.h"
 #include "logic/businessLogic/login/LoginBL.h"
 #include "qui/Toast.h"
@@ -38,6 +39,7 @@ LoginDialog::LoginDialog(QWidget *parent)
     connect(ui->lbToForgetPwd, &ClickableLabel::clicked, this, [this] { openRegisterDialog(true); });
     AccountAgreement::install(ui->lbAgreement);
     ClearButtonAlignment::install(this);
+    FirstEmptyField::install(this);
 }
 
 LoginDialog::~LoginDialog()

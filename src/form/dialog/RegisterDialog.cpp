@@ -4,6 +4,7 @@
 #include "form/dialog/AccountAgreement.h"
 #include "form/dialog/ClearButtonAlignment.h"
 #include "form/dialog/CodeCountdown.h"
+#include "form/dialog/FirstEmptyField.h"
 #include "form/dialog/LoginDialog.h"
 #include "logic/businessLogic/login/LoginBL.h"
 #include "qui/Toast.h"
@@ -25,6 +26,7 @@ RegisterDialog::RegisterDialog(bool forgetPwdMode, QWidget *parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     AccountAgreement::install(ui->lbAgreement, AccountAgreement::Step::Register);
     ClearButtonAlignment::install(this);
+    FirstEmptyField::install(this);
     if (m_forgetPwdMode) {
         ui->fmAgreement->hide();
         ui->btnLogin->setText(TUI::tr("找回密码"));
