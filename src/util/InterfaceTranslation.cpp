@@ -8,6 +8,7 @@
 namespace {
 const QString kChinese = QStringLiteral("zh");
 const QString kEnglish = QStringLiteral("en");
+const QString kTurkish = QStringLiteral("tr");
 
 void install(QTranslator &translator, const QString &language)
 {
@@ -32,9 +33,12 @@ void installQt(QTranslator &translator, const QString &language)
 InterfaceTranslation::InterfaceTranslation(const QString &language)
 {
     // The translator installed last is asked first: Qt's catalogues lie beneath the program's.
-    // Qt's source texts are English: English needs no catalogue of Qt's, nor Chinese beneath.
+    // Qt's source texts are English: English needs no catalogue of Qt's. Chinese lies beneath a
+    // language the program shows in Chinese (Turkish), whose Qt texts should not fall back to
+    // English amid Chinese ones; a translated interface (Korean) falls back to Qt's English.
     if (language != kEnglish) {
-        installQt(m_qtChinese, kChinese);
+        if (language == kChinese || language == kTurkish)
+            installQt(m_qtChinese, kChinese);
         if (language != kChinese)
             installQt(m_qtLanguage, language);
     }

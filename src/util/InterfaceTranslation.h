@@ -8,8 +8,8 @@
 // language: a text that language's catalogue lacks, every text of a language shipped without
 // translations, shows as it does in Chinese, never as the key a few sources are.
 // Qt's own texts (standard buttons, the text fields' menus, file dialogs) come from the
-// distribution's qtbase catalogue of that language, Chinese beneath in the same way; in English
-// they are Qt's own, with nothing loaded.
+// distribution's qtbase catalogue of that language, with Chinese beneath Turkish, whose interface
+// shows Chinese; in English they are Qt's own, with nothing loaded.
 class InterfaceTranslation
 {
 public:

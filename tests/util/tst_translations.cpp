@@ -206,8 +206,8 @@ private slots:
     }
 
     // Qt's own texts (standard buttons, the text fields' menus) follow the interface language,
-    // from the catalogues the distribution ships; Chinese lies beneath as under the program's
-    // own texts, and English is Qt's own.
+    // from the catalogues the distribution ships; Chinese lies beneath Turkish, which the program
+    // shows in Chinese, and English is Qt's own.
     void qtOwnTextsFollowTheInterfaceLanguage_data()
     {
         QTest::addColumn<QString>("lang");
@@ -218,7 +218,7 @@ private slots:
         QTest::addColumn<QString>("selectAll");
         QTest::addColumn<QString>("beneath"); // a text Qt's Turkish and Korean catalogues lack
         QTest::newRow("zh") << "zh" << "确定" << "取消" << "是(&Y)" << "复制(&C)" << "全选" << "套接字未连接";
-        QTest::newRow("ko") << "ko" << "확인" << "취소" << "예(&Y)" << "복사(&C)" << "모두 선택" << "套接字未连接";
+        QTest::newRow("ko") << "ko" << "확인" << "취소" << "예(&Y)" << "복사(&C)" << "모두 선택" << "Socket is not connected";
         QTest::newRow("tr") << "tr" << "Tamam" << "İptal" << "&Evet" << "&Kopyala" << "Tümünü Seç" << "套接字未连接";
         QTest::newRow("en") << "en" << "OK" << "Cancel" << "&Yes" << "&Copy" << "Select All"
                             << "Socket is not connected";
