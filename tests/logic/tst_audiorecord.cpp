@@ -42,22 +42,32 @@ QByteArray block(int index)
     return pcm;
 }
 
+// A presenter whose recordings hear what the test pushes into source.
+struct RecordingPresenter
+{
+    InjectedAudioDevice source;
+    PointerSetting setting;
+    DeviceContext context;
+
+    RecordingPresenter()
+    {
+        AudioDeviceFactory::setOverride([this](DeviceContext *) { return &source; });
+        context.setting = &setting;
+    }
+};
+
 // A recording killed while it runs: this executable run with "--record-child <program folder>
 // <bytes>" records that many bytes, prints "recorded <path>" and waits to be killed.
 int runRecordChild(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     qputenv("VELLOBOX_HOME", argv[2]);
-    InjectedAudioDevice source;
-    AudioDeviceFactory::setOverride([&](DeviceContext *) { return &source; });
-    PointerSetting setting;
-    DeviceContext context;
-    context.setting = &setting;
-    AudioRecordBL record(&context);
+    RecordingPresenter presenter;
+    AudioRecordBL record(&presenter.context);
     record.start();
     const int bytes = QByteArray(argv[3]).toInt();
     for (int at = 0; at < bytes; at += 1024)
-        source.push(block(at / 1024));
+        presenter.source.push(block(at / 1024));
     std::printf("recorded %s\n", QFile::encodeName(record.filePath()).constData());
     std::fflush(stdout);
     for (;;)
@@ -105,11 +115,8 @@ private slots:
     void recordingIsSavedAsWavEvenWithoutSpeechService()
     {
         TestHome home;
-        InjectedAudioDevice source;
-        AudioDeviceFactory::setOverride([&](DeviceContext *) { return &source; });
-        PointerSetting setting;
-        DeviceContext context;
-        context.setting = &setting;
+        RecordingPresenter presenter;
+        auto &[source, setting, context] = presenter;
         AudioRecordBL record(&context);
         QSignalSpy level(&record, &AudioRecordBL::recording);
         QSignalSpy saved(&record, &AudioRecordBL::SaveRecord_Finish);
@@ -198,11 +205,8 @@ private slots:
         FullDisk disk(folder);
         if (fillAfter < 0 && !disk.isTmpfs())
             QSKIP("a small file system needs a tmpfs mount");
-        InjectedAudioDevice source;
-        AudioDeviceFactory::setOverride([&](DeviceContext *) { return &source; });
-        PointerSetting setting;
-        DeviceContext context;
-        context.setting = &setting;
+        RecordingPresenter presenter;
+        auto &[source, setting, context] = presenter;
         AudioRecordBL record(&context);
         QSignalSpy saved(&record, &AudioRecordBL::SaveRecord_Finish);
         ToastRecorder toasts;
@@ -300,11 +304,8 @@ private slots:
     {
         QFETCH(int, syncError);
         TestHome home;
-        InjectedAudioDevice source;
-        AudioDeviceFactory::setOverride([&](DeviceContext *) { return &source; });
-        PointerSetting setting;
-        DeviceContext context;
-        context.setting = &setting;
+        RecordingPresenter presenter;
+        auto &[source, setting, context] = presenter;
         AudioRecordBL record(&context);
         ToastRecorder toasts;
         QStringList syncedWhenReported;
@@ -350,11 +351,8 @@ private slots:
         TestHome home;
         const mode_t previous = ::umask(022);
         const auto restore = qScopeGuard([previous] { ::umask(previous); });
-        InjectedAudioDevice source;
-        AudioDeviceFactory::setOverride([&](DeviceContext *) { return &source; });
-        PointerSetting setting;
-        DeviceContext context;
-        context.setting = &setting;
+        RecordingPresenter presenter;
+        auto &[source, setting, context] = presenter;
         const auto mode = [](const QString &path) {
             struct stat info;
             return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 0777) : -1;
