@@ -154,7 +154,7 @@ bool DeviceConfigHelper::save(const QString &deviceKey)
         emit saveFailed(deviceKey, path, reason);
         return false;
     };
-    // QSaveFile writes through a symbolic link to whatever it points at: a link planted in
+    // A save writes through a symbolic link to whatever it points at: a link planted in
     // place of the file is removed, so that a regular file takes its place.
     if (QFileInfo(path).isSymLink()) {
         QFile link(path);
