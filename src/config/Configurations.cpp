@@ -1,5 +1,7 @@
 #include "config/Configurations.h"
 
+#include "config/IniEditor.h"
+
 #include "logging/QsLog.h"
 #include "util/AppHelper.h"
 #include "util/AtomicFile.h"
@@ -8,6 +10,8 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QTextCodec>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 Configurations &Configurations::instance()
 {
@@ -56,6 +60,28 @@ bool isIniText(const QByteArray &text, QString *why)
     return true;
 }
 
+// QSettings keeps one copy of a file in memory and reads it again only when its size or its time
+// (to the millisecond) changed: a new file of the same size written within the same clock tick
+// would go unseen. Its time is put after the old file's.
+void keepTimeAhead(const QString &path, const QString &temporary)
+{
+    struct stat old;
+    struct stat now;
+    const QByteArray fresh = QFile::encodeName(temporary);
+    if (::stat(QFile::encodeName(path).constData(), &old) != 0 || ::stat(fresh.constData(), &now) != 0)
+        return;
+    const auto ms = [](const struct timespec &t) { return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000; };
+    if (ms(now.st_mtim) > ms(old.st_mtim))
+        return;
+    const qint64 ahead = ms(old.st_mtim) + 1;
+    struct timespec times[2];
+    times[0].tv_sec = 0;
+    times[0].tv_nsec = UTIME_OMIT;
+    times[1].tv_sec = time_t(ahead / 1000);
+    times[1].tv_nsec = long(ahead % 1000) * 1000000;
+    ::utimensat(AT_FDCWD, fresh.constData(), times, AT_SYMLINK_NOFOLLOW);
+}
+
 constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 // QFile::permissions also reports the ReadUser/WriteUser bits: only these say "others".
 constexpr QFileDevice::Permissions GroupOrOther = QFileDevice::ReadGroup | QFileDevice::WriteGroup
@@ -68,11 +94,12 @@ void Configurations::open()
     m_settings.reset();
     QString why;
     QFile file(path);
-    if (file.exists()) {
-        if (!file.open(QIODevice::ReadOnly))
-            why = file.errorString();
-        else
-            isIniText(file.readAll(), &why);
+    if (file.exists() && !file.open(QIODevice::ReadOnly)) {
+        // Not this account's to read (a program folder shared with another), or not readable
+        // now: it is nobody's broken file, and stays where it is for whoever can read it.
+        QLOG_ERROR() << "ini file cannot be read (" << file.errorString() << "), left as it is - using defaults";
+    } else if (file.isOpen()) {
+        isIniText(file.readAll(), &why);
         file.close();
         if (why.isEmpty()) {
             // QSettings parses on first access: force it, so its verdict is known now.
@@ -108,33 +135,35 @@ QVariant Configurations::value(const QString &key, const QVariant &defaultValue)
 bool Configurations::setValue(const QString &key, const QVariant &value)
 {
     const QString path = iniPath();
-    // QSettings writes through a temporary of its own naming, which a kill would leave beside the
-    // file looking like a copy the user keeps: it edits a temporary of ours instead, which then
-    // takes the file's place. Private from its first byte: it holds the mail password.
-    QByteArray current;
+    // The file is edited as text and written whole like every other file of the program: only
+    // the key's own line changes, so the user's comments and layout stay, and QSettings never
+    // writes (its save reports a file a full disk cut short as saved).
     QString error;
     QFile file(path);
     if (file.exists() && !file.open(QIODevice::ReadOnly))
         error = file.errorString(); // never replaced by a file holding this one key alone
-    current = file.isOpen() ? file.readAll() : QByteArray();
+    const QByteArray current = file.isOpen() ? file.readAll() : QByteArray();
+    if (file.isOpen() && file.error() != QFileDevice::NoError)
+        error = file.errorString();
     file.close();
-    const QString copy = error.isEmpty() ? AtomicFile::temporaryFor(path, current, OwnerOnly, &error) : QString();
-    bool ok = !copy.isEmpty();
+    const QByteArray next = error.isEmpty() ? IniEditor::withValue(current, key, value, &error) : QByteArray();
+    // Private from its first byte: it holds the mail password.
+    const QString temporary = error.isEmpty() ? AtomicFile::temporaryFor(path, next, OwnerOnly, &error) : QString();
+    bool ok = !temporary.isEmpty();
     if (ok) {
         {
-            QSettings edited(copy, QSettings::IniFormat);
-            edited.setValue(key, value);
-            edited.sync();
-            ok = edited.status() == QSettings::NoError;
+            // What the disk holds, read under a name no QSettings has seen, so from the file itself.
+            const QSettings written(temporary, QSettings::IniFormat);
+            ok = written.status() == QSettings::NoError && written.contains(key)
+                && written.value(key).toString() == value.toString();
         }
-        // Success is what the file holds, not what the object believes.
-        const QSettings written(copy, QSettings::IniFormat);
-        ok = ok && written.status() == QSettings::NoError && written.contains(key)
-            && written.value(key).toString() == value.toString();
+        if (!ok)
+            error = QStringLiteral("the written file does not read back");
+        keepTimeAhead(path, temporary);
         if (ok)
-            ok = AtomicFile::replace(copy, path, &error);
+            ok = AtomicFile::replace(temporary, path, &error);
         else
-            QFile::remove(copy);
+            QFile::remove(temporary);
     }
     if (!ok) {
         // The program goes on with what it had.
