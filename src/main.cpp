@@ -139,10 +139,8 @@ int main(int argc, char *argv[])
         QLOG_INFO() << "event loop running after" << sinceStart.elapsed() << "ms";
         QsLogging::Logger::instance().flush();
     });
-    const int rc = app.exec();
+    const int rc = AppExit::execUntilSaved();
     AppExit::setLockRelease({});
-    // The word lists were written as the application was about to quit.
-    DeviceConfigHelper::instance().saveAll();
     QLOG_INFO() << "Vellobox exits with" << rc;
     QsLogging::Logger::instance().flush();
     return rc;

@@ -1,13 +1,13 @@
 #include "form/AppExit.h"
 
+#include "config/DeviceConfigHelper.h"
+
 #include "form/MainWindow.h"
 #include "logging/QsLog.h"
 #include "logic/businessLogic/monitor/BlueToothMonitor.h"
 #include "util/AppHelper.h"
 
 #include <QCoreApplication>
-#include <QPointer>
-#include <memory>
 #include <QProcess>
 #include <QTimer>
 
@@ -17,6 +17,13 @@ std::function<void()> &lockRelease()
 {
     static std::function<void()> release;
     return release;
+}
+
+// A restart asked for: the new copy starts once this one has finished its saves.
+bool &restartPending()
+{
+    static bool pending = false;
+    return pending;
 }
 
 ProcessStarter &processStarter()
@@ -60,19 +67,26 @@ void quitLater(int ms)
 void restart()
 {
     BlueToothMonitor::instance().stop();
-    MainWindow *window = mainWindow();
-    if (!window) {
-        startNewCopy();
+    // The new copy is not started here: the word lists are still written as the application is
+    // about to quit, and the device settings once more after the event loop; a copy holding the
+    // lock meanwhile would clear the temporaries those saves write through.
+    restartPending() = true;
+    if (MainWindow *window = mainWindow())
+        window->quitApplication();
+    else
         QCoreApplication::quit();
-        return;
-    }
-    // quitting comes after the settings were saved, while the event loop still runs.
-    auto once = std::make_shared<QMetaObject::Connection>();
-    *once = QObject::connect(window, &MainWindow::quitting, window, [once] {
-        QObject::disconnect(*once);
+}
+
+int execUntilSaved()
+{
+    const int rc = QCoreApplication::exec();
+    // The word lists were written as the application was about to quit.
+    DeviceConfigHelper::instance().saveAll();
+    if (restartPending()) {
+        restartPending() = false;
         startNewCopy();
-    });
-    window->quitApplication();
+    }
+    return rc;
 }
 
 void setLockRelease(std::function<void()> release)

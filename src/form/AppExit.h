@@ -10,9 +10,13 @@ namespace AppExit {
 void quit();
 // The orderly exit after ms, on a timer that does not depend on the asker living that long.
 void quitLater(int ms);
-// The orderly exit, then a new copy of the program without arguments. The copy is started
-// after the settings were saved and the single-instance lock was released, so it is not refused.
+// The orderly exit, then a new copy of the program without arguments. The copy is started by
+// execUntilSaved, after every save of this one and the single-instance lock's release, so it is
+// neither refused nor in the way of a save still running.
 void restart();
+// Runs the event loop; once it ends, saves the device settings and starts the copy a restart
+// asked for. Returns the event loop's code.
+int execUntilSaved();
 
 // main hands over how the single-instance lock is let go.
 void setLockRelease(std::function<void()> release);

@@ -4,11 +4,13 @@
 #include "config/BaseSetting.h"
 #include "config/Configurations.h"
 #include "config/DeviceConfigHelper.h"
+#include "config/HotWordStore.h"
 #include "databinding/ZComboBox.h"
 #include "device/DeviceMap.h"
 #include "form/AppExit.h"
 #include "form/DeviceHub.h"
 #include "form/MainWindow.h"
+#include "form/StartupSequence.h"
 #include "form/tab/SoftwareSettingTab.h"
 #include "platform/SingleInstanceGuard.h"
 #include "qui/control/ImageSwitch.h"
@@ -96,6 +98,18 @@ class TestSoftwareSettingTab : public QObject
     QByteArray ini() const { return m_home->read(QStringLiteral("config/vellobox.ini")); }
 
     static void clickSwitch(ImageSwitch *toggle) { QTest::mouseClick(toggle, Qt::LeftButton); }
+
+    // Chooses English in the page from within the event loop the program runs, as a user does,
+    // and runs that loop to the program's end; a restart that never ends it fails the test.
+    static int restartWithin(SoftwareSettingTab *page)
+    {
+        QTimer::singleShot(0, page, [page] { page->languageCombo()->setCurrentIndex(1); });
+        QTimer stuck;
+        stuck.setSingleShot(true);
+        QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        stuck.start(20000);
+        return AppExit::execUntilSaved();
+    }
 
 private slots:
     // The interface-language list showed its entry under the mouse white on white: the white
@@ -276,7 +290,44 @@ private slots:
         QCOMPARE(offered.first().first().toString(), QStringLiteral("9.0.0"));
     }
 
-    // The window's orderly exit ends event loops: keep this last.
+    // The window's orderly exit ends event loops: keep these last.
+    void aRestartStartsTheNewCopyOnlyOnceTheWordListsAreWritten()
+    {
+        QTemporaryDir runtime;
+        SingleInstanceGuard guard(QStringLiteral("vellobox-test"), runtime.path());
+        QVERIFY(guard.tryAcquire());
+        AppExit::setLockRelease([&guard] { guard.release(); });
+        MainWindow::setTrayAvailableForTest(true);
+        auto window = std::make_unique<MainWindow>();
+        AppHelper::instance().setMainWindow(window.get());
+        HotWordStore::instance().load();
+        const QString words = m_home->file(QStringLiteral("config/hotwords.json"));
+        const auto onDisk = [&words] {
+            QFile file(words);
+            return file.open(QIODevice::ReadOnly) && file.readAll().contains("restart word");
+        };
+        // A fast new copy: it takes the lock and clears unfinished saves the moment it starts.
+        QStringList starts;
+        AppExit::setProcessStarter([&](const QString &, const QStringList &) {
+            SingleInstanceGuard next(QStringLiteral("vellobox-test"), runtime.path());
+            starts << QStringLiteral("lock %1, word %2")
+                          .arg(next.tryAcquire() ? "free" : "held", onDisk() ? "saved" : "not saved");
+            StartupSequence::removeUnfinishedSaves();
+            return true;
+        });
+        HotwordVO word;
+        word.hotword = QStringLiteral("restart word");
+        QVERIFY(HotWordStore::instance().hotwords().appendAll({word}));
+        PromptRecorder prompts(QMessageBox::Yes);
+        SoftwareSettingTab page;
+        QCOMPARE(restartWithin(&page), 0);
+
+        QCOMPARE(starts, QStringList{"lock free, word saved"});
+        QVERIFY(onDisk());
+        window.reset();
+        MainWindow::setTrayAvailableForTest(std::nullopt);
+    }
+
     void confirmedRestartStartsOneCopyAfterSavingAndReleasingTheLock()
     {
         QTemporaryDir runtime;
@@ -310,7 +361,7 @@ private slots:
         });
         PromptRecorder prompts(QMessageBox::Yes);
         SoftwareSettingTab page;
-        page.languageCombo()->setCurrentIndex(1);
+        QCOMPARE(restartWithin(&page), 0);
 
         QCOMPARE(prompts.texts, QStringList{kRestartQuestion});
         QCOMPARE(Configurations::instance().language(), QStringLiteral("en"));
