@@ -171,8 +171,9 @@ bool AtomicFile::write(const QString &path, const QByteArray &bytes, QString *er
 
 int AtomicFile::removeLeftovers(const QString &folder, bool recursive, int minAgeSeconds)
 {
-    // Ours, and what QSettings makes of a temporary of ours while it writes it.
-    static const QRegularExpression leftover(QStringLiteral("^.+%1[A-Za-z0-9]{6}(\\.[A-Za-z0-9]{6})?$")
+    // Ours, and what QSettings made of a temporary of ours while it wrote it (earlier versions let
+    // it edit the settings file's): its own temporary and its lock.
+    static const QRegularExpression leftover(QStringLiteral("^.+%1[A-Za-z0-9]{6}(\\.[A-Za-z0-9]{6}|\\.lock)?$")
                                                  .arg(QRegularExpression::escape(kMarker)));
     int removed = 0;
     QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,

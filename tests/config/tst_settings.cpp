@@ -2,20 +2,79 @@
 #include "config/DeviceConfigHelper.h"
 #include "config/MouseSetting.h"
 #include "config/PointerSetting.h"
+#include "form/StartupSequence.h"
 #include "logging/Logger.h"
 #include "support/FullDisk.h"
 #include "support/TestHome.h"
 
 #include <QJsonDocument>
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QThread>
 #include <QtTest>
+
+#include <cstdio>
+#include <dlfcn.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 QJsonObject jsonOf(const QByteArray &text)
 {
     return QJsonDocument::fromJson(text).object();
 }
+
+bool g_stopAtRename = false; // a settings child that is to be killed inside its save
+
+bool run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+// The program with the settings of the program folder: this executable run with
+// "--settings-child <folder> <mode>". "open" reads them and prints the language; "rename" stops
+// inside the first rename of a settings change; "loop" changes two settings over and over.
+int runSettingsChild(int argc, char **argv)
+{
+    qputenv("VELLOBOX_HOME", argv[2]);
+    QCoreApplication app(argc, argv);
+    Configurations &config = Configurations::instance();
+    const QByteArray mode = argv[3];
+    if (mode == "open") {
+        std::printf("language '%s'\n", qPrintable(config.language()));
+        return 0;
+    }
+    if (mode == "rename") {
+        g_stopAtRename = true;
+        config.setLanguage(QStringLiteral("ko"));
+        return 1;
+    }
+    for (int i = 0;; ++i) {
+        config.setLanguage(i % 2 ? QStringLiteral("ko") : QStringLiteral("en"));
+        config.setValue(QStringLiteral("/Notes/Long"), QString(9000 + i % 2, QLatin1Char('n')));
+        if (i == 0) {
+            std::fputs("ready\n", stdout);
+            std::fflush(stdout);
+        }
+    }
+}
 } // namespace
+
+extern "C" int rename(const char *from, const char *to)
+{
+    static const auto real = reinterpret_cast<int (*)(const char *, const char *)>(::dlsym(RTLD_NEXT, "rename"));
+    if (g_stopAtRename) {
+        std::fputs("renaming\n", stdout);
+        std::fflush(stdout);
+        for (;;)
+            ::pause();
+    }
+    return real(from, to);
+}
 
 class TestSettings : public QObject
 {
@@ -214,6 +273,182 @@ private slots:
                  QStringLiteral("https://example.org/"));
     }
 
+    void aChangeOnANearlyFullDiskIsSavedWholeOrNotAtAll_data()
+    {
+        QTest::addColumn<int>("fileSize");
+        QTest::addColumn<int>("freePages");
+        for (const int size : {7800, 30000}) {
+            for (int pages = 1; pages <= 9; ++pages)
+                QTest::addRow("%d bytes, %d pages free", size, pages) << size << pages;
+        }
+    }
+    void aChangeOnANearlyFullDiskIsSavedWholeOrNotAtAll()
+    {
+        QFETCH(int, fileSize);
+        QFETCH(int, freePages);
+        TestHome home;
+        FullDisk disk(home.path());
+        if (!disk.isTmpfs())
+            QSKIP("a small file system of its own needs root");
+        QByteArray text = "; the user's settings\n[Setting]\nLanguage=zh\nLogLevel=3\n\n[Server]\n"
+                          "ApiBaseUrl=https://api.example.org\n\n[Mail]\nAccount=a@example.org\nPassword=secret\n"
+                          "\n[Notes]\nLong=";
+        text += QByteArray(fileSize - text.size() - 1, 'n') + '\n';
+        home.write("config/vellobox.ini", text);
+        QVERIFY(QFile::setPermissions(home.file("config/vellobox.ini"), QFile::ReadOwner | QFile::WriteOwner));
+        auto &c = Configurations::instance();
+        c.reload();
+        QCOMPARE(c.language(), QStringLiteral("zh"));
+
+        disk.fill(qint64(freePages) * 4096);
+        const bool saved = c.setLanguage("ko");
+        disk.free();
+
+        QByteArray expected = text;
+        if (saved)
+            expected.replace("Language=zh", "Language=ko");
+        QCOMPARE(home.read("config/vellobox.ini"), expected);
+        QCOMPARE(QDir(home.file("config")).entryList(QDir::Files | QDir::Hidden), QStringList{"vellobox.ini"});
+        c.reload();
+        QCOMPARE(c.language(), saved ? QStringLiteral("ko") : QStringLiteral("zh"));
+        QCOMPARE(c.value("/Mail/Password").toString(), QStringLiteral("secret"));
+    }
+
+    void aSettingsSaveKilledAtAnyMomentLeavesNothingTheNextStartKeeps()
+    {
+        TestHome home;
+        QTemporaryDir autostart; // the start's clean-up looks there too
+        qputenv("XDG_CONFIG_HOME", autostart.path().toLocal8Bit());
+        const QStringList usersOwn{"notes.txt", "vellobox.ini.bak", "vellobox.ini.lock"};
+        for (const QString &name : usersOwn)
+            home.write("config/" + name, name.toUtf8());
+        home.write("config/vellobox.ini", "[Setting]\nLanguage=zh\n");
+        const auto killed = [&](const char *mode, const QByteArray &signal, int waitMs) {
+            QProcess child;
+            child.start(QCoreApplication::applicationFilePath(), {"--settings-child", home.path(), mode});
+            QVERIFY(child.waitForStarted());
+            QVERIFY(child.waitForReadyRead(10000));
+            QCOMPARE(child.readLine().trimmed(), signal);
+            QThread::msleep(waitMs);
+            child.kill();
+            QVERIFY(child.waitForFinished(10000));
+        };
+        killed("rename", "renaming", 0);
+        QVERIFY(QDir(home.file("config")).entryList(QDir::Files).size() > 4); // what the kill left
+        for (int round = 0; round < 12; ++round)
+            killed("loop", "ready", QRandomGenerator::global()->bounded(30));
+
+        StartupSequence::removeUnfinishedSaves();
+        qunsetenv("XDG_CONFIG_HOME");
+        QStringList expected = usersOwn + QStringList{"vellobox.ini"};
+        expected.sort();
+        QCOMPARE(QDir(home.file("config")).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+        for (const QString &name : usersOwn)
+            QCOMPARE(home.read("config/" + name), name.toUtf8());
+        // A whole version of the file.
+        const QSettings read(home.file("config/vellobox.ini"), QSettings::IniFormat);
+        QCOMPARE(read.status(), QSettings::NoError);
+        QVERIFY(QStringList({"zh", "en", "ko"}).contains(read.value("Setting/Language").toString()));
+        const int notes = read.value("Notes/Long").toString().size();
+        QVERIFY(notes == 0 || notes == 9000 || notes == 9001);
+    }
+
+    void anIniThisAccountMayNotReadIsLeftWhereItIs()
+    {
+        if (::geteuid() != 0)
+            QSKIP("a second account needs root");
+        const QString account = QStringLiteral("vbini%1").arg(QCoreApplication::applicationPid() % 100000);
+        run(QStringLiteral("userdel"), {account}); // left by an earlier run that was killed
+        QVERIFY(run(QStringLiteral("useradd"), {"-M", "-U", "-d", "/nonexistent", "-s", "/usr/sbin/nologin", account}));
+        const auto cleanUp = qScopeGuard([&] { run(QStringLiteral("userdel"), {account}); });
+        const struct passwd *entry = ::getpwnam(account.toLocal8Bit().constData());
+        QVERIFY(entry);
+        const uid_t uid = entry->pw_uid;
+        const gid_t gid = entry->pw_gid;
+        // A program folder the two accounts share through the second one's group.
+        QTemporaryDir base;
+        QVERIFY(::chmod(QFile::encodeName(base.path()).constData(), 0755) == 0);
+        const QString program = base.filePath("program");
+        const QString ini = program + "/config/vellobox.ini";
+        QVERIFY(QDir().mkpath(program + "/config"));
+        for (const QString &folder : {program, program + "/config"}) {
+            QVERIFY(::chown(QFile::encodeName(folder).constData(), 0, gid) == 0);
+            QVERIFY(::chmod(QFile::encodeName(folder).constData(), 02770) == 0);
+        }
+        const QByteArray text = "[Setting]\nLanguage=ko\n[Mail]\nPassword=first account's\n";
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        QVERIFY(::chmod(QFile::encodeName(ini).constData(), 0600) == 0);
+
+        QProcess second;
+        second.start(QStringLiteral("setpriv"),
+                     {QStringLiteral("--reuid=%1").arg(uid), QStringLiteral("--regid=%1").arg(gid), "--clear-groups",
+                      QCoreApplication::applicationFilePath(), "--settings-child", program, "open"});
+        QVERIFY(second.waitForFinished(30000));
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(second.readAllStandardOutput().trimmed(), QByteArray("language ''")); // defaults
+
+        QCOMPARE(QDir(program + "/config").entryList(QDir::Files | QDir::Hidden), QStringList{"vellobox.ini"});
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), text);
+        struct stat info;
+        QVERIFY(::stat(QFile::encodeName(ini).constData(), &info) == 0);
+        QCOMPARE(int(info.st_uid), 0);
+        QCOMPARE(int(info.st_mode & 07777), 0600);
+    }
+
+    void aChangeReadsBackAsWrittenAndLeavesEveryOtherValue_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        const QByteArray layout = "; comment\r\n[Setting]\r\nLanguage = en ; chosen by hand\r\nLogLevel=2\r\n"
+                                  "[Server]\r\nApiBaseUrl=\"a;b\"\r\nWrapped=one \\\r\n  two\r\n"
+                                  "[Setting]\r\nLanguage=zh\r\n[%General]\r\nx=1\r\n";
+        const QStringList values{"ko", "", " padded ", "a;b,c=d", "quote\" back\\ slash\\", "new\nline\ttab",
+                                 "@at", "中文 Türkçe 😀 a1", QString::fromUtf8("\xc3\xa9" "a"), "C:\\record\\",
+                                 QString(QChar(1)) + "1f", QString(QChar(0)) + "0"};
+        const QStringList keys{"/Setting/Language", "Server/Wrapped", "/New Section/key with space",
+                               "General/x", "top", "Setting/Deep/er", "Setting/%41"};
+        for (const QString &key : keys) {
+            for (int i = 0; i < values.size(); ++i)
+                QTest::addRow("%s %d", qPrintable(key), i) << layout << key << values.at(i);
+        }
+        QTest::newRow("an empty file") << QByteArray() << "Setting/Language" << "ko";
+        QTest::newRow("no line end at the end") << QByteArray("[Setting]\nLogLevel=2") << "Setting/Language" << "ko";
+    }
+    void aChangeReadsBackAsWrittenAndLeavesEveryOtherValue()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        TestHome home;
+        home.write("before.ini", text);
+        home.write("config/vellobox.ini", text);
+        auto &c = Configurations::instance();
+        c.reload();
+        QVERIFY(c.setValue(key, value));
+        QCOMPARE(c.value(key).toString(), value);
+        // Read as another program start reads it: under a name this process has not read.
+        QVERIFY(QFile::copy(home.file("config/vellobox.ini"), home.file("after.ini")));
+        const QSettings before(home.file("before.ini"), QSettings::IniFormat);
+        const QSettings after(home.file("after.ini"), QSettings::IniFormat);
+        QCOMPARE(after.status(), QSettings::NoError);
+        QCOMPARE(after.value(key).toString(), value);
+        QStringList keys = before.allKeys();
+        const QString normal = key.split('/', Qt::SkipEmptyParts).join('/');
+        if (!keys.contains(normal))
+            keys << normal;
+        keys.sort();
+        QCOMPARE(after.allKeys(), keys);
+        for (const QString &other : before.allKeys()) {
+            if (other != normal)
+                QCOMPARE(after.value(other), before.value(other));
+        }
+    }
+
     void configurationDefaultsAreNotWrittenBack()
     {
         TestHome home;
@@ -406,5 +641,12 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSettings)
+int main(int argc, char **argv)
+{
+    if (argc == 4 && qstrcmp(argv[1], "--settings-child") == 0)
+        return runSettingsChild(argc, argv);
+    QApplication app(argc, argv);
+    TestSettings test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_settings.moc"

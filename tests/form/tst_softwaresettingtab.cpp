@@ -275,6 +275,60 @@ private slots:
         QCOMPARE(Configurations::instance().value(kLanguageKey).toString(), QStringLiteral("zh"));
     }
 
+    void aLanguageChosenInTheWindowChangesOnlyItsOwnLineOfTheUsersFile_data()
+    {
+        QTest::addColumn<QByteArray>("languageLine"); // as the user left it in the example
+        QTest::newRow("left commented out") << QByteArray(";Language=");
+        QTest::newRow("set by the user") << QByteArray("Language=zh");
+    }
+    void aLanguageChosenInTheWindowChangesOnlyItsOwnLineOfTheUsersFile()
+    {
+        QFETCH(QByteArray, languageLine);
+        QFile example(QStringLiteral(VB_SRC_DIR "/../resources/config/vellobox.ini.example"));
+        QVERIFY(example.open(QIODevice::ReadOnly));
+        // Filled in as the README tells: servers and accounts, and a server parked in a comment.
+        QByteArray filled = example.readAll();
+        const QList<QPair<QByteArray, QByteArray>> fills{
+            {";Language=\n", languageLine + '\n'},
+            {";ApiBaseUrl=https://api.example.com", "; old server: ApiBaseUrl=https://old.example.org\n"
+                                                    "ApiBaseUrl=https://api.example.org"},
+            {";UpgradeUrl=https://api.example.com/upgrade", "UpgradeUrl = https://api.example.org/upgrade"},
+            {";Host=", "Host=smtp.example.org"},
+            {";Account=", "Account=feedback@example.org ; the shared one"},
+            {";Password=", "Password=\" se;cret \""}};
+        for (const auto &[from, to] : fills) {
+            QVERIFY2(filled.contains(from), from.constData());
+            filled.replace(from, to);
+        }
+        m_home->write(QStringLiteral("config/vellobox.ini"), filled);
+        Configurations::instance().reload();
+        QCOMPARE(Configurations::instance().value(QStringLiteral("/Mail/Password")).toString(), QStringLiteral(" se;cret "));
+
+        PromptRecorder prompts(QMessageBox::No);
+        SoftwareSettingTab page;
+        page.languageCombo()->setCurrentIndex(2); // 한국어
+        QCOMPARE(Configurations::instance().language(), QStringLiteral("ko"));
+
+        const QList<QByteArray> before = filled.split('\n');
+        const QList<QByteArray> after = m_home->read(QStringLiteral("config/vellobox.ini")).split('\n');
+        QList<QByteArray> expected = before;
+        const int at = before.indexOf(languageLine);
+        QVERIFY(at > 0);
+        if (languageLine.startsWith(';'))
+            expected.insert(at + 1, "Language=ko"); // beside the user's commented-out entry
+        else
+            expected[at] = "Language=ko";
+        QCOMPARE(after.size(), expected.size());
+        for (int i = 0; i < after.size(); ++i)
+            QVERIFY2(after.at(i) == expected.at(i), qPrintable(QStringLiteral("line %1: %2, not %3")
+                                                                   .arg(i + 1)
+                                                                   .arg(QString::fromUtf8(after.at(i)),
+                                                                        QString::fromUtf8(expected.at(i)))));
+        const QSettings read(m_home->file(QStringLiteral("config/vellobox.ini")), QSettings::IniFormat);
+        QCOMPARE(read.value(QStringLiteral("Mail/Password")).toString(), QStringLiteral(" se;cret "));
+        QCOMPARE(read.value(QStringLiteral("Server/UpgradeUrl")).toString(), QStringLiteral("https://api.example.org/upgrade"));
+    }
+
     void updateCheckOffersEvenAnIgnoredVersion()
     {
         LoopbackHttpServer server;

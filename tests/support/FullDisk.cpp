@@ -26,7 +26,7 @@ FullDisk::~FullDisk()
         ::umount2(QFile::encodeName(m_folder).constData(), MNT_DETACH);
 }
 
-void FullDisk::fill()
+void FullDisk::fill(qint64 leaveFree)
 {
     if (m_full)
         return;
@@ -45,8 +45,11 @@ void FullDisk::fill()
         return;
     // Page by page, so that not even one more page is left for another file.
     static const char page[4096] = {};
-    while (::write(fd, page, sizeof page) > 0) {
-    }
+    off_t size = 0;
+    for (ssize_t n; (n = ::write(fd, page, sizeof page)) > 0;)
+        size += n;
+    if (leaveFree > 0)
+        ::ftruncate(fd, size > leaveFree ? size - leaveFree : 0);
     ::close(fd);
 }
 

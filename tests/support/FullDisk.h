@@ -13,8 +13,8 @@ public:
     explicit FullDisk(const QString &folder);
     ~FullDisk();
 
-    // From now on no byte more fits.
-    void fill();
+    // From now on no byte more fits; on the tmpfs, leaveFree bytes (whole pages) still do.
+    void fill(qint64 leaveFree = 0);
     // Writes work again.
     void free();
     bool isTmpfs() const { return m_mounted; }
