@@ -116,14 +116,17 @@ int SingleInstanceGuard::openLock()
         const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
         const int error = errno;
         struct stat info;
-        if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid())
+        // On the opened file itself, so that nothing can be put in its place between check and use.
+        if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid()
+            && info.st_nlink == 1)
             return fd;
         if (fd < 0 && error != ELOOP) {
             m_failure = QStringLiteral("cannot create the instance lock %1: %2").arg(lockPath(), errorText(error));
             return -1;
         }
-        // A link, or a file that is not the user's own: nothing here is followed or shared with
-        // another user, who could otherwise hold the lock for us.
+        // A link, a second name of another file (which writing the lock would overwrite), or a
+        // file that is not the user's own: nothing here is followed or shared with another user,
+        // who could otherwise hold the lock for us.
         if (fd >= 0)
             ::close(fd);
         QLOG_WARN() << "instance lock" << lockPath() << "was a link or another user's file; removed";

@@ -40,7 +40,7 @@ signals:
 
 private:
     bool makeFolder();
-    // The open lock file, which is the user's own regular file; -1 with m_failure set.
+    // The open lock file, which is the user's own regular file of one name; -1 with m_failure set.
     int openLock();
     void wakeHolder(int fd);
     void listen();
