@@ -51,6 +51,7 @@ private:
     FolderFault m_folderFault = FolderFault::None;
     QString m_failure;
     QString m_serverPath;
+    QString m_madeSocketFolder; // made for this copy's socket alone: removed on release
     int m_lockFd = -1;
     QLocalServer *m_server = nullptr;
     bool m_primary = false;

@@ -116,6 +116,19 @@ private:
     bool m_made = false;
 };
 
+// Folders /tmp/vellobox-* that belong to uid.
+QStringList socketFoldersOf(uid_t uid)
+{
+    QStringList found;
+    const QDir tmp(QStringLiteral("/tmp"));
+    for (const QString &name : tmp.entryList({QStringLiteral("vellobox-*")}, QDir::Dirs | QDir::Hidden | QDir::System)) {
+        struct stat info;
+        if (::lstat(QFile::encodeName(tmp.filePath(name)).constData(), &info) == 0 && info.st_uid == uid)
+            found << tmp.filePath(name);
+    }
+    return found;
+}
+
 } // namespace
 
 // One program per user: a second start is refused, a crashed start's lock is taken over and
@@ -362,6 +375,49 @@ private slots:
         QCOMPARE(first.exitCode(), 0);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("my notes\n"));
+    }
+
+    void copiesWhoseSocketFolderIsTakenLeaveNoFolderBehind()
+    {
+        if (::geteuid() != 0)
+            QSKIP("making an account needs root");
+        const TestAccount account(QStringLiteral("vbsquat"));
+        QVERIFY(account.isValid());
+        // Another user has made the folder for this user's sockets first.
+        const QByteArray squatted = QFile::encodeName(account.socketFolder());
+        QVERIFY(::mkdir(squatted.constData(), 0755) == 0);
+        QVERIFY(::chown(squatted.constData(), 65534, 65534) == 0);
+        const auto cleanUp = qScopeGuard([&] {
+            for (const QString &left : socketFoldersOf(account.uid))
+                QDir(left).removeRecursively();
+        });
+        QTemporaryDir base;
+        QVERIFY(QFile::setPermissions(base.path(), QFile::permissions(base.path()) | QFile::ExeOther | QFile::ReadOther));
+        const QString program = base.filePath(QStringLiteral("program"));
+        QVERIFY(QDir().mkpath(program));
+        QVERIFY(::chown(QFile::encodeName(program).constData(), account.uid, account.gid) == 0);
+
+        for (int start = 0; start < 3; ++start) {
+            QProcess first;
+            account.start(first, program);
+            QVERIFY(first.waitForStarted());
+            QCOMPARE(firstLine(first), QByteArray("primary"));
+            // Its socket is in a folder of its own making, through which it is woken.
+            QCOMPARE(socketFoldersOf(account.uid).size(), 1);
+            QProcess second;
+            account.start(second, program);
+            QVERIFY(second.waitForStarted());
+            QCOMPARE(firstLine(second), QByteArray("refused"));
+            QVERIFY(second.waitForFinished(10000));
+            QCOMPARE(firstLine(first), QByteArray("woken"));
+            first.closeWriteChannel();
+            QVERIFY(first.waitForFinished(10000));
+            QCOMPARE(first.exitCode(), 0);
+        }
+        QCOMPARE(socketFoldersOf(account.uid), QStringList());
+        struct stat info;
+        QVERIFY(::lstat(squatted.constData(), &info) == 0);
+        QCOMPARE(info.st_uid, uid_t(65534));
     }
 
     void aSecondStartWakesTheFirstForAnyHomeAndProgramFolder_data()
