@@ -1,13 +1,66 @@
 #include "logging/FileDestination.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QThread>
+
+#include <cerrno>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace QsLogging {
 
 namespace {
 constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+// Other processes write to the log too (a refused second start does): a line and its take-back
+// go under the log's lock, so that nobody writes between them. Only tried briefly: a writer that
+// holds on to it, or a file system without locks, must never stop the program; the line then
+// goes without it.
+class WriteLock
+{
+public:
+    explicit WriteLock(int fd)
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            if ((errno != EWOULDBLOCK && errno != EINTR) || waited.elapsed() >= 20)
+                return;
+            QThread::usleep(500);
+        }
+        m_fd = fd;
+    }
+    ~WriteLock()
+    {
+        if (m_fd >= 0)
+            ::flock(m_fd, LOCK_UN);
+    }
+    WriteLock(const WriteLock &) = delete;
+    WriteLock &operator=(const WriteLock &) = delete;
+
+private:
+    int m_fd = -1;
+};
+
+// Writes all of data at the file's end, as far as there is room; what was written, -1 for nothing.
+qint64 appendAll(int fd, const QByteArray &data)
+{
+    qint64 done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
+        if (n > 0)
+            done += n;
+        else if (n < 0 && errno == EINTR)
+            continue;
+        else
+            break;
+    }
+    return done > 0 ? done : -1;
 }
+} // namespace
 
 FileDestination::FileDestination(const QString &path, qint64 maxSizeBytes, int maxBackups)
     : m_file(path)
@@ -47,25 +100,40 @@ void FileDestination::write(const QByteArray &line)
         rotate();
     if (!m_file.isOpen())
         return;
-    // Only what reached the file counts towards its size: on a full disk, lines that could not be
-    // written must not rotate the history away.
+    const int fd = m_file.handle();
+    const WriteLock lock(fd);
     // A line cut by an earlier full disk that could not be taken back is ended first, so that
     // this one starts a line of its own.
     const QByteArray record = (m_cutLine ? QByteArray("\n") : QByteArray()) + line + '\n';
-    const qint64 written = m_file.write(record);
+    const qint64 written = appendAll(fd, record);
     m_writeFailed = written != record.size();
+    if (written <= 0)
+        return;
+    // Appended: the line ends where the file's offset now is, and began where the file ended
+    // just before it, whatever other writers or an outside truncation did to the file earlier.
+    const qint64 end = ::lseek(fd, 0, SEEK_CUR);
     if (!m_writeFailed) {
-        m_size += written;
-        m_cutLine = false;
-    } else if (written > 0) {
-        // Part of the line reached the file: it goes again, or the next line would run into it.
-        if (m_file.resize(m_size))
-            m_cutLine = false;
-        else {
+        // Only what reached the file counts towards its size (on a full disk, lines that could
+        // not be written must not rotate the history away), but what others wrote does too.
+        if (end > 0)
+            m_size = end;
+        else
             m_size += written;
-            m_cutLine = true;
-        }
+        m_cutLine = false;
+        return;
     }
+    // Part of the line reached the file: it goes again, or the next line would run into it. Only
+    // while it is still the file's end: cutting there would take what another writer wrote
+    // since, and cutting beyond the end (an outside truncation) would fill the file with zeros.
+    const qint64 start = end - written;
+    struct stat info;
+    if (end > 0 && start >= 0 && ::fstat(fd, &info) == 0 && info.st_size == end && ::ftruncate(fd, start) == 0) {
+        // Back to where it was: a cut line before this one is still unended.
+        m_size = start;
+        return;
+    }
+    m_size = end > 0 ? end : m_size + written;
+    m_cutLine = true;
 }
 
 void FileDestination::flush()

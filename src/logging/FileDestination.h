@@ -23,7 +23,7 @@ private:
     QFile m_file;
     qint64 m_maxSize;
     int m_maxBackups;
-    qint64 m_size = 0; // what was written, not what was asked
+    qint64 m_size = 0; // where the file ended after the last line that reached it, not what was asked
     bool m_writeFailed = false;
     bool m_cutLine = false; // the file ends in part of a line
 

@@ -53,9 +53,10 @@ constexpr int MaxSocketPath = int(sizeof(sockaddr_un::sun_path)) - 1;
 
 // A short folder of the user's own for the wake-up socket: the session's runtime folder when
 // there is one and the path fits, else one of ours in the temporary folder; one that someone
-// else made there is not used.
-QString socketFolder(int nameLength)
+// else made there is not used. made: whether the folder was made for this copy alone.
+QString socketFolder(int nameLength, bool *made)
 {
+    *made = false;
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
     if (runtime.startsWith('/') && runtime.size() + 1 + nameLength <= MaxSocketPath && isPrivateFolder(runtime))
         return QFile::decodeName(runtime);
@@ -63,8 +64,10 @@ QString socketFolder(int nameLength)
     if ((::mkdir(ours.constData(), 0700) == 0 || errno == EEXIST) && isPrivateFolder(ours))
         return QFile::decodeName(ours);
     QByteArray fresh("/tmp/vellobox-XXXXXX");
-    if (::mkdtemp(fresh.data()))
+    if (::mkdtemp(fresh.data())) {
+        *made = true;
         return QFile::decodeName(fresh);
+    }
     return QString();
 }
 
@@ -116,14 +119,17 @@ int SingleInstanceGuard::openLock()
         const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
         const int error = errno;
         struct stat info;
-        if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid())
+        // On the opened file itself, so that nothing can be put in its place between check and use.
+        if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid()
+            && info.st_nlink == 1)
             return fd;
         if (fd < 0 && error != ELOOP) {
             m_failure = QStringLiteral("cannot create the instance lock %1: %2").arg(lockPath(), errorText(error));
             return -1;
         }
-        // A link, or a file that is not the user's own: nothing here is followed or shared with
-        // another user, who could otherwise hold the lock for us.
+        // A link, a second name of another file (which writing the lock would overwrite), or a
+        // file that is not the user's own: nothing here is followed or shared with another user,
+        // who could otherwise hold the lock for us.
         if (fd >= 0)
             ::close(fd);
         QLOG_WARN() << "instance lock" << lockPath() << "was a link or another user's file; removed";
@@ -196,7 +202,8 @@ bool SingleInstanceGuard::tryAcquire()
 void SingleInstanceGuard::listen()
 {
     const QString name = socketName();
-    const QString folder = socketFolder(name.size());
+    bool made = false;
+    const QString folder = socketFolder(name.size(), &made);
     if (folder.isEmpty()) {
         QLOG_ERROR() << "instance server: no folder of the user's own for its socket:" << errorText(errno);
         return;
@@ -210,9 +217,14 @@ void SingleInstanceGuard::listen()
         QLOG_ERROR() << "instance server cannot listen on" << path << ":" << m_server->errorString();
         delete m_server;
         m_server = nullptr;
+        if (made)
+            ::rmdir(QFile::encodeName(folder).constData());
         return;
     }
     m_serverPath = path;
+    // A folder made for this copy alone goes with it, or every start would leave one behind.
+    if (made)
+        m_madeSocketFolder = folder;
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         // A connection is only a wake-up: nothing it sends is read, and it is closed at once,
         // so that no client can make the program keep its data or its descriptors.
@@ -271,6 +283,11 @@ void SingleInstanceGuard::release()
         m_server = nullptr;
     }
     m_serverPath.clear();
+    // Only if empty: what else is in it is not this copy's to remove.
+    if (!m_madeSocketFolder.isEmpty()) {
+        ::rmdir(QFile::encodeName(m_madeSocketFolder).constData());
+        m_madeSocketFolder.clear();
+    }
     // Removed while still held: a start that opened it meanwhile sees it gone and retries. Only
     // while the name is still ours: a lock made there since belongs to another copy.
     if (m_lockFd >= 0) {

@@ -40,7 +40,7 @@ signals:
 
 private:
     bool makeFolder();
-    // The open lock file, which is the user's own regular file; -1 with m_failure set.
+    // The open lock file, which is the user's own regular file of one name; -1 with m_failure set.
     int openLock();
     void wakeHolder(int fd);
     void listen();
@@ -51,6 +51,7 @@ private:
     FolderFault m_folderFault = FolderFault::None;
     QString m_failure;
     QString m_serverPath;
+    QString m_madeSocketFolder; // made for this copy's socket alone: removed on release
     int m_lockFd = -1;
     QLocalServer *m_server = nullptr;
     bool m_primary = false;

@@ -3,12 +3,33 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 using namespace QsLogging;
+
+namespace {
+
+// Another process writing to the same log, as a refused second start of the program does: this
+// executable run with "--log-writer <log> <word> <count>" logs "<word> <i>" count times.
+int runLogWriter(char **argv)
+{
+    Logger::instance().setConsoleEnabled(false);
+    Logger::instance().setLoggingLevel(InfoLevel);
+    Logger::instance().setFileDestination(QFile::decodeName(argv[2]), 100 * 1024 * 1024, 1);
+    for (int i = 0, count = std::atoi(argv[4]); i < count; ++i)
+        QLOG_INFO() << argv[3] << i;
+    Logger::instance().setFileDestination(QString(), 0, 0);
+    return 0;
+}
+
+} // namespace
 
 class TestLogger : public QObject
 {
@@ -197,6 +218,81 @@ private slots:
         QCOMPARE(got.filter(QStringLiteral(" room ")).size(), 5);
     }
 
+    void aLineCutByAFullDiskTakesNothingAnotherWriterWroteWithIt()
+    {
+        const QString folder = m_dir.path() + "/log";
+        QVERIFY(QDir().mkpath(folder));
+        FullDisk disk(folder);
+        if (!disk.isTmpfs())
+            QSKIP("only a small real file system takes part of a line");
+        const auto otherWriter = [this](const QString &word, int count) {
+            QProcess writer;
+            writer.start(QCoreApplication::applicationFilePath(),
+                         {QStringLiteral("--log-writer"), logPath(), word, QString::number(count)});
+            return writer.waitForFinished(30000) && writer.exitStatus() == QProcess::NormalExit && writer.exitCode() == 0;
+        };
+        const auto contents = [this] {
+            QFile f(logPath());
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        Logger::instance().setFileDestination(logPath(), 100 * 1024 * 1024, 1);
+        // Longer than a page: the room left in the log's last page takes part of it.
+        const QString payload(6000, QLatin1Char('p'));
+        QStringList expected;
+        for (int round = 0; round < 3; ++round) {
+            QLOG_INFO() << "own" << round << 0;
+            QVERIFY(otherWriter(QStringLiteral("other-%1").arg(round), 3));
+            for (int i = 1; i <= 5; ++i)
+                QLOG_INFO() << "own" << round << i;
+            disk.fill();
+            QLOG_INFO() << "cut" << round << payload;
+            disk.free();
+            QVERIFY(otherWriter(QStringLiteral("after-%1").arg(round), 2));
+            QLOG_INFO() << "resumed" << round;
+            for (int i = 0; i <= 5; ++i)
+                expected << QStringLiteral("own %1 %2").arg(round).arg(i);
+            for (int i = 0; i < 3; ++i)
+                expected << QStringLiteral("other-%1 %2").arg(round).arg(i);
+            for (int i = 0; i < 2; ++i)
+                expected << QStringLiteral("after-%1 %2").arg(round).arg(i);
+            expected << QStringLiteral("resumed %1").arg(round);
+        }
+        // Each line whole, or not there at all; every line written is there once.
+        QVERIFY(!contents().contains('\0'));
+        const QStringList got = lines(logPath());
+        static const QRegularExpression whole(QStringLiteral(
+            "^INFO  \\S+ \\S+ (own \\d \\d|other-\\d \\d|after-\\d \\d|cut \\d p{6000}|resumed \\d)$"));
+        for (const QString &line : got)
+            QVERIFY2(whole.match(line).hasMatch(), qPrintable(line.left(100) + QStringLiteral(" … ") + line.right(100)));
+        for (const QString &line : expected)
+            QVERIFY2(got.filter(QRegularExpression(QStringLiteral(" %1$").arg(line))).size() == 1, qPrintable(line));
+
+        // Emptied from outside (a copy-and-truncate rotation): a cut line goes without growing the log.
+        for (int i = 0; i < 10; ++i)
+            QLOG_INFO() << "own" << 9 << i;
+        QVERIFY(QFile::resize(logPath(), 0));
+        QLOG_INFO() << "emptied";
+        const QByteArray emptied = contents();
+        QVERIFY(emptied.endsWith(" emptied\n"));
+        disk.fill();
+        QLOG_INFO() << "cut" << 9 << payload;
+        disk.free();
+        QCOMPARE(contents(), emptied);
+
+        // Another writer that holds on to the log's lock does not stop this one.
+        const int held = ::open(QFile::encodeName(logPath()).constData(), O_RDONLY | O_CLOEXEC);
+        QVERIFY(held >= 0);
+        QVERIFY(::flock(held, LOCK_EX | LOCK_NB) == 0);
+        QElapsedTimer timer;
+        timer.start();
+        QLOG_INFO() << "resumed" << 9;
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+        ::close(held);
+        Logger::instance().setFileDestination(QString(), 0, 0);
+        QCOMPARE(lines(logPath()).size(), 2);
+        QVERIFY(lines(logPath()).last().endsWith(" resumed 9"));
+    }
+
     void unwritableLogDoesNotStopTheProgram()
     {
         QFile blocker(m_dir.path() + "/blocked");
@@ -229,5 +325,12 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLogger)
+int main(int argc, char **argv)
+{
+    if (argc >= 5 && qstrcmp(argv[1], "--log-writer") == 0)
+        return runLogWriter(argv);
+    QCoreApplication app(argc, argv);
+    TestLogger test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_logger.moc"

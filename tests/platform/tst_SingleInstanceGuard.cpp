@@ -69,6 +69,66 @@ QString longPath(const QString &base, const QString &leaf, int length)
     return path + QLatin1Char('/') + leaf;
 }
 
+// An account of its own for the span of a test (root only), removed with its socket folder.
+class TestAccount
+{
+public:
+    explicit TestAccount(const QString &prefix)
+        : m_name(prefix + QString::number(QCoreApplication::applicationPid() % 100000))
+    {
+        run(QStringLiteral("userdel"), {m_name}); // left by an earlier run that was killed
+        if (!run(QStringLiteral("useradd"), {"-M", "-U", "-d", "/nonexistent", "-s", "/usr/sbin/nologin", m_name}))
+            return;
+        if (const struct passwd *entry = ::getpwnam(m_name.toLocal8Bit().constData())) {
+            uid = entry->pw_uid;
+            gid = entry->pw_gid;
+            m_made = true;
+            // A folder of this uid's left by an account removed earlier is no copy's of ours.
+            QDir(socketFolder()).removeRecursively();
+        }
+    }
+    ~TestAccount()
+    {
+        if (m_made)
+            QDir(socketFolder()).removeRecursively();
+        run(QStringLiteral("userdel"), {m_name});
+    }
+    bool isValid() const { return m_made; }
+    QString socketFolder() const { return QStringLiteral("/tmp/vellobox-%1").arg(uid); }
+    // Starts "--guard-child vellobox <folder>" as this account, without a runtime folder.
+    void start(QProcess &child, const QString &folder) const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("XDG_RUNTIME_DIR");
+        env.insert("HOME", folder);
+        env.insert("USER", m_name);
+        child.setProcessEnvironment(env);
+        child.start(QStringLiteral("setpriv"),
+                    {QStringLiteral("--reuid=%1").arg(uid), QStringLiteral("--regid=%1").arg(gid), "--clear-groups",
+                     QCoreApplication::applicationFilePath(), "--guard-child", "vellobox", folder});
+    }
+
+    uid_t uid = 0;
+    gid_t gid = 0;
+
+private:
+    QString m_name;
+    bool m_made = false;
+};
+
+// Folders /tmp/vellobox-* that belong to uid.
+QStringList socketFoldersOf(uid_t uid)
+{
+    QStringList found;
+    const QDir tmp(QStringLiteral("/tmp"));
+    for (const QString &name : tmp.entryList({QStringLiteral("vellobox-*")}, QDir::Dirs | QDir::Hidden | QDir::System)) {
+        struct stat info;
+        if (::lstat(QFile::encodeName(tmp.filePath(name)).constData(), &info) == 0 && info.st_uid == uid)
+            found << tmp.filePath(name);
+    }
+    return found;
+}
+
 } // namespace
 
 // One program per user: a second start is refused, a crashed start's lock is taken over and
@@ -265,6 +325,99 @@ private slots:
         next.closeWriteChannel();
         QVERIFY(next.waitForFinished(10000));
         QVERIFY(!QFile::exists(SingleInstanceGuard(m_key, m_dir.path()).lockPath()));
+    }
+
+    void aSecondNameOfTheUsersFileWhereTheLockGoesLeavesThatFileAlone()
+    {
+        if (::geteuid() != 0)
+            QSKIP("making an account needs root");
+        const TestAccount account(QStringLiteral("vbnlink"));
+        QVERIFY(account.isValid());
+        QTemporaryDir base;
+        QVERIFY(QFile::setPermissions(base.path(), QFile::permissions(base.path()) | QFile::ExeOther | QFile::ReadOther));
+        // A program folder others may write to, and a file of the user's elsewhere.
+        const QString program = base.filePath(QStringLiteral("program"));
+        const QString notes = base.filePath(QStringLiteral("notes.txt"));
+        QVERIFY(QDir().mkpath(program));
+        QVERIFY(::chmod(QFile::encodeName(program).constData(), 0777) == 0);
+        QFile file(notes);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("my notes\n");
+        file.close();
+        QVERIFY(::chown(QFile::encodeName(notes).constData(), account.uid, account.gid) == 0);
+        const QString lock = program + QStringLiteral("/vellobox-%1.lock").arg(account.uid);
+        QVERIFY(::link(QFile::encodeName(notes).constData(), QFile::encodeName(lock).constData()) == 0);
+
+        QProcess first;
+        account.start(first, program);
+        QVERIFY(first.waitForStarted());
+        QCOMPARE(firstLine(first), QByteArray("primary"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("my notes\n"));
+        file.close();
+        struct stat user, held;
+        QVERIFY(::stat(QFile::encodeName(notes).constData(), &user) == 0);
+        QVERIFY(::stat(QFile::encodeName(lock).constData(), &held) == 0);
+        QCOMPARE(user.st_nlink, nlink_t(1));
+        QVERIFY(held.st_ino != user.st_ino);
+        QCOMPARE(held.st_nlink, nlink_t(1));
+        QCOMPARE(held.st_uid, account.uid);
+
+        // The lock made anew keeps to one copy.
+        QProcess second;
+        account.start(second, program);
+        QVERIFY(second.waitForStarted());
+        QCOMPARE(firstLine(second), QByteArray("refused"));
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(firstLine(first), QByteArray("woken"));
+        first.closeWriteChannel();
+        QVERIFY(first.waitForFinished(10000));
+        QCOMPARE(first.exitCode(), 0);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("my notes\n"));
+    }
+
+    void copiesWhoseSocketFolderIsTakenLeaveNoFolderBehind()
+    {
+        if (::geteuid() != 0)
+            QSKIP("making an account needs root");
+        const TestAccount account(QStringLiteral("vbsquat"));
+        QVERIFY(account.isValid());
+        // Another user has made the folder for this user's sockets first.
+        const QByteArray squatted = QFile::encodeName(account.socketFolder());
+        QVERIFY(::mkdir(squatted.constData(), 0755) == 0);
+        QVERIFY(::chown(squatted.constData(), 65534, 65534) == 0);
+        const auto cleanUp = qScopeGuard([&] {
+            for (const QString &left : socketFoldersOf(account.uid))
+                QDir(left).removeRecursively();
+        });
+        QTemporaryDir base;
+        QVERIFY(QFile::setPermissions(base.path(), QFile::permissions(base.path()) | QFile::ExeOther | QFile::ReadOther));
+        const QString program = base.filePath(QStringLiteral("program"));
+        QVERIFY(QDir().mkpath(program));
+        QVERIFY(::chown(QFile::encodeName(program).constData(), account.uid, account.gid) == 0);
+
+        for (int start = 0; start < 3; ++start) {
+            QProcess first;
+            account.start(first, program);
+            QVERIFY(first.waitForStarted());
+            QCOMPARE(firstLine(first), QByteArray("primary"));
+            // Its socket is in a folder of its own making, through which it is woken.
+            QCOMPARE(socketFoldersOf(account.uid).size(), 1);
+            QProcess second;
+            account.start(second, program);
+            QVERIFY(second.waitForStarted());
+            QCOMPARE(firstLine(second), QByteArray("refused"));
+            QVERIFY(second.waitForFinished(10000));
+            QCOMPARE(firstLine(first), QByteArray("woken"));
+            first.closeWriteChannel();
+            QVERIFY(first.waitForFinished(10000));
+            QCOMPARE(first.exitCode(), 0);
+        }
+        QCOMPARE(socketFoldersOf(account.uid), QStringList());
+        struct stat info;
+        QVERIFY(::lstat(squatted.constData(), &info) == 0);
+        QCOMPARE(info.st_uid, uid_t(65534));
     }
 
     void aSecondStartWakesTheFirstForAnyHomeAndProgramFolder_data()
