@@ -81,6 +81,8 @@ int main(int argc, char *argv[])
     Configurations &config = Configurations::instance();
     setUpLog(config);
     QLOG_INFO() << "Vellobox" << VELLOBOX_VERSION << "starting in" << AppHelper::programDir();
+    if (!config.fileProblem().isEmpty())
+        QLOG_ERROR() << config.fileProblem();
 
     const InterfaceTranslation translation(config.languageInEffect());
 

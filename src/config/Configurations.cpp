@@ -92,12 +92,15 @@ void Configurations::open()
 {
     const QString path = iniPath();
     m_settings.reset();
+    m_fileProblem.clear();
     QString why;
     QFile file(path);
     if (file.exists() && !file.open(QIODevice::ReadOnly)) {
         // Not this account's to read (a program folder shared with another), or not readable
         // now: it is nobody's broken file, and stays where it is for whoever can read it.
-        QLOG_ERROR() << "ini file cannot be read (" << file.errorString() << "), left as it is - using defaults";
+        m_fileProblem = QStringLiteral("ini file %1 cannot be read (%2), left as it is - using defaults")
+                            .arg(path, file.errorString());
+        QLOG_ERROR() << m_fileProblem;
     } else if (file.isOpen()) {
         isIniText(file.readAll(), &why);
         file.close();
@@ -111,7 +114,8 @@ void Configurations::open()
         if (!why.isEmpty()) {
             // Keep the unreadable file for the user and go on with defaults.
             const QString kept = AppHelper::keepAside(path);
-            QLOG_ERROR() << "ini file cannot be parsed (" << why << "), kept as" << kept << "- using defaults";
+            m_fileProblem = QStringLiteral("ini file cannot be parsed (%1), kept as %2 - using defaults").arg(why, kept);
+            QLOG_ERROR() << m_fileProblem;
         } else if ((QFile::permissions(path) & GroupOrOther) != 0) {
             // It holds the mail password and storage keys.
             QFile::setPermissions(path, OwnerOnly);

@@ -16,6 +16,9 @@ public:
     // Re-reads the file (the program folder may have changed, as in tests).
     void reload();
     QString iniPath() const;
+    // What the last read found wrong with the file (unreadable, or kept aside), for the log: the
+    // start reads the file before its log is set up. Empty when nothing was.
+    QString fileProblem() const { return m_fileProblem; }
 
     QVariant value(const QString &key, const QVariant &defaultValue = QVariant()) const;
     // Writes one key at once; false (logged) when the file cannot be written.
@@ -59,4 +62,5 @@ private:
     void open();
 
     std::unique_ptr<QSettings> m_settings;
+    QString m_fileProblem;
 };

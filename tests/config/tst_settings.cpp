@@ -45,7 +45,7 @@ int runSettingsChild(int argc, char **argv)
     Configurations &config = Configurations::instance();
     const QByteArray mode = argv[3];
     if (mode == "open") {
-        std::printf("language '%s'\n", qPrintable(config.language()));
+        std::printf("language '%s'\n%s\n", qPrintable(config.language()), qPrintable(config.fileProblem()));
         return 0;
     }
     if (mode == "rename") {
@@ -390,7 +390,9 @@ private slots:
                       QCoreApplication::applicationFilePath(), "--settings-child", program, "open"});
         QVERIFY(second.waitForFinished(30000));
         QCOMPARE(second.exitCode(), 0);
-        QCOMPARE(second.readAllStandardOutput().trimmed(), QByteArray("language ''")); // defaults
+        const QList<QByteArray> said = second.readAllStandardOutput().trimmed().split('\n');
+        QCOMPARE(said.value(0), QByteArray("language ''")); // defaults
+        QVERIFY2(said.value(1).contains("cannot be read (Permission denied)"), said.value(1).constData());
 
         QCOMPARE(QDir(program + "/config").entryList(QDir::Files | QDir::Hidden), QStringList{"vellobox.ini"});
         QVERIFY(file.open(QIODevice::ReadOnly));
