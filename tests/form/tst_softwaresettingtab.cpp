@@ -99,6 +99,28 @@ class TestSoftwareSettingTab : public QObject
 
     static void clickSwitch(ImageSwitch *toggle) { QTest::mouseClick(toggle, Qt::LeftButton); }
 
+    // The running program a restart ends: the instance lock's holder, with its main window.
+    struct RunningCopy
+    {
+        QTemporaryDir runtime;
+        SingleInstanceGuard guard{QStringLiteral("vellobox-test"), runtime.path()};
+        std::unique_ptr<MainWindow> window;
+        RunningCopy()
+        {
+            AppExit::setLockRelease([this] { guard.release(); });
+            MainWindow::setTrayAvailableForTest(true);
+            window = std::make_unique<MainWindow>();
+            AppHelper::instance().setMainWindow(window.get());
+        }
+        ~RunningCopy()
+        {
+            window.reset();
+            MainWindow::setTrayAvailableForTest(std::nullopt);
+        }
+        // Whether a new copy starting now would get the lock.
+        bool nextIsFree() const { return SingleInstanceGuard(QStringLiteral("vellobox-test"), runtime.path()).tryAcquire(); }
+    };
+
     // Chooses English in the page from within the event loop the program runs, as a user does,
     // and runs that loop to the program's end; a restart that never ends it fails the test.
     static int restartWithin(SoftwareSettingTab *page)
@@ -347,13 +369,8 @@ private slots:
     // The window's orderly exit ends event loops: keep these last.
     void aRestartStartsTheNewCopyOnlyOnceTheWordListsAreWritten()
     {
-        QTemporaryDir runtime;
-        SingleInstanceGuard guard(QStringLiteral("vellobox-test"), runtime.path());
-        QVERIFY(guard.tryAcquire());
-        AppExit::setLockRelease([&guard] { guard.release(); });
-        MainWindow::setTrayAvailableForTest(true);
-        auto window = std::make_unique<MainWindow>();
-        AppHelper::instance().setMainWindow(window.get());
+        RunningCopy copy;
+        QVERIFY(copy.guard.tryAcquire());
         HotWordStore::instance().load();
         const QString words = m_home->file(QStringLiteral("config/hotwords.json"));
         const auto onDisk = [&words] {
@@ -363,9 +380,7 @@ private slots:
         // A fast new copy: it takes the lock and clears unfinished saves the moment it starts.
         QStringList starts;
         AppExit::setProcessStarter([&](const QString &, const QStringList &) {
-            SingleInstanceGuard next(QStringLiteral("vellobox-test"), runtime.path());
-            starts << QStringLiteral("lock %1, word %2")
-                          .arg(next.tryAcquire() ? "free" : "held", onDisk() ? "saved" : "not saved");
+            starts << QStringLiteral("lock %1, word %2").arg(copy.nextIsFree() ? "free" : "held", onDisk() ? "saved" : "not saved");
             StartupSequence::removeUnfinishedSaves();
             return true;
         });
@@ -378,23 +393,16 @@ private slots:
 
         QCOMPARE(starts, QStringList{"lock free, word saved"});
         QVERIFY(onDisk());
-        window.reset();
-        MainWindow::setTrayAvailableForTest(std::nullopt);
     }
 
     void confirmedRestartStartsOneCopyAfterSavingAndReleasingTheLock()
     {
-        QTemporaryDir runtime;
-        SingleInstanceGuard guard(QStringLiteral("vellobox-test"), runtime.path());
-        QVERIFY(guard.tryAcquire());
-        AppExit::setLockRelease([&guard] { guard.release(); });
-        MainWindow::setTrayAvailableForTest(true);
-        auto window = std::make_unique<MainWindow>();
-        AppHelper::instance().setMainWindow(window.get());
+        RunningCopy copy;
+        QVERIFY(copy.guard.tryAcquire());
         QStringList journal;
         DeviceContext *device = makeSimulatedDevice(QStringLiteral("mouse"), QStringLiteral("智能鼠标"), &journal, 1);
         DeviceMap::instance().insert(device->key(), device);
-        window->addDevice(device);
+        copy.window->addDevice(device);
         // Stored straight into the record: only the exit's save brings it to the file.
         device->setting->snapshot_shortcut = QStringLiteral("Ctrl+Alt+R");
         const QString settingsFile = DeviceConfigHelper::instance().filePath(device->key());
@@ -409,8 +417,7 @@ private slots:
         AppExit::setProcessStarter([&](const QString &program, const QStringList &arguments) {
             QFile file(settingsFile);
             file.open(QIODevice::ReadOnly);
-            SingleInstanceGuard next(QStringLiteral("vellobox-test"), runtime.path());
-            starts.append({program, arguments, file.readAll().contains("Ctrl+Alt+R"), next.tryAcquire()});
+            starts.append({program, arguments, file.readAll().contains("Ctrl+Alt+R"), copy.nextIsFree()});
             return true;
         });
         PromptRecorder prompts(QMessageBox::Yes);
@@ -425,8 +432,6 @@ private slots:
         QVERIFY2(starts.first().saved, "the device settings are saved before the new copy starts");
         QVERIFY2(starts.first().lockFree, "the new copy is not refused by the single-instance lock");
         QCOMPARE(DeviceMap::instance().size(), 0);
-        window.reset();
-        MainWindow::setTrayAvailableForTest(std::nullopt);
     }
 };
 
