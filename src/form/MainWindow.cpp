@@ -17,6 +17,7 @@
 #include "form/TrayLink.h"
 #include "form/TypingOutput.h"
 #include "form/UpgradeLink.h"
+#include "form/WindowReturn.h"
 #include "form/dialog/ButtonStateStyle.h"
 #include "form/dialog/ProgressDialog.h"
 #include "form/panel/DevicePanelBuilder.h"
@@ -100,6 +101,8 @@ MainWindow::MainWindow(QWidget *parent)
     m_placeholderPages = new PlaceholderPages(this, [this] { if (builtUi()->tabWidget->count() == 0) initDeviceTabs(); });
 
     UpgradeLink::connectSignals(this);
+    // From the start: it notes where the window is hidden and which dialog the user is in.
+    WindowReturn::of(this);
 
     IOsHelper::instance()->addKeyboardHook(QString::fromLatin1(ShortcutHookName), [](int message, int key, int modifiers) {
         MainWindow::onSystemShortCut(message, key, Qt::KeyboardModifiers(modifiers));
@@ -371,11 +374,7 @@ void MainWindow::openTriggered()
 
 void MainWindow::bringForward()
 {
-    // show() alone leaves a minimised window iconic and a covered one behind the other.
-    show();
-    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    raise();
-    activateWindow();
+    WindowReturn::of(this)->bringForward();
 }
 
 void MainWindow::checkUpgradeTriggered(bool)

@@ -131,7 +131,8 @@ private:
     void setTrayMenuDownload();
     void setTrayMenuActions(const QList<QAction *> &actions);
     void hideUpgradeDialog();
-    // Restores, raises and activates the window, as the tray's open and single click do.
+    // Restores, raises and activates the window, as the tray's open and single click do, with
+    // the dialogs left open in front of it.
     void bringForward();
 
     // The window's contents (the form, the title bar's panel) are built when it is first shown

@@ -1,6 +1,7 @@
 // The feedback dialog against the loopback TLS mail server.
 #include "MailFixture.h"
 
+#include "form/dialog/ButtonStateStyle.h"
 #include "form/dialog/FeedbackDialog.h"
 #include "form/dialog/LogAttachments.h"
 #include "logic/businessLogic/login/LoginBL.h"
@@ -17,6 +18,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTextEdit>
 #include <QtTest>
 #include <memory>
@@ -297,6 +299,48 @@ private slots:
         QTRY_VERIFY(!content->hasFocus());
         QVERIFY(dialog.isAncestorOf(QApplication::focusWidget()));
         QCOMPARE(content->toPlainText(), QStringLiteral("坏了"));
+    }
+
+    void typingAtOnceGoesToTheFirstFieldThatMustBeFilled_data()
+    {
+        QTest::addColumn<bool>("signedIn");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("signed in: the feedback text") << true << "teContent";
+        QTest::newRow("nobody signed in: the contact") << false << "leUserName";
+    }
+
+    // The contact of a signed-in user is filled in; the mobile number may stay empty and is
+    // passed over, so the words typed at once land in the feedback text.
+    void typingAtOnceGoesToTheFirstFieldThatMustBeFilled()
+    {
+        QFETCH(bool, signedIn);
+        QFETCH(QString, field);
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("presses real keys on the X server: runs as tst_feedbackdialog_x11");
+        if (signedIn)
+            m_mail->home.write(QStringLiteral("config/user"), R"({"id": 42, "name": "李四"})");
+        LoginBL::instance().reloadFromDisk();
+        // As the settings menu's entry opens it.
+        QPointer<QDialog> dialog = settingsMenuInstance()->openSettingDialog(2);
+        QVERIFY(dialog);
+        auto &form = *qobject_cast<FeedbackDialog *>(dialog.data());
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+
+        QVector<KeyRecord> keys;
+        for (const QChar c : QStringLiteral("BROKEN"))
+            keys += IKeySender::taps(c.unicode(), 1);
+        QCOMPARE(IKeySender::instance()->send(keys), keys.size());
+        if (signedIn) {
+            QTRY_COMPARE(contentEdit(form)->toPlainText(), QStringLiteral("broken"));
+            QCOMPARE(nameEdit(form)->text(), QStringLiteral("李四"));
+        } else {
+            QTRY_COMPARE(nameEdit(form)->text(), QStringLiteral("broken"));
+            QVERIFY(contentEdit(form)->toPlainText().isEmpty());
+        }
+        QVERIFY(phoneEdit(form)->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), dialog->findChild<QWidget *>(field));
+        delete dialog.data();
     }
 
     void closingWhileSendingTouchesNothingAfterwards()

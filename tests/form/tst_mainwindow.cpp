@@ -18,6 +18,8 @@
 #include "form/floating/FullScreenWidget.h"
 #include "logic/businessLogic/FunctionImpl.h"
 #include "logic/businessLogic/workflow/typing/TypeImp.h"
+#include "form/dialog/ContainerDialog.h"
+#include "form/dialog/FeedbackDialog.h"
 #include "form/dialog/ProgressDialog.h"
 #include "form/panel/LeftTabbarPanel.h"
 #include "form/panel/NavForm.h"
@@ -26,6 +28,7 @@
 #include "logic/businessLogic/monitor/BlueToothMonitor.h"
 #include "logic/businessLogic/monitor/HidMonitor.h"
 #include "platform/HidrawMonitor.h"
+#include "platform/IKeySender.h"
 #include "platform/RecordingKeySender.h"
 #include "platform/VirtualKeys.h"
 #include "qui/control/AnimationButton.h"
@@ -34,11 +37,13 @@
 #include "support/TestHome.h"
 #include "support/ToastRecorder.h"
 #include "support/WindowManagerSession.h"
+#include "util/AppHelper.h"
 #include "util/TrContexts.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -620,6 +625,86 @@ private slots:
         QTRY_VERIFY(m_window->isActiveWindow());
         QVERIFY(!m_window->isMinimized());
         QVERIFY(!WindowManagerSession::isIconic(id));
+    }
+
+    void aWindowBackFromTheTrayComesWhereItWasWithItsOpenDialogsInFront_data()
+    {
+        QTest::addColumn<bool>("secondStart");
+        QTest::newRow("a click on the tray icon") << false;
+        QTest::newRow("a second start") << true;
+    }
+
+    // Settings and feedback stay open while the window lives in the tray: when it comes back
+    // they lie in front of it as before, and the keys go on into the feedback form.
+    void aWindowBackFromTheTrayComesWhereItWasWithItsOpenDialogsInFront()
+    {
+        QFETCH(bool, secondStart);
+        if (!onTheXServer())
+            QSKIP("needs the X server, a window manager and a tray: runs as tst_mainwindow_x11");
+        const QString failure = m_windowManager.start();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        MainWindow::setTrayAvailableForTest(std::nullopt);
+        SecondStart another;
+        StartupSequence::wakeWindowOn(&another, &SecondStart::started, m_window.get());
+        SystemTrayHost tray;
+        QVERIFY(tray.start());
+        QTRY_VERIFY(QSystemTrayIcon::isSystemTrayAvailable());
+        AppHelper::instance().setMainWindow(m_window.get());
+        StartupSequence::showWindow(m_window.get(), false);
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        const WId main = m_window->winId();
+        // Placed by the window manager and moved by the user, never by the program.
+        const QPoint place(138, 100);
+        WindowManagerSession::moveAsUser(main, place);
+        QTRY_COMPARE(WindowManagerSession::position(main), place);
+
+        const QList<QAction *> entries = m_window->topRightPanel()->tbMenu()->menu()->actions();
+        entries.at(0)->trigger();
+        auto *settings = m_window->findChild<ContainerDialog *>();
+        QVERIFY(settings);
+        // Not qWaitForWindowActive: a dialog counts as active while its parent is.
+        QTRY_COMPARE(QGuiApplication::focusWindow(), settings->windowHandle());
+        entries.at(2)->trigger();
+        auto *feedback = m_window->findChild<FeedbackDialog *>();
+        QVERIFY(feedback);
+        QTRY_COMPARE(QGuiApplication::focusWindow(), feedback->windowHandle());
+        auto *contact = feedback->findChild<QLineEdit *>(QStringLiteral("leUserName"));
+        const auto typeWord = [](const QString &word) {
+            QVector<KeyRecord> keys;
+            for (const QChar c : word)
+                keys += IKeySender::taps(c.unicode(), 1);
+            return IKeySender::instance()->send(keys) == keys.size();
+        };
+        QVERIFY(typeWord(QStringLiteral("ME")));
+        QTRY_COMPARE(contact->text(), QStringLiteral("me"));
+
+        m_window->close();
+        QVERIFY(m_window->isHidden());
+        QTRY_VERIFY(!WindowManagerSession::stackingOrder().contains(main));
+        QVERIFY(settings->isVisible() && feedback->isVisible());
+
+        if (secondStart)
+            emit another.started();
+        else
+            m_window->activatedSysTrayIcon(QSystemTrayIcon::Trigger);
+        QTRY_VERIFY(m_window->windowHandle()->isExposed());
+        const auto inFront = [&] {
+            const QVector<WId> order = WindowManagerSession::stackingOrder();
+            const int window = order.indexOf(main);
+            return window >= 0 && window < order.indexOf(settings->winId())
+                && order.indexOf(settings->winId()) < order.indexOf(feedback->winId());
+        };
+        QTRY_VERIFY(inFront());
+        QCOMPARE(WindowManagerSession::position(main), place);
+        QTRY_COMPARE(QGuiApplication::focusWindow(), feedback->windowHandle());
+        QVERIFY(typeWord(QStringLiteral("TOO")));
+        QTRY_COMPARE(contact->text(), QStringLiteral("metoo"));
+
+        // A click on the window raises it, and its dialogs stay in front of it.
+        WindowManagerSession::activateFromTaskBar(main);
+        QTRY_COMPARE(QGuiApplication::focusWindow(), m_window->windowHandle());
+        QTRY_VERIFY(inFront());
+        AppHelper::instance().setMainWindow(nullptr);
     }
 
     void titleBarButtonsHideAndMinimise()

@@ -72,3 +72,52 @@ void WindowManagerSession::activateFromTaskBar(WId window)
     XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
     XCloseDisplay(display); // sends what is queued
 }
+
+QVector<WId> WindowManagerSession::stackingOrder()
+{
+    QVector<WId> order;
+    Display *display = XOpenDisplay(nullptr);
+    if (!display)
+        return order;
+    const Atom stacking = XInternAtom(display, "_NET_CLIENT_LIST_STACKING", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char *data = nullptr;
+    if (XGetWindowProperty(display, DefaultRootWindow(display), stacking, 0, 4096, False, XA_WINDOW, &type, &format,
+                           &count, &after, &data)
+            == Success
+        && data) {
+        if (format == 32) {
+            const auto *windows = reinterpret_cast<const unsigned long *>(data);
+            for (unsigned long i = 0; i < count; ++i)
+                order << WId(windows[i]);
+        }
+        XFree(data);
+    }
+    XCloseDisplay(display);
+    return order;
+}
+
+QPoint WindowManagerSession::position(WId window)
+{
+    Display *display = XOpenDisplay(nullptr);
+    if (!display)
+        return {};
+    int x = 0;
+    int y = 0;
+    Window child = 0;
+    XTranslateCoordinates(display, Window(window), DefaultRootWindow(display), 0, 0, &x, &y, &child);
+    XCloseDisplay(display);
+    return {x, y};
+}
+
+void WindowManagerSession::moveAsUser(WId window, const QPoint &to)
+{
+    Display *display = XOpenDisplay(nullptr);
+    if (!display)
+        return;
+    XMoveWindow(display, Window(window), to.x(), to.y());
+    XCloseDisplay(display);
+}

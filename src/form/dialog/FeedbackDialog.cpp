@@ -22,8 +22,9 @@ FeedbackDialog::FeedbackDialog(QWidget *parent)
         ui->leUserName->setText(user->name);
     ui->btnSubmit->setupAnimation();
     ui->switchLogUpload->setChecked(true);
-    // A logged-in user's name is filled in: typing starts in the first field still empty.
-    FirstEmptyField::install(this);
+    // A logged-in user's name is filled in: typing starts in the first field still missing,
+    // never in the mobile number, which may stay empty.
+    FirstEmptyField::install(this, {ui->lePhone});
 }
 
 FeedbackDialog::~FeedbackDialog()

@@ -18,21 +18,22 @@ bool isEmptyField(QWidget *widget)
 }
 } // namespace
 
-FirstEmptyField::FirstEmptyField(QWidget *form)
+FirstEmptyField::FirstEmptyField(QWidget *form, const QList<QWidget *> &optional)
     : QObject(form)
+    , m_optional(optional)
 {
 }
 
-void FirstEmptyField::install(QWidget *form)
+void FirstEmptyField::install(QWidget *form, const QList<QWidget *> &optional)
 {
-    form->installEventFilter(new FirstEmptyField(form));
+    form->installEventFilter(new FirstEmptyField(form, optional));
 }
 
-QWidget *FirstEmptyField::of(QWidget *form)
+QWidget *FirstEmptyField::of(QWidget *form) const
 {
     for (QWidget *w = form->nextInFocusChain(); w && w != form; w = w->nextInFocusChain()) {
         if (form->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(form) && w->isEnabled()
-            && isEmptyField(w))
+            && !m_optional.contains(w) && isEmptyField(w))
             return w;
     }
     return nullptr;
