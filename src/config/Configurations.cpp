@@ -161,13 +161,13 @@ bool Configurations::setValue(const QString &key, const QVariant &value)
             ok = written.status() == QSettings::NoError && written.contains(key)
                 && written.value(key).toString() == value.toString();
         }
-        if (!ok)
-            error = QStringLiteral("the written file does not read back");
-        keepTimeAhead(path, temporary);
-        if (ok)
+        if (ok) {
+            keepTimeAhead(path, temporary);
             ok = AtomicFile::replace(temporary, path, &error);
-        else
+        } else {
+            error = QStringLiteral("the written file does not read back");
             QFile::remove(temporary);
+        }
     }
     if (!ok) {
         // The program goes on with what it had.

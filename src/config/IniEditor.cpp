@@ -191,9 +191,8 @@ int afterLine(QByteArray &text, int end, const QByteArray &lineBreak)
     return end + (text.mid(end, 2) == "\r\n" ? 2 : 1);
 }
 
-} // namespace
-
-QByteArray IniEditor::escapedKey(const QString &key)
+// QSettings' spelling of a key within its section and of a value.
+QByteArray escapedKey(const QString &key)
 {
     static const char hex[] = "0123456789ABCDEF";
     QByteArray out;
@@ -217,7 +216,7 @@ QByteArray IniEditor::escapedKey(const QString &key)
     return out;
 }
 
-QByteArray IniEditor::escapedValue(const QString &value)
+QByteArray escapedValue(const QString &value)
 {
     QByteArray out;
     bool needsQuotes = false;
@@ -258,6 +257,8 @@ QByteArray IniEditor::escapedValue(const QString &value)
         out = '"' + out + '"';
     return out;
 }
+
+} // namespace
 
 QByteArray IniEditor::withValue(const QByteArray &text, const QString &key, const QVariant &value, QString *error)
 {

@@ -15,8 +15,4 @@ public:
     // is neither text, a number nor a truth value.
     static QByteArray withValue(const QByteArray &text, const QString &key, const QVariant &value,
                                 QString *error = nullptr);
-
-    // QSettings' spelling of a key within its section and of a value.
-    static QByteArray escapedKey(const QString &key);
-    static QByteArray escapedValue(const QString &value);
 };
